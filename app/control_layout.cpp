@@ -1,0 +1,243 @@
+#include "app/control_layout.h"
+
+#include <map>
+#include <stdexcept>
+
+namespace zorv {
+
+const char* const kWindowTitle = "Программа настройки - Corvex Flight Controller (corvex.example)";
+
+namespace {
+
+using K = ControlKind;
+
+enum PanelIndex { kSystem, kSettings, kLoad, kChannels, kSensors, kBattery, kMonitor, kReadouts };
+
+ControlSpec make(int id, K kind, const char* caption, int panel, int row, int col, int rowSpan = 1,
+                 int colSpan = 1) {
+  ControlSpec c{};
+  c.id = id;
+  c.kind = kind;
+  c.caption = caption;
+  c.panel = panel;
+  c.row = row;
+  c.col = col;
+  c.rowSpan = rowSpan;
+  c.colSpan = colSpan;
+  return c;
+}
+
+struct SliderRow {
+  int button, slider, edit;
+  const char* caption;
+  int lo, hi, tick;
+  bool rangeChecked;
+  int initial;
+};
+
+// The twelve slider rows of the settings panel, top to bottom.
+const SliderRow kSliderRows[] = {
+    {1004, 1038, 1063, "Уровень стабилиз.", 0, 100, 10, true, 0},
+    {1005, 1039, 1067, "Доп. стабилизация", 0, 100, 10, true, 0},
+    {1006, 1040, 1066, "Динамич. стабилиз.", 0, 100, 10, true, 0},
+    {1007, 1034, 1068, "Уровень балансир.", 0, 100, 10, true, 0},
+    {1008, 1035, 1069, "Доп. балансировка", 0, 100, 10, true, 0},
+    {1076, 1078, 1077, "Курсовая стабилиз.", 0, 100, 10, true, 0},
+    {1079, 1081, 1080, "Чувствит. компаса", 0, 100, 10, true, 0},
+    {1009, 1036, 1070, "Настройки барометр", 0, 100, 10, true, 0},
+    {1010, 1037, 1071, "Чувствит. барометр", 0, 100, 10, true, 0},
+    {1011, 1046, 1072, "Подвес по Pitch", -100, 100, 10, true, 0},
+    {1012, 1045, 1073, "Подвес по Roll", -100, 100, 10, true, 0},
+    {1054, 1055, 1074, "Монитор LIPO", 280, 370, 1, false, 355},
+};
+
+const char* const kMatrixRows[] = {"Стабильность", "Режим 3D", "Барометр",     "Компас",     "Care Free",
+                                   "Подвес серво", "Удержание", "Автопосадка", "AutoLanding"};
+
+// Flight-mode boxes take the free ids from 1114 up, skipping the display button 1118 and the
+// motor read-outs 1121..1128.
+const std::vector<int>& matrixIds() {
+  static const std::vector<int> ids = [] {
+    std::vector<int> v;
+    for (int id = 1114; v.size() < 72; ++id) {
+      if (id == 1118 || (id >= 1121 && id <= 1128)) continue;
+      v.push_back(id);
+    }
+    return v;
+  }();
+  return ids;
+}
+
+std::vector<ControlSpec> buildControls() {
+  std::vector<ControlSpec> t;
+  auto add = [&t](ControlSpec c) { t.push_back(c); };
+
+  // System and upgrade.
+  add(make(1000, K::LabelButton, "Порт", kSystem, 0, 0));
+  add(make(1061, K::Combo, "", kSystem, 0, 1));
+  t.back().initial = 2;
+  t.back().buddy = 1000;
+  add(make(1047, K::ReadOnlyEdit, "", kSystem, 0, 2));
+  add(make(1075, K::Progress, "Загрузка...", kSystem, 0, 3));
+  add(make(1001, K::Button, "Обновление ПО", kSystem, 1, 0));
+  add(make(1028, K::ReadOnlyEdit, "", kSystem, 1, 1, 1, 2));
+  add(make(1043, K::Button, "Обновить", kSystem, 1, 3));
+
+  // Settings: lists, save button, sliders.
+  add(make(1002, K::LabelButton, "Тип модели", kSettings, 0, 0));
+  add(make(1032, K::Combo, "", kSettings, 0, 1, 1, 2));
+  t.back().buddy = 1002;
+  add(make(1003, K::LabelButton, "Частота ESC", kSettings, 1, 0));
+  add(make(1033, K::Combo, "", kSettings, 1, 1, 1, 2));
+  t.back().buddy = 1003;
+  add(make(1013, K::LabelButton, "Частота servo", kSettings, 2, 0));
+  add(make(1215, K::Combo, "", kSettings, 2, 1));
+  t.back().buddy = 1013;
+  add(make(1015, K::Button, "Сохранить конфиг.", kSettings, 2, 2));
+  int row = 3;
+  for (const SliderRow& s : kSliderRows) {
+    if (s.slider == 1046) add(make(0, K::Scale, "0|50|100", kSettings, row++, 1));
+    if (s.slider == 1055) add(make(0, K::Scale, "100-|0|100", kSettings, row++, 1));
+    add(make(s.button, K::LabelButton, s.caption, kSettings, row, 0));
+    ControlSpec slider = make(s.slider, K::Slider, "", kSettings, row, 1);
+    slider.lo = s.lo;
+    slider.hi = s.hi;
+    slider.tick = s.tick;
+    slider.initial = s.initial;
+    slider.buddy = s.button;
+    add(slider);
+    ControlSpec edit = make(s.edit, K::Edit, "", kSettings, row, 2);
+    edit.lo = s.lo;
+    edit.hi = s.hi;
+    edit.rangeChecked = s.rangeChecked;
+    edit.initial = s.initial;
+    edit.buddy = s.button;
+    add(edit);
+    ++row;
+  }
+  add(make(0, K::Scale, "2.80V|3.25V|3.70V", kSettings, row, 1));
+
+  // Load list and version, top right.
+  add(make(1100, K::Button, "Загрузить конфиг.", kLoad, 0, 0));
+  add(make(1099, K::Combo, "", kLoad, 0, 1, 1, 2));
+  t.back().buddy = 1100;
+  t.back().initial = -1;  // nothing chosen until the read-back reports the last set
+  add(make(0, K::Label, "Версия:", kLoad, 1, 0));
+  add(make(1112, K::ReadOnlyEdit, "", kLoad, 1, 1));
+
+  // Flight-mode matrix.
+  add(make(1014, K::Button, "Возможности", kChannels, 0, 0));
+  add(make(0, K::Label, "5 Канал", kChannels, 0, 1, 1, 3));
+  add(make(0, K::Label, "6 Канал", kChannels, 0, 4, 1, 3));
+  add(make(0, K::Label, "7 Канал", kChannels, 0, 7, 1, 2));
+  add(make(0, K::Scale, "L   M   H ", kChannels, 1, 1, 1, 3));
+  add(make(0, K::Scale, "L   M   H", kChannels, 1, 4, 1, 3));
+  add(make(0, K::Scale, "L   H ", kChannels, 1, 7, 1, 2));
+  for (int r = 0; r < 9; ++r) {
+    add(make(0, K::Label, kMatrixRows[r], kChannels, 2 + r, 0));
+    for (int c = 0; c < 8; ++c) {
+      add(make(matrixCheckId(r, c), K::Check, "", kChannels, 2 + r, 1 + c));
+      t.back().buddy = -1;  // named from its row and column
+    }
+  }
+
+  // Sensor selection.
+  const std::pair<int, const char*> sensors[] = {{1056, "LIPO монитор"}, {1057, "Аппаратура"}, {1058, "Гироскоп"},
+                                                 {1059, "Акселерометр"}, {1060, "Компас"},     {1062, "Барометр"},
+                                                 {1064, "Сонар"},        {1065, "GPS"}};
+  for (int i = 0; i < 8; ++i) add(make(sensors[i].first, K::Check, sensors[i].second, kSensors, i / 4, i % 4));
+
+  // Battery.
+  const int cells[] = {1084, 1086, 1087, 1088};
+  const char* cellCaptions[] = {"1 банка", "2 банка", "3 банка", "4 банка"};
+  for (int i = 0; i < 4; ++i) {
+    add(make(0, K::Label, cellCaptions[i], kBattery, 0, i));
+    add(make(cells[i], K::Edit, "", kBattery, 1, i));
+    t.back().buddy = -1;
+  }
+  add(make(1096, K::Button, "Сохранить", kBattery, 1, 4));
+
+  // Monitor: channels, channel reverse, motors, motor reverse.
+  add(make(1118, K::Button, "Отобразить", kMonitor, 0, 0, 1, 2));
+  add(make(0, K::Scale, "CH1     CH2     CH3      CH4     CH5    CH6     CH7     CH8", kMonitor, 1, 0, 1, 8));
+  for (int i = 0; i < 8; ++i) add(make(1102 + i, K::ReadOnlyEdit, "", kMonitor, 2, i));
+  add(make(1206, K::Label, "Аппаратура управления (реверс каналов)", kMonitor, 3, 0, 1, 8));
+  for (int i = 0; i < 8; ++i) add(make(1197 + i, K::Check, "", kMonitor, 4, i));
+  add(make(0, K::Scale, "М1         M2       M3       M4       M5       M6       M7      M8", kMonitor, 5, 0, 1, 8));
+  for (int i = 0; i < 8; ++i) add(make(1121 + i, K::ReadOnlyEdit, "", kMonitor, 6, i));
+  add(make(1207, K::Label, "Настройка каналов (реверс двигателей)", kMonitor, 7, 0, 1, 8));
+  const int motorReverse[] = {1205, 1208, 1209, 1210, 1211, 1212, 1213, 1214};
+  for (int i = 0; i < 8; ++i) add(make(motorReverse[i], K::Check, "", kMonitor, 8, i));
+
+  // Sensor read-outs, bottom right.
+  const std::tuple<int, const char*, const char*> readouts[] = {
+      {1044, "Конфиг. компаса", "град."}, {1041, "Настр. сонара", "мм"}, {1029, "Барометр (высота)", "дм"}};
+  int r = 0;
+  for (const auto& [id, caption, unit] : readouts) {
+    add(make(0, K::Label, caption, kReadouts, r, 0));
+    add(make(id, K::ReadOnlyEdit, "", kReadouts, r, 1));
+    add(make(0, K::Label, unit, kReadouts, r, 2));
+    ++r;
+  }
+  return t;
+}
+
+}  // namespace
+
+int matrixCheckId(int row, int column) {
+  if (row < 0 || row > 8 || column < 0 || column > 7) throw std::out_of_range("flight-mode box");
+  return matrixIds()[static_cast<size_t>(row * 8 + column)];
+}
+
+const std::vector<PanelSpec>& panels() {
+  static const std::vector<PanelSpec> p = {
+      {"Настройки системы и обновление:", 0, 0, 1, 1},
+      {"Панель настроек Corvex FC", 1, 0, 3, 1},
+      {"", 0, 1, 1, 1},
+      {"Доп. каналы", 1, 1, 1, 1},
+      {"Выберите ресурсы используемые на плате", 2, 1, 1, 1},
+      {"Настройка батареи (Калибровка и диагностика)", 3, 1, 1, 1},
+      {"Параметры каналов аппаратуры управления", 4, 0, 1, 1},
+      {"", 4, 1, 1, 1},
+  };
+  return p;
+}
+
+const std::vector<ControlSpec>& controls() {
+  static const std::vector<ControlSpec> t = buildControls();
+  return t;
+}
+
+const ControlSpec* findControl(int id) {
+  static const std::map<int, const ControlSpec*> byId = [] {
+    std::map<int, const ControlSpec*> m;
+    for (const ControlSpec& c : controls())
+      if (c.id != 0) m[c.id] = &c;
+    return m;
+  }();
+  auto it = byId.find(id);
+  return it == byId.end() ? nullptr : it->second;
+}
+
+const std::vector<std::string>& comboItems(int id) {
+  static const std::map<int, std::vector<std::string>> items = [] {
+    std::map<int, std::vector<std::string>> m;
+    std::vector<std::string> ports;
+    for (int i = 1; i <= 20; ++i) ports.push_back("COM" + std::to_string(i));
+    m[1061] = ports;
+    m[1032] = {"1. GIMBAL",    "2. BI",        "3. TRI",          "4. QUADP",        "5. QUADX",
+               "6. Y4",        "7----Y6",      "8----HEX6",       "9----HEX6X",      "10--OCTOX8",
+               "11--OCTOFLATP", "12--OCTOFLATX", "13--FLYING_WING", "14--FIXED_WING"};
+    m[1033] = {"1. 50Hz   (20 ms)", "2. 100Hz (10 ms)",        "3. 270Hz (3.6ms)",
+               "4. 330Hz (3ms)",    "5. 500Hz (2ms 特殊电调)", "6. 2KHz PWM (特殊电调)"};
+    m[1215] = {"1. 50Hz舵机", "2. 270HZ舵机"};
+    m[1099] = {"Default 4 axis less 300mm", "Default 4 axis  300－450mm", "Default 4 axis  450－650mm",
+               "Default 4 axis  650mm", "Load from file saved by yourself"};
+    return m;
+  }();
+  static const std::vector<std::string> none;
+  auto it = items.find(id);
+  return it == items.end() ? none : it->second;
+}
+
+}  // namespace zorv

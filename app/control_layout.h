@@ -1,0 +1,53 @@
+#pragma once
+// The main window's controls as one table: ids, kinds, captions, panels, grid places, ranges.
+// The Qt window is built from it; the data exchange and the enable lists use the same ids.
+
+#include <string>
+#include <vector>
+
+namespace zorv {
+
+enum class ControlKind {
+  LabelButton,   // caption button beside a parameter control; shows a help text
+  Button,
+  Slider,
+  Edit,          // number box bound to an int
+  ReadOnlyEdit,  // bound to an int or a text, not typed into
+  Combo,
+  Check,
+  Label,         // static text (id 0)
+  Scale,         // static scale under a slider column: "left|middle|right"
+  Progress,
+};
+
+struct PanelSpec {
+  const char* caption;  // empty: no frame
+  int row, col, rowSpan, colSpan;  // place in the window's grid
+};
+
+struct ControlSpec {
+  int id;  // 0 for static texts
+  ControlKind kind;
+  const char* caption;
+  int panel;
+  int row, col, rowSpan, colSpan;
+  int lo = 0, hi = 0, tick = 0;  // slider range and tick step; edit range when rangeChecked
+  bool rangeChecked = false;
+  int initial = 0;
+  int buddy = 0;  // label button whose caption names this slider or number box
+};
+
+const std::vector<PanelSpec>& panels();
+const std::vector<ControlSpec>& controls();
+const ControlSpec* findControl(int id);
+
+// Items of a drop-down list, in order.
+const std::vector<std::string>& comboItems(int id);
+
+// The 72 flight-mode check boxes, row-major: matrixCheckId(row 0..8, column 0..7).
+int matrixCheckId(int row, int column);
+
+// The window title.
+extern const char* const kWindowTitle;
+
+}  // namespace zorv

@@ -1,0 +1,65 @@
+#pragma once
+// The one record of state that every handler of the main window shares.
+// It lives in the window for the whole run; all access is on the window thread.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace zorv {
+
+constexpr int kParamCount = 115;
+constexpr int kLoadedLineCount = 120;
+constexpr int kMonitorReadingCount = 32;
+constexpr int kFirmwareImageSize = 65536;
+constexpr int kReceiveBufferLimit = 4096;  // bytes kept while nothing consumes them
+
+// Control ids run from 1000 to 1215; bound integers are kept in one array by id.
+constexpr int kFirstControlId = 1000;
+constexpr int kLastControlId = 1215;
+
+// Values exchanged with the window's controls in both directions.
+struct BoundValues {
+  std::string firmwareHint;  // edit 1028
+  std::string portStatus;    // edit 1047
+  std::string portName;      // port list 1061, its visible text
+  std::string versionText;   // edit 1112
+  std::array<int, kLastControlId - kFirstControlId + 1> ints{};  // slider positions, edit values, check states
+
+  int& at(int id) { return ints.at(static_cast<size_t>(id - kFirstControlId)); }
+  int at(int id) const { return ints.at(static_cast<size_t>(id - kFirstControlId)); }
+};
+
+struct MainState {
+  int32_t LinkMode = 0;
+  int32_t MonitorStopped = 1;
+  int32_t FirmwarePacketCount = 0;
+  int32_t ReceivedCount = 0;
+  int32_t SensorMask = 0;
+  std::array<int32_t, kMonitorReadingCount> MonitorReadings{};
+  std::array<int32_t, kParamCount> ParamValues{};
+  std::array<uint8_t, kFirmwareImageSize> FirmwareImage{};
+  std::array<int32_t, 6> BatteryValues{};
+  int32_t UploadSequence = 0, UploadPosition = 0, UploadSum = 0, UploadPercent = 0;
+  int32_t EchoedSequence = 0, DeviceSum = 0;
+  std::array<uint8_t, 64> ReplyArea{};
+  std::array<uint8_t, 64> PacketArea{};
+  std::string FirmwareTag;
+  int32_t PortOpenFailed = 0;
+  std::array<std::string, kParamCount> ParamLabels;
+  int32_t FirmwareSize = 0;
+  int32_t FirmwareFileLength = 0;  // bytes of the image actually held (the file's length)
+  std::string FirmwarePath;        // file name of the last chosen file
+  std::string FirmwareFullPath;    // its full path
+  std::string ReceiveBuffer;  // received bytes, one char per byte; zero bytes add nothing
+  std::array<std::string, kLoadedLineCount> LoadedLines;
+  std::array<int32_t, kLoadedLineCount> LoadedValues{};
+  bool AutoProxy = false;  // an automation client holds the application
+  // Battery calibration in progress: the four cell values and the value being sent.
+  std::array<int32_t, 4> CellVoltages{};
+  int32_t CalibrationValue = 0;
+
+  BoundValues bound;
+};
+
+}  // namespace zorv

@@ -1,0 +1,358 @@
+#include "app/qt_zorv_dlg.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSlider>
+#include <QTimer>
+
+#include "app/control_layout.h"
+#include "app/qt_prompts.h"
+#include "params/catalogue.h"
+
+namespace zorv {
+
+namespace {
+
+QString qs(const char* s) { return QString::fromUtf8(s); }
+
+QIcon appIcon() {
+  QPixmap pm(32, 32);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(20, 60, 140), 3));
+  p.drawLine(6, 6, 26, 26);
+  p.drawLine(26, 6, 6, 26);
+  p.setBrush(QColor(200, 40, 40));
+  for (QPoint c : {QPoint(6, 6), QPoint(26, 6), QPoint(6, 26), QPoint(26, 26)}) p.drawEllipse(c, 5, 5);
+  p.setBrush(QColor(20, 60, 140));
+  p.drawEllipse(QPoint(16, 16), 4, 4);
+  return QIcon(pm);
+}
+
+QString accessibleNameOf(const ControlSpec& c) {
+  if (c.buddy > 0) {
+    if (const ControlSpec* b = findControl(c.buddy)) return qs(b->caption);
+  }
+  return qs(c.caption);
+}
+
+}  // namespace
+
+CZorvDlg::CZorvDlg(SerialPort& port, Prompts* prompts, Clock& clock, std::string settingsPath, QWidget* parent)
+    : QDialog(parent) {
+  if (!prompts) {
+    ownPrompts_ = std::make_unique<QtPrompts>(this);
+    prompts = ownPrompts_.get();
+  }
+  core_ = std::make_unique<Core>(port, *this, *prompts, clock, std::move(settingsPath));
+  setWindowTitle(qs(kWindowTitle));
+  setWindowIcon(appIcon());
+  setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
+  build();
+}
+
+CZorvDlg::~CZorvDlg() = default;
+
+void CZorvDlg::build() {
+  auto* top = new QGridLayout(this);
+  top->setContentsMargins(6, 6, 6, 6);
+  top->setSpacing(6);
+  std::vector<QGridLayout*> grids;
+  int panelIndex = 0;
+  for (const PanelSpec& p : panels()) {
+    QWidget* frame;
+    if (*p.caption) {
+      frame = new QGroupBox(qs(p.caption), this);
+    } else {
+      frame = new QWidget(this);
+    }
+    frame->setObjectName(QString("panel%1").arg(panelIndex++));
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    grids.push_back(grid);
+    top->addWidget(frame, p.row, p.col, p.rowSpan, p.colSpan, Qt::AlignTop);
+  }
+
+  for (const ControlSpec& c : controls()) {
+    QWidget* parentFrame = grids[static_cast<size_t>(c.panel)]->parentWidget();
+    QWidget* w = nullptr;
+    const int id = c.id;
+    switch (c.kind) {
+      case ControlKind::LabelButton:
+      case ControlKind::Button: {
+        auto* b = new QPushButton(qs(c.caption), parentFrame);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, id] { core_->onButtonClicked(id); });
+        w = b;
+        break;
+      }
+      case ControlKind::Slider: {
+        auto* s = new QSlider(Qt::Horizontal, parentFrame);
+        s->setRange(c.lo, c.hi);
+        s->setTickInterval(c.tick);
+        s->setTickPosition(QSlider::TicksBelow);
+        s->setPageStep(c.tick);
+        s->setValue(c.initial);
+        s->setMinimumWidth(c.hi - c.lo > 100 ? 200 : 170);
+        w = s;
+        widgets_[id] = w;
+        wireSlider(id);
+        break;
+      }
+      case ControlKind::Edit:
+      case ControlKind::ReadOnlyEdit: {
+        auto* e = new QLineEdit(parentFrame);
+        e->setReadOnly(c.kind == ControlKind::ReadOnlyEdit);
+        if (c.kind == ControlKind::Edit || (id != 1028 && id != 1047 && id != 1112)) {
+          e->setText(QString::number(c.initial));
+          e->setMaximumWidth(60);
+          e->setAlignment(Qt::AlignRight);
+        }
+        if (id == 1028) e->setMinimumWidth(300);
+        if (id == 1047) e->setMinimumWidth(110);
+        connect(e, &QLineEdit::textChanged, this, [this, id] { core_->onEditChanged(id); });
+        w = e;
+        break;
+      }
+      case ControlKind::Combo: {
+        auto* cb = new QComboBox(parentFrame);
+        for (const std::string& item : comboItems(id)) cb->addItem(QString::fromStdString(item));
+        cb->setCurrentIndex(c.initial);
+        connect(cb, QOverload<int>::of(&QComboBox::activated), this, [this, id] { core_->onComboActivated(id); });
+        w = cb;
+        break;
+      }
+      case ControlKind::Check: {
+        auto* cb = new QCheckBox(qs(c.caption), parentFrame);
+        connect(cb, &QCheckBox::clicked, this, [this, id] { core_->onCheckClicked(id); });
+        w = cb;
+        break;
+      }
+      case ControlKind::Label: {
+        auto* l = new QLabel(qs(c.caption), parentFrame);
+        if (c.colSpan > 1) l->setAlignment(Qt::AlignCenter);
+        w = l;
+        break;
+      }
+      case ControlKind::Scale: {
+        // Scale marks spread over the columns they stand above.
+        auto* box = new QWidget(parentFrame);
+        auto* row = new QHBoxLayout(box);
+        row->setContentsMargins(0, 0, 0, 0);
+        const QString caption = qs(c.caption);
+        const QStringList marks = caption.contains('|') ? caption.split('|')
+                                                        : caption.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+        for (int i = 0; i < marks.size(); ++i) {
+          auto* l = new QLabel(marks[i], box);
+          l->setAlignment(i == 0 ? Qt::AlignLeft : i + 1 == marks.size() ? Qt::AlignRight : Qt::AlignCenter);
+          if (!caption.contains('|')) l->setAlignment(Qt::AlignCenter);
+          row->addWidget(l, 1);
+        }
+        box->setAccessibleName(caption);
+        w = box;
+        break;
+      }
+      case ControlKind::Progress: {
+        progress_ = new QProgressBar(parentFrame);
+        progress_->setFormat(qs(c.caption) + " %p%");
+        progress_->setVisible(false);
+        w = progress_;
+        break;
+      }
+    }
+    if (id != 0) {
+      w->setObjectName(QString::number(id));
+      w->setAccessibleName(accessibleNameOf(c));
+      widgets_[id] = w;
+    }
+    grids[static_cast<size_t>(c.panel)]->addWidget(w, c.row, c.col, c.rowSpan, c.colSpan);
+  }
+
+  // The flight-mode boxes are named by their row and column.
+  const char* columns[] = {"CH5 L", "CH5 M", "CH5 H", "CH6 L", "CH6 M", "CH6 H", "CH7 L", "CH7 H"};
+  for (int r = 0; r < 9; ++r)
+    for (int col = 0; col < 8; ++col) {
+      QWidget* box = widgets_.value(matrixCheckId(r, col));
+      const QLayoutItem* label = grids[3]->itemAtPosition(2 + r, 0);
+      const QString rowName = label && label->widget() ? static_cast<QLabel*>(label->widget())->text() : QString();
+      box->setAccessibleName(rowName + " " + columns[col]);
+    }
+  for (int g : {kReceiverReverseGroup, kOutputReverseGroup}) {
+    const BitGroup& group = bitGroups()[static_cast<size_t>(g)];
+    for (int k = 0; k < 8; ++k)
+      widgets_.value(group.boxes[static_cast<size_t>(k)])
+          ->setAccessibleName(QString::fromStdString(paramLabels()[static_cast<size_t>(group.firstIndex + k)]).trimmed());
+  }
+  const char* cellNames[] = {"1 банка", "2 банка", "3 банка", "4 банка"};
+  for (int i = 0; i < 4; ++i) widgets_.value(1084 + (i ? i + 1 : 0))->setAccessibleName(qs(cellNames[i]));
+}
+
+void CZorvDlg::wireSlider(int id) {
+  auto* s = static_cast<QSlider*>(widgets_.value(id));
+  connect(s, &QSlider::valueChanged, this, [this, id] { core_->onSliderMoved(id); });
+  connect(s, &QSlider::sliderReleased, this, [this, id] { core_->onSliderReleased(id); });
+  // Keyboard and wheel steps, and clicks on the groove, have no release of their own: a burst
+  // of them ends in one send once the slider has settled, a groove click on the mouse release.
+  auto* timer = new QTimer(this);
+  timer->setSingleShot(true);
+  timer->setInterval(kSliderSettleMs);
+  connect(timer, &QTimer::timeout, this, [this, id] { core_->onSliderReleased(id); });
+  settleTimers_[id] = timer;
+  connect(s, &QSlider::actionTriggered, this, [this, s, id, timer](int action) {
+    if (action == QAbstractSlider::SliderNoAction || s->isSliderDown()) return;
+    if (QApplication::mouseButtons() != Qt::NoButton && s->underMouse()) {
+      pagePressed_[id] = true;
+      return;
+    }
+    timer->start();
+  });
+  s->installEventFilter(this);
+}
+
+bool CZorvDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    const int id = watched->objectName().toInt();
+    if (pagePressed_.value(id, false)) {
+      pagePressed_[id] = false;
+      QTimer::singleShot(0, this, [this, id] { core_->onSliderReleased(id); });
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void CZorvDlg::initialise() { core_->initialise(); }
+
+void CZorvDlg::setPortLabels(const std::vector<std::string>& labels) {
+  auto* cb = static_cast<QComboBox*>(widgets_.value(1061));
+  for (int i = 0; i < cb->count() && i < static_cast<int>(labels.size()); ++i)
+    cb->setItemText(i, QString::fromStdString(labels[static_cast<size_t>(i)]));
+}
+
+std::string CZorvDlg::text(int id) const {
+  QWidget* w = widgets_.value(id);
+  if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text().toStdString();
+  if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text().toStdString();
+  if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText().toStdString();
+  if (auto* l = qobject_cast<QLabel*>(w)) return l->text().toStdString();
+  return {};
+}
+
+void CZorvDlg::setText(int id, const std::string& t) {
+  QWidget* w = widgets_.value(id);
+  const QString s = QString::fromStdString(t);
+  if (auto* e = qobject_cast<QLineEdit*>(w)) {
+    if (e->text() != s) {
+      e->setText(s);
+      if (e->isReadOnly()) e->setCursorPosition(0);  // a long path or hint shows from its start
+    }
+  } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+    b->setText(s);
+  } else if (auto* l = qobject_cast<QLabel*>(w)) {
+    l->setText(s);
+  }
+}
+
+int CZorvDlg::sliderPos(int id) const {
+  auto* s = qobject_cast<QSlider*>(widgets_.value(id));
+  return s ? s->value() : 0;
+}
+
+void CZorvDlg::setSliderPos(int id, int pos) {
+  if (auto* s = qobject_cast<QSlider*>(widgets_.value(id))) s->setValue(pos);
+}
+
+int CZorvDlg::checkState(int id) const {
+  auto* c = qobject_cast<QCheckBox*>(widgets_.value(id));
+  if (!c) return 0;
+  switch (c->checkState()) {
+    case Qt::Checked: return 1;
+    case Qt::PartiallyChecked: return 2;
+    default: return 0;
+  }
+}
+
+void CZorvDlg::setCheckState(int id, int state) {
+  auto* c = qobject_cast<QCheckBox*>(widgets_.value(id));
+  if (!c) return;
+  c->setCheckState(state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+
+int CZorvDlg::comboIndex(int id) const {
+  auto* c = qobject_cast<QComboBox*>(widgets_.value(id));
+  return c ? c->currentIndex() : -1;
+}
+
+void CZorvDlg::setComboIndex(int id, int index) {
+  auto* c = qobject_cast<QComboBox*>(widgets_.value(id));
+  if (!c) return;
+  c->setCurrentIndex(index >= 0 && index < c->count() ? index : -1);
+}
+
+void CZorvDlg::setEnabled(int id, bool enabled) {
+  if (QWidget* w = widgets_.value(id)) w->setEnabled(enabled);
+}
+
+bool CZorvDlg::isEnabled(int id) const {
+  QWidget* w = widgets_.value(id);
+  return w && w->isEnabled();
+}
+
+void CZorvDlg::setToolTip(int id, const std::string& tip) {
+  if (QWidget* w = widgets_.value(id)) w->setToolTip(QString::fromStdString(tip));
+}
+
+void CZorvDlg::setProgressVisible(bool visible) { progress_->setVisible(visible); }
+void CZorvDlg::setProgressRange(int lo, int hi) { progress_->setRange(lo, hi); }
+void CZorvDlg::setProgressPos(int pos) { progress_->setValue(pos); }
+void CZorvDlg::setProgressColor(int r, int g, int b) {
+  progress_->setStyleSheet(QString("QProgressBar::chunk { background-color: rgb(%1,%2,%3); }").arg(r).arg(g).arg(b));
+}
+
+void CZorvDlg::hideWindow() { hide(); }
+
+void CZorvDlg::endWindow(bool accepted) { QDialog::done(accepted ? QDialog::Accepted : QDialog::Rejected); }
+
+void CZorvDlg::accept() { core_->onAccept(); }
+
+void CZorvDlg::reject() { core_->onCancel(); }
+
+void CZorvDlg::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  core_->onCloseBox();
+}
+
+void CZorvDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // A focused push button takes Enter as a press; anywhere else Enter closes the window.
+    if (auto* b = qobject_cast<QPushButton*>(focusWidget())) {
+      b->click();
+    } else {
+      core_->onAccept();
+    }
+    event->accept();
+    return;
+  }
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    core_->onCancel();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace zorv

@@ -1,0 +1,12 @@
+#pragma once
+// Saving the parameters to a file, and loading a default set or a saved file into the controller.
+
+namespace zorv {
+class Core;
+
+void onSaveParams(Core& core);       // button 1015
+void onLoadHint(Core& core);         // button 1100
+void onLoadListChanged(Core& core);  // list 1099
+void onChainReply(Core& core);       // mode 7 (bytes already appended)
+
+}  // namespace zorv

@@ -1,0 +1,22 @@
+#pragma once
+// Choosing the firmware image and the packet transfer that writes it into the controller.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace zorv {
+class Core;
+
+void onChooseImage(Core& core);  // button 1001 "Обновление ПО"
+void onKindReply(Core& core);    // mode 30: reply to "?W\r" (bytes already appended to ReceiveBuffer)
+void onUpgradeAnswer(Core& core);  // mode 2: "RADY"/"RADE" (bytes already appended)
+// Modes 3..6: raw reply bytes, gathered into ReplyArea at ReceivedCount.
+void onPacketBytes(Core& core, const uint8_t* data, size_t n);
+
+// The link went away (port lost or closed) while an upgrade was under way (modes 30 and 2..6):
+// ends the transfer without a message and gives the two upgrade buttons back, so that after
+// picking the port again the loaded image can be sent once more. Does nothing in other modes.
+// To be called before the caller resets LinkMode.
+void onLinkLost(Core& core);
+
+}  // namespace zorv

@@ -1,0 +1,111 @@
+#include "protocol/dispatcher.h"
+
+#include "app/core.h"
+#include "files/param_files.h"
+#include "firmware/upgrade.h"
+#include "monitor/monitor.h"
+#include "protocol/readback.h"
+
+namespace zorv {
+
+namespace {
+
+// The port's input buffer holds 1024 bytes; the staging area of one read is twice that.
+constexpr size_t kStagingSize = 2048;
+
+bool handledMode(int mode) {
+  return (mode >= 0 && mode <= 7) || mode == 10 || mode == 15 || mode == 20 || mode == 30;
+}
+
+// The shared receive step: every byte is counted, every nonzero byte appended as one character.
+void appendReceived(Core& core, const std::vector<uint8_t>& bytes) {
+  MainState& st = core.st;
+  for (uint8_t b : bytes)
+    if (b != 0) st.ReceiveBuffer.push_back(static_cast<char>(b));
+  st.ReceivedCount += static_cast<int32_t>(bytes.size());
+  // Bytes nobody consumes must not grow the buffer without limit: keep the newest.
+  if (st.ReceiveBuffer.size() > static_cast<size_t>(kReceiveBufferLimit))
+    st.ReceiveBuffer.erase(0, st.ReceiveBuffer.size() - static_cast<size_t>(kReceiveBufferLimit));
+}
+
+bool isSettingEcho(const std::string& b) {
+  // 'S', a letter or digit, four characters, CR, LF: the controller's answer to a setting.
+  return b.size() >= 8 && b[0] == 'S' && b[6] == '\r' && b[7] == '\n';
+}
+
+void modeZero(Core& core, bool received) {
+  MainState& st = core.st;
+  // A preset change is answered "Sj0..."; the read-back starts anew after 10 ms.
+  if (received && st.ReceivedCount > 4 && st.ReceiveBuffer.compare(0, 3, "Sj0") == 0) {
+    core.clock.busyWait(10);
+    st.ReceiveBuffer.clear();
+    st.ReceivedCount = 0;
+    core.controlsToMembers();
+    core.send("?C\r");
+    core.membersToControls();
+    return;
+  }
+  // Setting echoes at the head are acknowledgements: drop them so that a setting sent in the
+  // middle of the read-back (box 1070's "SH0051") cannot push the next reply past its count.
+  while (isSettingEcho(st.ReceiveBuffer) && st.ReceivedCount >= 8) {
+    st.ReceiveBuffer.erase(0, 8);
+    st.ReceivedCount -= 8;
+  }
+  if (st.ReceivedCount == 10) {
+    st.ReceivedCount = 0;
+    readbackReply(core);
+  }
+}
+
+}  // namespace
+
+void dispatchReceive(Core& core) {
+  MainState& st = core.st;
+  const int mode = st.LinkMode;
+  if (!handledMode(mode) || mode == 8 || mode == 9) return;  // the bytes stay in the port
+
+  std::vector<uint8_t> bytes = core.port.readAll();
+  if (bytes.size() > kStagingSize) bytes.resize(kStagingSize);
+  const bool received = !bytes.empty();
+
+  if (mode >= 3 && mode <= 6) {
+    onPacketBytes(core, bytes.data(), bytes.size());
+    return;
+  }
+  appendReceived(core, bytes);
+
+  switch (mode) {
+    case 0:
+      modeZero(core, received);
+      break;
+    case 1:
+      if (st.ReceivedCount == 12) {
+        st.ReceivedCount = 0;
+        identityCheck(core);
+      }
+      st.LinkMode = 0;
+      break;
+    case 2:
+      onUpgradeAnswer(core);
+      break;
+    case 7:
+      if (st.ReceivedCount > 6) onChainReply(core);
+      break;
+    case 10:
+      onMonitorStep(core);
+      break;
+    case 15:
+      onEchoStep(core);
+      break;
+    case 20:
+      onReverseReadback(core);
+      break;
+    case 30:
+      onKindReply(core);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace zorv

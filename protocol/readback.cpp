@@ -1,0 +1,197 @@
+#include "protocol/readback.h"
+
+#include <array>
+
+#include "app/core.h"
+#include "params/catalogue.h"
+#include "protocol/text_number.h"
+
+namespace zorv {
+
+namespace {
+
+enum class Store { SliderPair, SliderPairLess100, List, None, Tenth, Bits, Servo, Version, Preset };
+
+struct Step {
+  char query;
+  Store store;
+  int target;  // ParamValues index, list id or bit group
+  char next;   // 'W' ends the chain with the identity query
+};
+
+// The read-back, in chain order.
+constexpr std::array<Step, 36> kSteps = {{
+    {'C', Store::SliderPair, 3, 'A'},        {'A', Store::List, 1032, 'B'},
+    {'B', Store::List, 1033, 'D'},           {'D', Store::SliderPair, 4, 'E'},
+    {'E', Store::SliderPair, 5, 'F'},        {'F', Store::SliderPair, 6, 'G'},
+    {'G', Store::SliderPair, 7, 'H'},        {'H', Store::None, 0, 'I'},
+    {'I', Store::None, 0, 'J'},              {'J', Store::SliderPairLess100, 12, 'K'},
+    {'K', Store::SliderPairLess100, 13, 'L'}, {'L', Store::SliderPair, 14, 'R'},
+    {'R', Store::SliderPair, 10, 'T'},       {'T', Store::SliderPair, 11, 'Y'},
+    {'Y', Store::SliderPair, 8, 'Z'},        {'Z', Store::SliderPair, 9, '4'},
+    {'4', Store::Tenth, 0, '5'},             {'5', Store::Tenth, 1, '6'},
+    {'6', Store::Tenth, 2, '7'},             {'7', Store::Tenth, 3, 'M'},
+    {'M', Store::Bits, kSensorGroup, 'N'},   {'N', Store::Bits, kReceiverReverseGroup, 'O'},
+    {'O', Store::Bits, kOutputReverseGroup, 'P'}, {'P', Store::Servo, 0, 'V'},
+    {'V', Store::Version, 0, 'a'},           {'a', Store::Bits, 0, 'b'},
+    {'b', Store::Bits, 1, 'c'},              {'c', Store::Bits, 2, 'd'},
+    {'d', Store::Bits, 3, 'e'},              {'e', Store::Bits, 4, 'f'},
+    {'f', Store::Bits, 5, 'g'},              {'g', Store::Bits, 6, 'h'},
+    {'h', Store::Bits, 7, 'i'},              {'i', Store::Bits, 8, 'k'},
+    {'k', Store::None, 0, 'j'},              {'j', Store::Preset, 1099, 'W'},
+}};
+
+void storeSliderPair(MainState& st, int index, int value) {
+  const SliderParam* p = sliderByIndex(index);
+  st.bound.at(p->edit) = value;
+  st.bound.at(p->slider) = value;
+  st.ParamValues[static_cast<size_t>(index)] = value;
+}
+
+// Stores one reply; returns the number the continue rule tests.
+int store(Core& core, const Step& step, const std::string& field) {
+  MainState& st = core.st;
+  const int value = leadingInt(field);
+  switch (step.store) {
+    case Store::SliderPair:
+      storeSliderPair(st, step.target, value);
+      break;
+    case Store::SliderPairLess100:
+      storeSliderPair(st, step.target, value - 100);
+      break;
+    case Store::List: {
+      core.win.setComboIndex(step.target, value - 1);
+      const int index = step.target == 1032 ? 0 : 1;
+      st.ParamValues[index] = core.win.comboIndex(step.target) + 1;
+      break;
+    }
+    case Store::None:
+      break;
+    case Store::Tenth:
+      st.bound.at(kCellEdits[static_cast<size_t>(step.target)]) = value / 10;
+      st.ParamValues[static_cast<size_t>(15 + step.target)] = value / 10;
+      break;
+    case Store::Bits: {
+      const BitGroup& g = bitGroups()[static_cast<size_t>(step.target)];
+      for (int k = 0; k < 8; ++k) {
+        st.ParamValues[static_cast<size_t>(g.firstIndex + k)] = bitOf(value, k);
+        st.bound.at(g.boxes[static_cast<size_t>(k)]) = bitOf(value, k);
+      }
+      break;
+    }
+    case Store::Servo:
+      if (value == 2) {
+        core.win.setComboIndex(1215, 1);
+        st.ParamValues[2] = 2;
+      } else {
+        core.win.setComboIndex(1215, value - 1);
+        st.ParamValues[2] = 1;
+      }
+      break;
+    case Store::Version: {
+      // "2015" is shown as "2.015"; the continue rule looks at the digit before the point.
+      std::string text;
+      if (!field.empty()) {
+        text = field.substr(0, 1) + "." + (field.size() > 3 ? field.substr(field.size() - 3) : field.substr(1));
+      }
+      st.bound.versionText = text;
+      return leadingInt(text);
+    }
+    case Store::Preset:
+      core.win.setComboIndex(1099, value);
+      break;
+  }
+  return value;
+}
+
+}  // namespace
+
+void sendQuery(Core& core, char letter) {
+  core.port.discardInput();
+  const char q[] = {'?', letter, '\r'};
+  core.send(std::string_view(q, 3));
+}
+
+void readbackReply(Core& core) {
+  MainState& st = core.st;
+  const std::string echo = st.ReceiveBuffer.substr(0, 3);
+  const Step* step = nullptr;
+  for (const Step& s : kSteps) {
+    if (echo.size() == 3 && echo[0] == '?' && echo[1] == s.query && echo[2] == '\r') {
+      step = &s;
+      break;
+    }
+  }
+  if (!step) return;  // not a reply of the chain: it stays at the head of the buffer
+
+  // Characters 4..7 of a 10-character reply: of the last six, the first four.
+  const std::string& b = st.ReceiveBuffer;
+  const std::string lastSix = b.size() > 6 ? b.substr(b.size() - 6) : b;
+  const std::string field = lastSix.substr(0, 4);
+  st.ReceiveBuffer.clear();
+
+  core.controlsToMembers();
+  const int value = store(core, *step, field);
+  core.membersToControls();
+
+  if (core.QueryRetries >= 1 && value == 0) {
+    --core.QueryRetries;
+    sendQuery(core, step->query);
+    return;
+  }
+  core.QueryRetries = 3;
+  if (step->next == 'W') {
+    st.LinkMode = 1;
+    core.controlsToMembers();
+    sendQuery(core, 'W');
+    core.membersToControls();
+    return;
+  }
+  if (step->store == Store::Version) {
+    core.controlsToMembers();
+    sendQuery(core, step->next);
+    core.membersToControls();
+    return;
+  }
+  sendQuery(core, step->next);
+}
+
+const std::vector<int>& identityEnableList() {
+  static const std::vector<int> ids = [] {
+    std::vector<int> v = {1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1054,
+                          1099, 1100, 1096, 1015, 1215, 1032, 1033};
+    for (int index : {3, 4, 5, 6, 7, 10, 11, 12, 13, 14}) {
+      const SliderParam* p = sliderByIndex(index);
+      v.push_back(p->edit);
+      v.push_back(p->slider);
+    }
+    return v;
+  }();
+  return ids;
+}
+
+const std::vector<int>& identityDisableList() {
+  static const std::vector<int> ids = [] {
+    std::vector<int> v;
+    for (int id = 1102; id <= 1109; ++id) v.push_back(id);
+    for (int id = 1121; id <= 1128; ++id) v.push_back(id);
+    for (int g : {kReceiverReverseGroup, kOutputReverseGroup})
+      for (int box : bitGroups()[static_cast<size_t>(g)].boxes) v.push_back(box);
+    return v;
+  }();
+  return ids;
+}
+
+void identityCheck(Core& core) {
+  MainState& st = core.st;
+  std::string tag = st.ReceiveBuffer.substr(0, 8);
+  tag = tag.size() > 4 ? tag.substr(tag.size() - 4) : tag;
+  st.ReceiveBuffer = tag;
+  if (tag != "TKVR") return;  // a controller of another kind: the controls stay as they are
+  st.LinkMode = 0;
+  st.ReceiveBuffer.clear();
+  core.setEnabled(identityEnableList(), true);
+  core.setEnabled(identityDisableList(), false);
+}
+
+}  // namespace zorv

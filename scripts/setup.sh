@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Zorv needs to build, test and run, when any is missing.
+set -euo pipefail
+
+PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-serialport-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core
+)
+if [ "${ZORV_WITH_FUZZ:-0}" = 1 ]; then PACKAGES+=(clang libclang-rt-14-dev); fi
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then exit 0; fi
+
+SUDO=""
+if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
+echo "Installing: ${missing[*]}"
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get update
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,140 @@
+#include "serial/connection.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "app/core.h"
+#include "firmware/control_lists.h"
+#include "serial/port_file.h"
+
+namespace zorv {
+
+namespace {
+
+constexpr int kBufferSize = 1024;
+constexpr size_t kPortFileReadLimit = 64;  // the file holds two bytes; never read a stray big file whole
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opened for reading and writing, created when missing, never truncated.
+File openPortFile(Core& core) {
+  std::FILE* f = std::fopen(core.settingsPath.c_str(), "r+b");
+  if (!f && errno == ENOENT) f = std::fopen(core.settingsPath.c_str(), "w+b");
+  if (!f) {
+    core.prompts.message("Cannot open the file " + core.settingsPath + ": " + std::strerror(errno), "Zorv",
+                         Prompts::Buttons::Ok, Prompts::Icon::Warning);
+  }
+  return File(f);
+}
+
+bool readPort(Core& core) {
+  File f = openPortFile(core);
+  if (!f) return false;
+  char buf[kPortFileReadLimit];
+  const size_t n = std::fread(buf, 1, sizeof buf, f.get());
+  f.reset();
+  if (n == 0) {
+    core.port.setPortNumber(3);
+    return true;
+  }
+  const int number = decodePortFile(std::string(buf, n));
+  core.port.setPortNumber(number);
+  core.win.setComboIndex(1061, number - 1);  // a number outside the list clears the selection
+  return true;
+}
+
+void applyLineSettings(Core& core) {
+  core.port.applyLineSettings();
+  core.port.discardInput();
+}
+
+bool tryOpen(Core& core) {
+  core.port.setBufferSizes(kBufferSize, kBufferSize);
+  if (core.port.open()) {
+    core.win.setToolTip(1047, "");
+    return true;
+  }
+  core.win.setToolTip(1047, core.port.errorText());
+  return false;
+}
+
+}  // namespace
+
+void readRememberedPort(Core& core) { readPort(core); }
+
+void storePort(Core& core, int n) {
+  File f = openPortFile(core);
+  if (!f) return;
+  const std::string bytes = encodePortFile(n);
+  if (std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size() || std::fflush(f.get()) != 0) {
+    core.prompts.message("Cannot write the file " + core.settingsPath + ": " + std::strerror(errno), "Zorv",
+                         Prompts::Buttons::Ok, Prompts::Icon::Warning);
+  }
+}
+
+void openAtStart(Core& core) {
+  MainState& st = core.st;
+  if (core.port.isOpen()) core.port.close();
+  if (!readPort(core)) return;
+  if (!tryOpen(core)) st.PortOpenFailed = 1;
+  core.controlsToMembers();
+  st.bound.portStatus = st.PortOpenFailed == 1 ? "COM Failed" : "COM opened";
+  core.membersToControls();
+  storePort(core, core.win.comboIndex(1061) + 1);
+  applyLineSettings(core);
+  // The first query follows in window initialisation.
+}
+
+void onPortSelected(Core& core) {
+  MainState& st = core.st;
+  st.PortOpenFailed = 0;
+  if (core.port.isOpen()) core.port.close();
+  const int index = core.win.comboIndex(1061);
+  core.port.setPortNumber(index + 1);
+  if (!tryOpen(core)) st.PortOpenFailed = 1;
+  core.controlsToMembers();
+  st.bound.portStatus = st.PortOpenFailed == 1 ? "串口未打开" : "COM Opened";
+  core.membersToControls();
+  st.ReceivedCount = 0;
+  storePort(core, index + 1);
+  applyLineSettings(core);
+  for (int i = 0; i < 16; ++i) st.MonitorReadings[static_cast<size_t>(i)] = 0;
+  st.LinkMode = 0;
+  st.ReceiveBuffer.clear();
+  core.QueryRetries = 3;
+  core.controlsToMembers();
+  core.send("?C\r");
+  core.membersToControls();
+}
+
+void onUpgradeButton(Core& core) {
+  MainState& st = core.st;
+  st.LinkMode = 30;
+  st.ReceivedCount = 0;
+  if (!core.port.isOpen()) {
+    if (!readPort(core)) return;
+    core.port.setBufferSizes(kBufferSize, kBufferSize);
+    if (!core.port.open()) {
+      core.win.setToolTip(1047, core.port.errorText());
+      core.prompts.message("Cannot open the port: " + core.port.errorText(), "Zorv", Prompts::Buttons::Ok,
+                           Prompts::Icon::Warning);
+      st.LinkMode = 0;  // nothing was asked: leave the window ready for another try
+      return;
+    }
+    applyLineSettings(core);
+  }
+  core.setEnabled(upgradeLockedControls(), false);
+  core.port.discardInput();
+  core.clock.busyWait(500);
+  st.ReceiveBuffer.clear();
+  core.controlsToMembers();
+  core.send("?W\r");
+  core.membersToControls();
+}
+
+}  // namespace zorv

@@ -1,0 +1,45 @@
+#pragma once
+// The one serial port of the program. Every byte to and from the controller passes here.
+// Implementations: QtSerialPort (a real device), sim::SimPort (in memory, for tests and the demo).
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zorv {
+
+class SerialPort {
+ public:
+  virtual ~SerialPort() = default;
+
+  // Port number 1..20 (0 is passed through unchanged and never opens).
+  virtual void setPortNumber(int n) = 0;
+  virtual int portNumber() const = 0;
+  virtual void setBufferSizes(int in, int out) = 0;
+
+  // Opens the port chosen by the last setPortNumber. False on failure; errorText() says why.
+  virtual bool open() = 0;
+  virtual void close() = 0;
+  virtual bool isOpen() const = 0;
+  virtual std::string errorText() const = 0;
+
+  // 115 200 baud, 8 data bits, no parity, 1 stop bit, no flow control.
+  virtual void applyLineSettings() = 0;
+
+  // Returns and removes every byte waiting (possibly none).
+  virtual std::vector<uint8_t> readAll() = 0;
+  // Queues bytes for sending in order; bytes written to a port that is not open are dropped.
+  virtual void write(const uint8_t* data, size_t n) = 0;
+
+  void write(std::string_view s) { write(reinterpret_cast<const uint8_t*>(s.data()), s.size()); }
+  void discardInput() { (void)readAll(); }
+
+  // Raised on the window thread, never inside a handler: bytes are waiting.
+  std::function<void()> onReceive;
+  // Raised on the window thread when the device went away (unplugged) or failed for good.
+  std::function<void(const std::string& reason)> onLost;
+};
+
+}  // namespace zorv

@@ -1,0 +1,177 @@
+// The real window under the offscreen platform against the simulated controller in memory.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <filesystem>
+
+#include "app/control_layout.h"
+#include "app/qt_zorv_dlg.h"
+#include "params/catalogue.h"
+#include "protocol/readback.h"
+#include "sim/sim_port.h"
+#include "tests/support/fakes.h"
+#include "tests/support/qt_app.h"
+
+namespace zorv::test {
+namespace {
+
+struct WindowRig {
+  WindowRig() {
+    qtApp();
+    dir = std::filesystem::temp_directory_path() / ("zorv-window-" + std::to_string(::getpid()) + "-" +
+                                                     std::to_string(counter++));
+    std::filesystem::create_directories(dir);
+    dlg = std::make_unique<CZorvDlg>(port, &prompts, clock, (dir / "tkvrconfig.ini").string());
+    port.onReceive = [this] { dlg->core().onReceive(); };
+    port.onLost = [this](const std::string& r) { dlg->core().onPortLost(r); };
+  }
+  ~WindowRig() {
+    dlg.reset();
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
+  }
+  void connect() {
+    dlg->initialise();
+    port.deliverAll();
+  }
+  template <class W>
+  W* get(int id) {
+    W* w = qobject_cast<W*>(dlg->control(id));
+    EXPECT_NE(w, nullptr) << id;
+    return w;
+  }
+
+  static inline int counter = 0;
+  std::filesystem::path dir;
+  sim::Controller ctrl;
+  sim::SimPort port{ctrl};
+  ScriptedPrompts prompts;
+  FakeClock clock;
+  std::unique_ptr<CZorvDlg> dlg;
+};
+
+TEST(Window, EveryControlOfTheTableIsBuiltWithItsNameCaptionAndRange) {
+  WindowRig rig;
+  for (const ControlSpec& c : controls()) {
+    if (c.id == 0) continue;
+    QWidget* w = rig.dlg->control(c.id);
+    ASSERT_NE(w, nullptr) << c.id;
+    EXPECT_EQ(w->objectName(), QString::number(c.id));
+    EXPECT_FALSE(w->accessibleName().isEmpty() && c.kind != ControlKind::ReadOnlyEdit) << c.id;
+    if (c.kind == ControlKind::Slider) {
+      auto* s = rig.get<QSlider>(c.id);
+      EXPECT_EQ(s->minimum(), c.lo) << c.id;
+      EXPECT_EQ(s->maximum(), c.hi) << c.id;
+      EXPECT_EQ(s->tickInterval(), c.tick) << c.id;
+    }
+    if (c.kind == ControlKind::Button || c.kind == ControlKind::LabelButton)
+      EXPECT_EQ(rig.get<QPushButton>(c.id)->text(), QString::fromUtf8(c.caption)) << c.id;
+    if (c.kind == ControlKind::Combo)
+      EXPECT_EQ(rig.get<QComboBox>(c.id)->count(), static_cast<int>(comboItems(c.id).size())) << c.id;
+  }
+  EXPECT_EQ(rig.get<QSlider>(1055)->value(), 355);
+  EXPECT_EQ(rig.get<QLineEdit>(1074)->text(), "355");
+  EXPECT_EQ(rig.get<QComboBox>(1032)->itemText(13), "14--FIXED_WING");
+  EXPECT_EQ(rig.dlg->control(1038)->accessibleName(), QString::fromUtf8("Уровень стабилиз."));
+}
+
+TEST(Window, ReadBackFillsTheVisibleControls) {
+  WindowRig rig;
+  rig.ctrl.setValue('C', 63);
+  rig.ctrl.setValue('J', 20);
+  rig.ctrl.setValue('A', 5);
+  rig.ctrl.setValue('a', 129);
+  rig.connect();
+  EXPECT_EQ(rig.get<QSlider>(1038)->value(), 63);
+  EXPECT_EQ(rig.get<QLineEdit>(1063)->text(), "63");
+  EXPECT_EQ(rig.get<QSlider>(1046)->value(), -80);
+  EXPECT_EQ(rig.get<QLineEdit>(1072)->text(), "-80");
+  EXPECT_EQ(rig.get<QComboBox>(1032)->currentText(), "5. QUADX");
+  EXPECT_TRUE(rig.get<QCheckBox>(matrixCheckId(0, 0))->isChecked());
+  EXPECT_FALSE(rig.get<QCheckBox>(matrixCheckId(0, 1))->isChecked());
+  EXPECT_TRUE(rig.get<QCheckBox>(matrixCheckId(0, 7))->isChecked());
+  EXPECT_EQ(rig.get<QLineEdit>(1112)->text(), "2.015");
+  EXPECT_EQ(rig.get<QLineEdit>(1047)->text(), "COM opened");
+  EXPECT_EQ(rig.get<QLineEdit>(1028)->text(),
+            "<-Please select upgrade fireware(*.bin) first,then click the Upgrade!");
+  for (int id : identityEnableList()) EXPECT_TRUE(rig.dlg->control(id)->isEnabled()) << id;
+  for (int id : identityDisableList()) EXPECT_FALSE(rig.dlg->control(id)->isEnabled()) << id;
+  EXPECT_FALSE(rig.dlg->control(1043)->isEnabled());
+  EXPECT_FALSE(rig.get<QProgressBar>(1075)->isVisible());
+}
+
+TEST(Window, ControlsStayLockedUntilTheControllerAnswers) {
+  WindowRig rig;
+  rig.dlg->initialise();  // nothing delivered yet
+  for (int id : identityEnableList()) EXPECT_FALSE(rig.dlg->control(id)->isEnabled()) << id;
+}
+
+TEST(Window, PortChangeThroughTheListReadsBackAgain) {
+  WindowRig rig;
+  rig.connect();
+  rig.port.clearWritten();
+  rig.ctrl.setValue('C', 11);
+  auto* list = rig.get<QComboBox>(1061);
+  list->setCurrentIndex(6);
+  emit list->activated(6);
+  EXPECT_EQ(rig.get<QLineEdit>(1047)->text(), "COM Opened");
+  rig.port.deliverAll();
+  EXPECT_EQ(rig.port.written().substr(0, 3), "?C\r");
+  EXPECT_EQ(rig.get<QSlider>(1038)->value(), 11);
+  EXPECT_EQ(rig.port.portNumber(), 7);
+}
+
+TEST(Window, EnterClosesAtOnceEscapeAsksFirst) {
+  {
+    WindowRig rig;
+    rig.connect();
+    rig.dlg->show();
+    rig.get<QLineEdit>(1063)->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(rig.dlg.get(), &enter);
+    EXPECT_EQ(rig.dlg->result(), QDialog::Accepted);
+    EXPECT_FALSE(rig.dlg->isVisible());
+  }
+  {
+    WindowRig rig;
+    rig.connect();
+    rig.dlg->show();
+    rig.prompts.answers = {Prompts::Answer::No};
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(rig.dlg.get(), &esc);
+    EXPECT_TRUE(rig.dlg->isVisible());
+    EXPECT_EQ(rig.prompts.shown.back().text, "Are you sure to close the windows？");
+    rig.dlg->close();  // the close box asks too; answered Yes
+    EXPECT_FALSE(rig.dlg->isVisible());
+    EXPECT_EQ(rig.dlg->result(), QDialog::Rejected);
+  }
+}
+
+TEST(Window, KeyboardStepsOfASliderEndInOneSend) {
+  WindowRig rig;
+  rig.ctrl.setValue('C', 40);
+  rig.connect();
+  rig.dlg->show();
+  auto* s = rig.get<QSlider>(1038);
+  s->setFocus();
+  rig.port.clearWritten();
+  for (int i = 0; i < 3; ++i) {
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(s, &right);
+  }
+  EXPECT_EQ(rig.port.written(), "") << "nothing is sent while the keys come";
+  EXPECT_EQ(rig.get<QLineEdit>(1063)->text(), "43");
+  spinEvents(CZorvDlg::kSliderSettleMs + 150);
+  EXPECT_EQ(rig.port.written(), "SC0043\r");
+}
+
+}  // namespace
+}  // namespace zorv::test

@@ -1,0 +1,192 @@
+// Port choice, the remembered-port file and the upgrade button's start, against the simulated
+// controller.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "firmware/control_lists.h"
+#include "tests/support/harness.h"
+
+namespace zorv::test {
+namespace {
+
+std::string readFile(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  std::stringstream ss;
+  ss << f.rdbuf();
+  return ss.str();
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream f(path, std::ios::binary);
+  f << bytes;
+}
+
+TEST(Connection, RememberedPortFileCases) {
+  struct Case {
+    const char* name;
+    bool present;
+    std::string content;
+    int port;       // number given to the port
+    int selection;  // port list index after start
+    std::string stored;
+  } cases[] = {
+      {"missing", false, "", 3, 2, std::string("3\0", 2)},
+      {"empty", true, "", 3, 2, std::string("3\0", 2)},
+      {"non-digit", true, "x7", 0, -1, std::string("0\0", 2)},
+      {"twelve", true, "12", 12, 11, "12"},
+      {"three and zero", true, std::string("3\0", 2), 3, 2, std::string("3\0", 2)},
+      {"twenty", true, "20", 20, 19, "20"},
+  };
+  for (const Case& c : cases) {
+    Harness h(false);
+    const std::string file = h.path("tkvrconfig.ini");
+    if (c.present) writeFile(file, c.content);
+    h.connect();
+    EXPECT_EQ(h.port.portNumber(), c.port) << c.name;
+    EXPECT_EQ(h.win.comboIndex(1061), c.selection) << c.name;
+    EXPECT_EQ(readFile(file), c.stored) << c.name;
+    EXPECT_EQ(h.port.inBufferSize(), 1024) << c.name;
+    EXPECT_GE(h.port.lineSettingsApplied(), 1) << c.name;
+  }
+}
+
+TEST(Connection, ChoosingAPortStoresItAndReadsBackAgain) {
+  struct Case {
+    int index;
+    std::string stored;
+  } cases[] = {{11, "12"}, {2, std::string("3\0", 2)}, {0, std::string("1\0", 2)}};
+  for (const Case& c : cases) {
+    Harness h;
+    h.sent();
+    h.core.st.MonitorReadings[3] = 77;
+    h.core.QueryRetries = 1;
+    h.win.userSelect(1061, c.index);
+    EXPECT_EQ(h.port.portNumber(), c.index + 1);
+    EXPECT_EQ(readFile(h.path("tkvrconfig.ini")), c.stored);
+    EXPECT_EQ(h.win.text(1047), "COM Opened");
+    EXPECT_EQ(h.core.st.MonitorReadings[3], 0);
+    EXPECT_EQ(h.core.QueryRetries, 3);
+    EXPECT_EQ(h.sent(), "?C\r");
+    h.pump();
+    EXPECT_NE(h.sent().find("?W\r"), std::string::npos);
+  }
+}
+
+TEST(Connection, FailedOpenIsShownAndTheChoiceStillStored) {
+  Harness h(false);
+  h.port.failOpen = true;
+  h.port.failOpenText = "Permission denied";
+  h.connect();
+  EXPECT_EQ(h.win.text(1047), "COM Failed");
+  EXPECT_EQ(h.core.st.PortOpenFailed, 1);
+  EXPECT_NE(h.win.toolTips[1047].find("Permission denied"), std::string::npos);
+  h.win.userSelect(1061, 4);
+  EXPECT_EQ(h.win.text(1047), "串口未打开");
+  EXPECT_EQ(readFile(h.path("tkvrconfig.ini")), std::string("5\0", 2));
+  h.port.failOpen = false;
+  h.win.userSelect(1061, 4);
+  EXPECT_EQ(h.win.text(1047), "COM Opened");
+  EXPECT_EQ(h.core.st.PortOpenFailed, 0);
+  h.pump();
+  EXPECT_TRUE(h.win.isEnabled(1038));
+}
+
+TEST(Connection, UpgradeButtonLocksTheControlsWaitsAndAsksTheKind) {
+  Harness h;
+  h.sent();
+  writeFile(h.path("tkvrconfig.ini"), "17");  // must not be read while the port is open
+  h.win.setEnabled(1043, true);
+  const uint32_t before = h.clock.waitedMs;
+  h.win.userPress(1043);
+  EXPECT_EQ(h.clock.waitedMs - before, 500u);
+  EXPECT_EQ(h.port.portNumber(), 3);
+  EXPECT_EQ(h.core.st.LinkMode, 30);
+  EXPECT_EQ(h.sent(), "?W\r");
+  for (int id : upgradeLockedControls()) EXPECT_FALSE(h.win.isEnabled(id)) << id;
+  for (int id : {1061, 1000, 1014, 1044, 1041, 1029}) EXPECT_TRUE(h.win.isEnabled(id)) << id;
+}
+
+TEST(Connection, UpgradeButtonOpensTheRememberedPortWhenClosed) {
+  Harness h;
+  h.port.close();
+  writeFile(h.path("tkvrconfig.ini"), "12");
+  h.win.setEnabled(1043, true);
+  h.sent();
+  h.win.userPress(1043);
+  EXPECT_EQ(h.port.portNumber(), 12);
+  EXPECT_TRUE(h.port.isOpen());
+  EXPECT_EQ(h.sent(), "?W\r");
+}
+
+TEST(Connection, LostPortReleasesTheWindowAndPickingItAgainReadsBack) {
+  Harness h;
+  h.core.st.LinkMode = 30;
+  h.ctrl.faults.vanishAfterBytes = 0;
+  h.ctrl.receive("?C\r");  // anything: the controller is gone
+  h.pump();
+  EXPECT_FALSE(h.port.isOpen());
+  EXPECT_EQ(h.win.text(1047), "串口未打开");
+  EXPECT_EQ(h.core.st.LinkMode, 0);
+  EXPECT_FALSE(h.win.toolTips[1047].empty());
+  EXPECT_TRUE(h.win.isEnabled(1061));
+  h.ctrl.restart();
+  h.win.userSelect(1061, 2);
+  h.pump();
+  EXPECT_EQ(h.win.text(1047), "COM Opened");
+  EXPECT_TRUE(h.win.isEnabled(1038));
+}
+
+TEST(Closing, EscAsksEnterClosesAutomationHides) {
+  {
+    Harness h;
+    h.prompts.answers = {Prompts::Answer::No};
+    h.core.onCancel();
+    EXPECT_EQ(h.win.ended, -1);
+    EXPECT_EQ(h.prompts.shown.back().text, "Are you sure to close the windows？");
+    EXPECT_EQ(h.prompts.shown.back().caption, "Tarvik Warning：");
+    h.core.onCloseBox();  // answered Yes by default
+    EXPECT_EQ(h.win.ended, 0);
+  }
+  {
+    Harness h;
+    const size_t shown = h.prompts.shown.size();
+    h.core.onAccept();
+    EXPECT_EQ(h.win.ended, 1);
+    EXPECT_EQ(h.prompts.shown.size(), shown);
+  }
+  {
+    Harness h;
+    h.core.st.AutoProxy = true;
+    h.core.onCloseBox();
+    EXPECT_TRUE(h.win.hidden);
+    EXPECT_EQ(h.win.ended, -1);
+    h.core.onAccept();
+    EXPECT_EQ(h.win.ended, -1);
+    h.core.onCancel();  // Esc still asks and closes
+    EXPECT_EQ(h.win.ended, 0);
+  }
+}
+
+TEST(DataExchange, RangeWarningNamesBothLimitsAndNonNumbersReadAsZero) {
+  Harness h;
+  h.win.texts[1072] = "-150";
+  const size_t shown = h.prompts.shown.size();
+  EXPECT_FALSE(h.core.controlsToMembers());
+  ASSERT_EQ(h.prompts.shown.size(), shown + 1);
+  EXPECT_EQ(h.prompts.shown.back().text, "Please enter an integer between -100 and 100.");
+  h.win.texts[1072] = "abc";
+  EXPECT_TRUE(h.core.controlsToMembers());
+  EXPECT_EQ(h.core.st.bound.at(1072), 0);
+  h.win.texts[1074] = "999";  // the alarm box has no range check
+  EXPECT_TRUE(h.core.controlsToMembers());
+  EXPECT_EQ(h.core.st.bound.at(1074), 999);
+  h.core.st.bound.at(1056) = 7;  // a check state outside 0..2 shows as clear
+  h.core.membersToControls();
+  EXPECT_EQ(h.win.checkState(1056), 0);
+}
+
+}  // namespace
+}  // namespace zorv::test

@@ -1,0 +1,45 @@
+#include "tests/support/harness.h"
+
+#include <atomic>
+#include <unistd.h>
+
+namespace zorv::test {
+
+namespace {
+std::filesystem::path makeTempDir() {
+  static std::atomic<int> counter{0};
+  auto p = std::filesystem::temp_directory_path() /
+           ("zorv-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  std::filesystem::remove_all(p);
+  std::filesystem::create_directories(p);
+  return p;
+}
+}  // namespace
+
+Harness::Harness(bool start)
+    : dir(makeTempDir()), core(port, win, prompts, clock, (dir / "tkvrconfig.ini").string()) {
+  win.core = &core;
+  port.onReceive = [this] { core.onReceive(); };
+  port.onLost = [this](const std::string& reason) { core.onPortLost(reason); };
+  if (start) connect();
+}
+
+Harness::~Harness() {
+  std::error_code ec;
+  std::filesystem::remove_all(dir, ec);
+}
+
+void Harness::connect() {
+  core.initialise();
+  pump();
+}
+
+std::string Harness::sent() {
+  std::string all = port.written();
+  if (sentMark_ > all.size()) sentMark_ = 0;
+  std::string s = all.substr(sentMark_);
+  sentMark_ = all.size();
+  return s;
+}
+
+}  // namespace zorv::test
