@@ -1,0 +1,128 @@
+#include "files/param_file_format.h"
+
+#include "params/catalogue.h"
+#include "protocol/text_number.h"
+
+namespace zorv {
+
+namespace {
+
+constexpr size_t kFieldColumn = 13;
+constexpr int kFirstCheckBoxIndex = 19;
+constexpr int kFirstBatteryIndex = 15;  // 15..18 are written and read but never sent
+constexpr int kLastBatteryIndex = 18;
+
+bool isGimbal(int index) { return index == 12 || index == 13; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Four digits for 0..9999 ("000%d", "00%d", "0%d" up to 999 and the plain four digits above:
+// a fifth character would shift the value out of the columns the loader reads); anything else
+// as "%d", which the loader refuses.
+std::string fourDigits(int v) {
+  if (v < 0 || v > 9999) return std::to_string(v);
+  std::string s = std::to_string(v);
+  return std::string(4 - s.size(), '0') + s;
+}
+
+std::string quoted(const std::string& s) { return "\"" + s + "\""; }
+
+std::string lineName(size_t n) { return "line " + std::to_string(n + 1); }
+
+// Splits at LF; the CRs before each LF are dropped. A final LF ends the last line rather than
+// starting an empty one.
+std::vector<std::string> splitLines(std::string_view bytes, size_t* total) {
+  std::vector<std::string> lines;
+  *total = 0;
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find('\n', start);
+    const size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
+    if (end == std::string_view::npos) end = bytes.size();
+    size_t stop = end;
+    while (stop > start && bytes[stop - 1] == '\r') --stop;
+    if (lines.size() < static_cast<size_t>(kLoadedLineCount))
+      lines.emplace_back(bytes.substr(start, stop - start));
+    ++*total;
+    start = next;
+  }
+  return lines;
+}
+
+// "" when line n (1..115) is sound, else why not.
+std::string checkParamLine(size_t n, const std::string& line) {
+  const int index = static_cast<int>(n) - 1;
+  const std::string& label = paramLabels()[static_cast<size_t>(index)];
+  if (line.compare(0, label.size(), label) != 0)
+    return lineName(n) + " does not start with the label " + quoted(label);
+  const std::string named = lineName(n) + " (" + quoted(label) + ")";
+  const std::string rest = line.substr(kFieldColumn);
+
+  if (index >= kFirstCheckBoxIndex) {
+    if (rest.empty() || (rest[0] != '0' && rest[0] != '1'))
+      return named + " holds " + quoted(rest.substr(0, 1)) + " where a 0 or 1 belongs";
+    return "";
+  }
+  const bool fourDigitField = rest.size() >= 4 && isDigit(rest[0]) && isDigit(rest[1]) && isDigit(rest[2]) &&
+                              isDigit(rest[3]) && (rest.size() == 4 || !isDigit(rest[4]));
+  if (index >= kFirstBatteryIndex && index <= kLastBatteryIndex) {
+    // Never sent: a negative cell value written as "%d" is taken as well.
+    const bool negative = rest.size() >= 2 && rest[0] == '-' && isDigit(rest[1]);
+    if (fourDigitField || negative) return "";
+    return named + " does not hold a cell value";
+  }
+  if (!fourDigitField) return named + " does not hold a four-digit value";
+  if (isGimbal(index) && leadingInt(rest.substr(0, 4)) > kGimbalWireMax)
+    return named + " holds " + rest.substr(0, 4) + "; a gimbal rate is saved as 0000 to 0200";
+  return "";
+}
+
+}  // namespace
+
+std::string paramFileLine(int index, int value) {
+  std::string line = paramLabels()[static_cast<size_t>(index)];
+  if (index >= kFirstCheckBoxIndex) return line + std::to_string(value);
+  if (isGimbal(index)) return line + fourDigits(value + kGimbalWireOffset) + "-100";
+  return line + fourDigits(value);
+}
+
+std::string writeParamFile(int portNumber, const std::array<int32_t, kParamCount>& values) {
+  std::string out = kParamFilePortPrefix + std::to_string(portNumber) + kParamFileLineEnd;
+  for (int i = 0; i < kParamCount; ++i) out += paramFileLine(i, values[static_cast<size_t>(i)]) + kParamFileLineEnd;
+  return out;
+}
+
+ParamFileReading readParamFile(std::string_view bytes) {
+  ParamFileReading r;
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);  // an editor's byte-order mark
+  if (bytes.empty()) {
+    r.refusal = "the file is empty";
+    return r;
+  }
+  size_t total = 0;
+  const std::vector<std::string> lines = splitLines(bytes, &total);
+  if (total < static_cast<size_t>(kParamFileLines)) {
+    r.refusal = "it has " + std::to_string(total) + (total == 1 ? " line" : " lines") +
+                ", a saved parameter file has " + std::to_string(kParamFileLines);
+    return r;
+  }
+  if (lines[0].compare(0, sizeof kParamFilePortPrefix - 1, kParamFilePortPrefix) != 0) {
+    r.refusal = "its first line does not start with " + quoted(kParamFilePortPrefix);
+    return r;
+  }
+  for (size_t n = 1; n < static_cast<size_t>(kParamFileLines); ++n) {
+    std::string why = checkParamLine(n, lines[n]);
+    if (!why.empty()) {
+      r.refusal = why;
+      return r;
+    }
+  }
+  for (size_t n = 0; n < lines.size(); ++n) {
+    const size_t width = n < 20 ? 4 : 1;
+    r.lines.push_back(lines[n].size() > kFieldColumn ? lines[n].substr(kFieldColumn, width) : "");
+  }
+  for (size_t n = 20; n < static_cast<size_t>(kParamFileLines); ++n) r.values[n] = leadingInt(r.lines[n]);
+  r.ok = true;
+  return r;
+}
+
+}  // namespace zorv

@@ -1,0 +1,150 @@
+// The handlers of the parameter files: saving, the load hint, the load list and the chain of
+// settings that sends a saved file back.
+
+#include "files/param_files.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "app/core.h"
+#include "files/file_store.h"
+#include "files/load_chain.h"
+#include "files/param_file_format.h"
+#include "params/setting_command.h"
+
+namespace zorv {
+
+namespace {
+
+constexpr int kPortList = 1061;
+constexpr int kLoadList = 1099;
+constexpr int kLoadFileItem = 4;
+constexpr int kChainWaitMs = 50;
+
+constexpr char kWarningCaption[] = "Tarvik Warning：";
+constexpr char kHintCaption[] = "Tarvik航模提示：";
+
+constexpr char kSaveQuestion[] =
+    "you will save the current data now，and it's defaut filename is TKVR_Data.txt,\r\ryou can change the "
+    "filename or path。\r\rWarning：you can not edit the file or data format，if you do ,it can not revcover to "
+    "corvexe！\r\rAre you sure to save the data？";
+constexpr char kLoadHint[] =
+    "Attention：please select the Item to Load Default Data!\r\r1.Load default data。\r\r2.Load from file you "
+    "saved \r\r注意：不要改变原有文件的格式，否则恢复的参数可能不正确!";
+constexpr char kSaveFilter[] = "TXT File (*.txt)|*.txt||";
+constexpr char kLoadFilter[] = "file self_saved_(*.txt)|*.txt|All file(*.*)|*.*||";
+
+void warn(Core& core, const std::string& text) {
+  core.prompts.message(text, kWarningCaption, Prompts::Buttons::Ok, Prompts::Icon::Warning);
+}
+
+void refuseLoad(Core& core, const std::string& path, const std::string& why) {
+  warn(core, "This file cannot be loaded: " + why + ".\r\rNothing was sent to the controller.\r\r" + path);
+}
+
+void selectDefaultSet(Core& core, int k) {
+  // The answer "Sj0..." is taken in mode 0 and restarts the read-back.
+  core.st.LinkMode = 0;
+  core.st.ReceiveBuffer.clear();
+  core.st.ReceivedCount = 0;
+  core.sendSetting('j', k);
+}
+
+// The file is read and checked before anything goes to the controller, so a wrong file never
+// sends a single setting; the chain then runs answer by answer from "Sj0004".
+void loadSavedFile(Core& core) {
+  const std::optional<std::string> path = core.prompts.openFile(kLoadFilter, "*.txt");
+  if (!path) return;  // the link mode stays as it was
+
+  BoundedRead file = readFileBounded(*path, kParamFileMaxBytes);
+  if (file.result == BoundedRead::TooLarge) {
+    refuseLoad(core, *path, "it is larger than 64 KiB, far more than a saved parameter file");
+    return;
+  }
+  if (file.result != BoundedRead::Ok) {
+    refuseLoad(core, *path, "it cannot be read (" + file.error + ")");
+    return;
+  }
+  const ParamFileReading reading = readParamFile(file.bytes);
+  if (!reading.ok) {
+    refuseLoad(core, *path, reading.refusal + "; it is not a parameter file saved by this tool");
+    return;
+  }
+
+  MainState& st = core.st;
+  for (size_t n = 0; n < reading.lines.size(); ++n) st.LoadedLines[n] = reading.lines[n];
+  for (size_t n = 20; n < static_cast<size_t>(kParamFileLines); ++n) st.LoadedValues[n] = reading.values[n];
+
+  st.LinkMode = 7;
+  st.ReceiveBuffer.clear();
+  st.ReceivedCount = 0;
+  core.port.discardInput();
+  core.send(chainStartCommand());
+}
+
+}  // namespace
+
+void onSaveParams(Core& core) {
+  if (core.prompts.message(kSaveQuestion, kWarningCaption, Prompts::Buttons::OkCancel, Prompts::Icon::Warning) !=
+      Prompts::Answer::Ok)
+    return;
+  const std::optional<std::string> path = core.prompts.saveFile("TKVR_Data", kSaveFilter, ".txt");
+  if (!path) return;
+  const std::string bytes = writeParamFile(core.win.comboIndex(kPortList) + 1, core.st.ParamValues);
+  const std::string error = replaceFileContents(*path, bytes);
+  if (!error.empty())
+    warn(core, "The parameters could not be saved: " + error + ".\r\rAny file that was there is unchanged.\r\r" +
+                   *path);
+}
+
+void onLoadHint(Core& core) {
+  core.prompts.message(kLoadHint, kHintCaption, Prompts::Buttons::OkCancel, Prompts::Icon::Information);
+}
+
+void onLoadListChanged(Core& core) {
+  const int item = core.win.comboIndex(kLoadList);
+  if (item >= 0 && item < kLoadFileItem) {
+    selectDefaultSet(core, item);
+  } else if (item == kLoadFileItem) {
+    loadSavedFile(core);
+  }
+}
+
+void onChainReply(Core& core) {
+  MainState& st = core.st;
+  // An answer whose LF came in a later piece leaves it at the head: it belongs to the last
+  // answer, not to this one.
+  size_t skip = 0;
+  while (skip < st.ReceiveBuffer.size() && (st.ReceiveBuffer[skip] == '\r' || st.ReceiveBuffer[skip] == '\n'))
+    ++skip;
+  if (skip > 0) {
+    st.ReceiveBuffer.erase(0, skip);
+    st.ReceivedCount = std::max<int32_t>(0, st.ReceivedCount - static_cast<int32_t>(skip));
+  }
+  if (st.ReceivedCount <= 6) return;
+
+  const std::string tag = st.ReceiveBuffer.substr(0, 2);
+  st.ReceivedCount = 0;
+  st.ReceiveBuffer.clear();
+  core.clock.busyWait(kChainWaitMs);
+
+  const ChainStep step = chainStepAfter(tag, st.LoadedLines, st.LoadedValues);
+  switch (step.kind) {
+    case ChainStep::Unknown:
+      return;  // not an answer of the chain: dropped
+    case ChainStep::Broken:
+      st.LinkMode = 0;  // nothing the controller can take: the chain ends here
+      return;
+    case ChainStep::Send:
+      core.port.discardInput();
+      core.send(step.command);
+      return;
+    case ChainStep::Finish:
+      st.LinkMode = 0;
+      core.port.discardInput();
+      core.send("?C\r");  // the read-back shows what the controller now holds
+      return;
+  }
+}
+
+}  // namespace zorv
