@@ -1,0 +1,67 @@
+#include "sim/monitor_records.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+namespace zorv::sim {
+
+namespace {
+
+// A triangle wave from lo up to hi and back in periodMs.
+int triangle(uint32_t t, uint32_t periodMs, int lo, int hi) {
+  const uint32_t half = periodMs / 2;
+  const uint32_t phase = t % periodMs;
+  const int span = hi - lo;
+  if (phase < half) return lo + static_cast<int>(static_cast<int64_t>(span) * phase / half);
+  return hi - static_cast<int>(static_cast<int64_t>(span) * (phase - half) / half);
+}
+
+// A three-position switch that moves every periodMs: 1000, 1500, 2000, 1000, ...
+int switch3(uint32_t t, uint32_t periodMs) { return 1000 + 500 * static_cast<int>((t / periodMs) % 3); }
+
+int pulse(int v) { return std::clamp(v, 1000, 2000); }
+
+struct Sticks {
+  int aileron, elevator, throttle, rudder;
+};
+
+Sticks sticks(uint32_t t) {
+  return {triangle(t, 2300, 1300, 1700), triangle(t, 3100, 1350, 1650), triangle(t, 5000, 1100, 1900),
+          triangle(t, 4100, 1400, 1600)};
+}
+
+std::string format(const char* tag, const std::array<int, 8>& f) {
+  char text[64];
+  // Each field is limited to what four characters can show, so the record stays 38 bytes.
+  auto fit = [](int v) { return std::clamp(v, -999, 9999); };
+  std::snprintf(text, sizeof text, "%s%4d%4d%4d%4d%4d%4d%4d%4d\r\n", tag, fit(f[0]), fit(f[1]), fit(f[2]),
+                fit(f[3]), fit(f[4]), fit(f[5]), fit(f[6]), fit(f[7]));
+  return text;
+}
+
+}  // namespace
+
+std::string monitorRecord(int kind, uint32_t t) {
+  const Sticks s = sticks(t);
+  switch (kind) {
+    case 0:
+      return format("CHDA", {s.aileron, s.elevator, s.throttle, s.rudder, switch3(t, 4000), switch3(t, 7000),
+                             (t / 9000) % 2 ? 2000 : 1000, triangle(t, 12000, 1000, 2000)});
+    case 1: {
+      // Quad X mix of the sticks; outputs 5 and 6 drive the gimbal servos, 7 and 8 are idle.
+      const int roll = (s.aileron - 1500) / 4, pitch = (s.elevator - 1500) / 4, yaw = (s.rudder - 1500) / 4;
+      return format("MSDA", {pulse(s.throttle + roll + pitch - yaw), pulse(s.throttle - roll + pitch + yaw),
+                             pulse(s.throttle - roll - pitch - yaw), pulse(s.throttle + roll - pitch + yaw),
+                             pulse(1500 - 2 * pitch), pulse(1500 + 2 * roll), 1000, 1000});
+    }
+    default:
+      // Heading, sonar (mm), barometric height (dm), then battery (hundredths of a volt),
+      // satellites, board temperature and two spare fields, which the window does not show.
+      return format("SSDA", {static_cast<int>((t / 50) % 360), triangle(t, 8000, 300, 2500),
+                             triangle(t, 20000, 0, 1200), triangle(t, 60000, 1580, 1660), 7 + static_cast<int>((t / 15000) % 5),
+                             31, 0, 0});
+  }
+}
+
+}  // namespace zorv::sim

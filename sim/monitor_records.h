@@ -1,0 +1,20 @@
+#pragma once
+// The live monitor stream as the controller sends it: one 38-character record every 20 ms,
+// cycling receiver channels, motor outputs and sensors.
+
+#include <cstdint>
+#include <string>
+
+namespace zorv::sim {
+
+inline constexpr uint32_t kMonitorPeriodMs = 20;
+inline constexpr size_t kMonitorRecordSize = 38;
+inline constexpr int kMonitorRecordKinds = 3;  // "CHDA", "MSDA", "SSDA"
+
+// Record number `kind` (0 CHDA, 1 MSDA, 2 SSDA) as it reads `timeMs` after power-on: the tag,
+// eight right-aligned, blank-padded 4-character decimal fields, CR, LF. The values move slowly
+// and repeat, like sticks, motors and sensors on a bench: channels and motors 1000..2000,
+// heading 0..359 degrees, sonar in mm, barometric height in dm.
+std::string monitorRecord(int kind, uint32_t timeMs);
+
+}  // namespace zorv::sim

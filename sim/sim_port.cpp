@@ -1,0 +1,89 @@
+#include "sim/sim_port.h"
+
+#include <utility>
+
+namespace zorv::sim {
+
+SimPort::SimPort() : owned_(std::make_unique<Controller>()), controller_(owned_.get()) {}
+
+SimPort::SimPort(Controller& controller) : controller_(&controller) {}
+
+void SimPort::setBufferSizes(int in, int out) {
+  inBufferSize_ = in;
+  outBufferSize_ = out;
+}
+
+bool SimPort::open() {
+  if (open_) return true;
+  if (failOpen) {
+    errorText_ = failOpenText;
+    return false;
+  }
+  if (portNumber_ < 1 || portNumber_ > 20 || controller_->vanished()) {
+    errorText_ = "No such file or directory";
+    return false;
+  }
+  // Whatever the controller sent while nobody listened is gone.
+  (void)controller_->takeOutput();
+  errorText_.clear();
+  open_ = true;
+  lostReported_ = false;
+  ++opens_;
+  return true;
+}
+
+void SimPort::close() {
+  open_ = false;
+  pending_.clear();
+  input_.clear();
+}
+
+std::vector<uint8_t> SimPort::readAll() { return std::exchange(input_, {}); }
+
+void SimPort::write(const uint8_t* data, size_t n) {
+  if (!open_ || n == 0) return;
+  written_.append(reinterpret_cast<const char*>(data), n);
+  controller_->receive(data, n);
+  collect();
+}
+
+void SimPort::collect() {
+  auto chunks = controller_->takeOutput();
+  if (!open_) return;
+  for (auto& chunk : chunks) pending_.push_back(std::move(chunk));
+}
+
+bool SimPort::deliverOne() {
+  collect();
+  if (!open_) return false;
+  if (pending_.empty()) {
+    if (!controller_->vanished() || lostReported_) return false;
+    lostReported_ = true;
+    close();
+    if (onLost) onLost("Port closed: device gone (unplugged or switched off)");
+    return true;
+  }
+  std::vector<uint8_t> chunk = std::move(pending_.front());
+  pending_.pop_front();
+  input_.insert(input_.end(), chunk.begin(), chunk.end());
+  if (onReceive) onReceive();
+  return true;
+}
+
+int SimPort::deliverAll(int maxEvents) {
+  int events = 0;
+  while (events < maxEvents && deliverOne()) ++events;
+  return events;
+}
+
+void SimPort::inject(std::vector<uint8_t> bytes) {
+  collect();
+  if (open_ && !bytes.empty()) pending_.push_back(std::move(bytes));
+}
+
+void SimPort::advance(uint32_t ms) {
+  controller_->advance(ms);
+  collect();
+}
+
+}  // namespace zorv::sim

@@ -1,0 +1,163 @@
+// corvex-sim end to end: the program serves the controller on a pseudo-terminal that a client
+// can open, close and open again, through the device or the link, and it cleans up on SIGTERM.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kTimeoutMs = 5000;
+
+// Reads until `n` bytes or a line end (when n is 0) arrived, or the time is up.
+std::string readFrom(int fd, size_t n, bool untilNewline = false) {
+  std::string got;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kTimeoutMs);
+  while ((untilNewline ? got.find('\n') == std::string::npos : got.size() < n) &&
+         std::chrono::steady_clock::now() < deadline) {
+    pollfd p{fd, POLLIN, 0};
+    if (poll(&p, 1, 100) <= 0) continue;
+    char buffer[256];
+    const ssize_t k = read(fd, buffer, untilNewline ? 1 : std::min(sizeof buffer, n - got.size()));
+    if (k <= 0) break;
+    got.append(buffer, static_cast<size_t>(k));
+  }
+  return got;
+}
+
+class CorvexSimProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/zorv-sim-test-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+    link_ = (dir_ / "ports" / "COM3").string();
+    log_ = (dir_ / "commands.log").string();
+  }
+
+  void TearDown() override {
+    if (pid_ > 0) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+    if (out_ >= 0) close(out_);
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+
+  // Starts the program and returns the device path it prints first.
+  std::string start(std::vector<std::string> args) {
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) return "";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    args.insert(args.begin(), ZORV_BINARY_DIR "/sim/corvex-sim");
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const int rc = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    out_ = pipeFds[0];
+    if (rc != 0) {
+      pid_ = -1;
+      return "";
+    }
+    std::string line = readFrom(out_, 0, true);
+    if (!line.empty() && line.back() == '\n') line.pop_back();
+    return line;
+  }
+
+  // Asks SIGTERM to stop the program; true when it exits with status 0.
+  bool stop() {
+    kill(pid_, SIGTERM);
+    int status = 0;
+    const pid_t done = waitpid(pid_, &status, 0);
+    pid_ = -1;
+    return done > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  }
+
+  static std::string ask(const std::string& device, const std::string& command, size_t answerSize) {
+    const int fd = open(device.c_str(), O_RDWR | O_NOCTTY);
+    if (fd < 0) return "cannot open " + device;
+    if (write(fd, command.data(), command.size()) != static_cast<ssize_t>(command.size())) {
+      close(fd);
+      return "cannot write";
+    }
+    std::string answer = readFrom(fd, answerSize);
+    close(fd);
+    return answer;
+  }
+
+  fs::path dir_;
+  std::string link_, log_;
+  pid_t pid_ = -1;
+  int out_ = -1;
+};
+
+TEST_F(CorvexSimProgram, AnswersThroughTheDeviceAndTheLinkAcrossReopens) {
+  const std::string device = start({"--quiet", "--link", link_, "--log", log_});
+  ASSERT_EQ(device.rfind("/dev/", 0), 0u) << "first line must be the device, got '" << device << "'";
+  ASSERT_TRUE(fs::is_symlink(link_));
+  EXPECT_EQ(fs::read_symlink(link_).string(), device);
+
+  EXPECT_EQ(ask(device, "?C\r", 10), "?C\r 0050\r\n");
+  EXPECT_EQ(ask(link_, "SC0007\r", 8), "SC0007\r\n");   // closed and opened again in between
+  EXPECT_EQ(ask(device, "?C\r", 10), "?C\r 0007\r\n");
+  EXPECT_EQ(ask(link_, "?W\r", 12), "?W\r TKVR01\r\n");
+
+  EXPECT_TRUE(stop());
+  EXPECT_FALSE(fs::exists(fs::symlink_status(link_))) << "the link is removed on exit";
+  std::ifstream log(log_);
+  std::stringstream lines;
+  lines << log.rdbuf();
+  EXPECT_EQ(lines.str(), "?C\\r\nSC0007\\r\n?C\\r\n?W\\r\n");
+}
+
+TEST_F(CorvexSimProgram, StreamsMonitorRecordsAtThePacedRate) {
+  const std::string device = start({"--quiet", "--pace", "--kind", "PXOJ"});
+  ASSERT_EQ(device.rfind("/dev/", 0), 0u);
+  const int fd = open(device.c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(write(fd, "?W\rS~0001\r", 10), 10);
+  const std::string got = readFrom(fd, 12 + 8 + 3 * 38);
+  close(fd);
+  ASSERT_EQ(got.size(), 12u + 8 + 3 * 38);
+  EXPECT_EQ(got.substr(0, 20), "?W\r PXOJ01\r\nS~0001\r\n");
+  EXPECT_EQ(got.substr(20, 4), "CHDA");
+  EXPECT_EQ(got.substr(58, 4), "MSDA");
+  EXPECT_EQ(got.substr(96, 4), "SSDA");
+  EXPECT_TRUE(stop());
+}
+
+TEST_F(CorvexSimProgram, RefusesUnknownOptions) {
+  const std::string device = start({"--kind", "ABCD"});
+  EXPECT_EQ(device, "");
+  int status = 0;
+  ASSERT_EQ(waitpid(pid_, &status, 0), pid_);
+  pid_ = -1;
+  EXPECT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 2);
+}
+
+}  // namespace
