@@ -1,0 +1,16 @@
+#include "params/setting_send.h"
+
+#include "app/core.h"
+
+namespace zorv {
+
+bool sendOneSetting(Core& core, char letter, int value) {
+  // Replies to settings are then read as ordinary replies of the resting mode.
+  core.st.LinkMode = 0;
+  core.controlsToMembers();
+  const bool sent = core.sendSetting(letter, value);
+  core.membersToControls();
+  return sent;
+}
+
+}  // namespace zorv

@@ -1,0 +1,12 @@
+#pragma once
+// Writing one setting the way every parameter control does it: back to the resting link mode,
+// the 7-byte command in one write, bracketed by the data exchange.
+
+namespace zorv {
+class Core;
+
+// LinkMode := 0; controls to members; the command in one write; members to controls.
+// A value outside 0..9999 is refused with a message and nothing is written (returns false).
+bool sendOneSetting(Core& core, char letter, int value);
+
+}  // namespace zorv

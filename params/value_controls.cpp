@@ -1,0 +1,99 @@
+// Sliders with their number boxes, and the three drop-down lists. A slider and its box move in
+// step while the user drags or types; the controller hears of a slider value only when the slider
+// is released, and of a list value at once.
+
+#include <algorithm>
+
+#include "app/control_layout.h"
+#include "app/core.h"
+#include "params/catalogue.h"
+#include "params/editing.h"
+#include "params/setting_send.h"
+#include "protocol/text_number.h"
+
+namespace zorv {
+
+namespace {
+
+constexpr int kAlarmSlider = 1055;
+// The height-lock box tells the controller "H 51" each time its shown text changes.
+constexpr int kHeightLockEdit = 1070;
+constexpr char kHeightLockLetter = 'H';
+constexpr int kHeightLockValue = 51;
+
+struct Range {
+  int lo, hi;
+};
+
+Range sliderRange(const SliderParam& p) {
+  const ControlSpec* c = findControl(p.slider);
+  return {c->lo, c->hi};
+}
+
+}  // namespace
+
+void onSliderMoved(Core& core, int sliderId) {
+  const SliderParam* p = sliderBySlider(sliderId);
+  if (!p) return;
+  MainState& st = core.st;
+  core.controlsToMembers();
+  // The positions come from the controls themselves: the exchange above stops at the first box
+  // that is out of range, and a stale member written back would undo the user's drag.
+  const int pos = core.win.sliderPos(p->slider);
+  const int boxValue = leadingInt(core.win.text(p->edit));
+  st.bound.at(p->slider) = pos;
+  const Range r = sliderRange(*p);
+  if (boxValue != pos && std::clamp(boxValue, r.lo, r.hi) == pos) {
+    // The slider only went to the end of its scale because the box holds a value beyond it
+    // (typed, or read back): the box keeps its text, so "3" on the way to "355" is not replaced
+    // by "280". The release sends the value within the scale.
+    st.bound.at(p->edit) = boxValue;
+  } else {
+    st.bound.at(p->edit) = pos;
+    // The alarm voltage reaches ParamValues through its box's change handler.
+    if (p->slider != kAlarmSlider) st.ParamValues[static_cast<size_t>(p->index)] = pos;
+  }
+  core.membersToControls();
+}
+
+void onEditChanged(Core& core, int editId) {
+  const SliderParam* p = sliderByEdit(editId);
+  if (!p) return;
+  if (editId == kHeightLockEdit) sendOneSetting(core, kHeightLockLetter, kHeightLockValue);
+  MainState& st = core.st;
+  core.controlsToMembers();
+  const int value = leadingInt(core.win.text(editId));  // not a number: 0
+  st.bound.at(p->edit) = value;
+  st.bound.at(p->slider) = value;
+  st.ParamValues[static_cast<size_t>(p->index)] = value;
+  core.membersToControls();  // the slider follows
+}
+
+void onSliderReleased(Core& core, int sliderId) {
+  const SliderParam* p = sliderBySlider(sliderId);
+  if (!p) return;
+  MainState& st = core.st;
+  // A box value beyond the scale (typed, or read back) is never written: the controller gets
+  // the end of the scale where the slider stands, and the box is set to it.
+  const Range r = sliderRange(*p);
+  const int value = std::clamp(st.bound.at(p->edit), r.lo, r.hi);
+  // Sending one setting, with the box put right inside the same exchange.
+  st.LinkMode = 0;
+  core.controlsToMembers();
+  st.bound.at(p->edit) = value;
+  st.bound.at(p->slider) = value;
+  st.ParamValues[static_cast<size_t>(p->index)] = value;
+  core.sendSetting(p->letter, value + p->wireOffset);
+  core.membersToControls();
+}
+
+void onParamListChanged(Core& core, int comboId) {
+  const ListParam* p = listByCombo(comboId);
+  if (!p) return;
+  const int item = core.win.comboIndex(comboId);
+  if (item < 0) return;  // nothing selected: nothing to write
+  core.st.ParamValues[static_cast<size_t>(p->index)] = listStoredValue(*p, item);
+  sendOneSetting(core, p->letter, listWireValue(*p, item));
+}
+
+}  // namespace zorv
