@@ -180,6 +180,7 @@ void Core::initialise() {
 void Core::onReceive() { dispatchReceive(*this); }
 
 void Core::onPortLost(const std::string& reason) {
+  onTransferAbandoned(*this);  // an upgrade in flight ends; its image stays loaded for a retry
   port.close();
   st.PortOpenFailed = 1;
   st.LinkMode = 0;

@@ -13,10 +13,10 @@ void onUpgradeAnswer(Core& core);  // mode 2: "RADY"/"RADE" (bytes already appen
 // Modes 3..6: raw reply bytes, gathered into ReplyArea at ReceivedCount.
 void onPacketBytes(Core& core, const uint8_t* data, size_t n);
 
-// The link went away (port lost or closed) while an upgrade was under way (modes 30 and 2..6):
-// ends the transfer without a message and gives the two upgrade buttons back, so that after
-// picking the port again the loaded image can be sent once more. Does nothing in other modes.
-// To be called before the caller resets LinkMode.
-void onLinkLost(Core& core);
+// The link went away, or the user picked the port again, while an upgrade was under way (modes 30
+// and 2..6): ends the transfer without a message and gives the two upgrade buttons back, so that
+// the loaded image can be sent once more. Does nothing in other modes. To be called before the
+// caller resets LinkMode.
+void onTransferAbandoned(Core& core);
 
 }  // namespace zorv

@@ -45,6 +45,13 @@ void modeZero(Core& core, bool received) {
     core.membersToControls();
     return;
   }
+  // A line end left over from an answer taken in another mode (one split after its CR) begins
+  // no reply: drop it, or the next reply would pass its count.
+  while (!st.ReceiveBuffer.empty() && (st.ReceiveBuffer[0] == '\n' || st.ReceiveBuffer[0] == '\r') &&
+         st.ReceivedCount > 0) {
+    st.ReceiveBuffer.erase(0, 1);
+    --st.ReceivedCount;
+  }
   // Setting echoes at the head are acknowledgements: drop them so that a setting sent in the
   // middle of the read-back (box 1070's "SH0051") cannot push the next reply past its count.
   while (isSettingEcho(st.ReceiveBuffer) && st.ReceivedCount >= 8) {

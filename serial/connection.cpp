@@ -7,6 +7,7 @@
 
 #include "app/core.h"
 #include "firmware/control_lists.h"
+#include "firmware/upgrade.h"
 #include "serial/port_file.h"
 
 namespace zorv {
@@ -44,7 +45,7 @@ bool readPort(Core& core) {
   }
   const int number = decodePortFile(std::string(buf, n));
   core.port.setPortNumber(number);
-  core.win.setComboIndex(1061, number - 1);  // a number outside the list clears the selection
+  core.win.setComboIndex(1061, number > 0 ? number - 1 : -1);  // a number outside the list clears the selection
   return true;
 }
 
@@ -104,6 +105,7 @@ void onPortSelected(Core& core) {
   storePort(core, index + 1);
   applyLineSettings(core);
   for (int i = 0; i < 16; ++i) st.MonitorReadings[static_cast<size_t>(i)] = 0;
+  onTransferAbandoned(core);  // an upgrade waiting for a reply that never came ends here
   st.LinkMode = 0;
   st.ReceiveBuffer.clear();
   core.QueryRetries = 3;

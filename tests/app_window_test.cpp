@@ -72,10 +72,12 @@ TEST(Window, EveryControlOfTheTableIsBuiltWithItsNameCaptionAndRange) {
       EXPECT_EQ(s->maximum(), c.hi) << c.id;
       EXPECT_EQ(s->tickInterval(), c.tick) << c.id;
     }
-    if (c.kind == ControlKind::Button || c.kind == ControlKind::LabelButton)
+    if (c.kind == ControlKind::Button || c.kind == ControlKind::LabelButton) {
       EXPECT_EQ(rig.get<QPushButton>(c.id)->text(), QString::fromUtf8(c.caption)) << c.id;
-    if (c.kind == ControlKind::Combo)
+    }
+    if (c.kind == ControlKind::Combo) {
       EXPECT_EQ(rig.get<QComboBox>(c.id)->count(), static_cast<int>(comboItems(c.id).size())) << c.id;
+    }
   }
   EXPECT_EQ(rig.get<QSlider>(1055)->value(), 355);
   EXPECT_EQ(rig.get<QLineEdit>(1074)->text(), "355");

@@ -220,6 +220,18 @@ TEST(Readback, SettingEchoInTheMiddleOfTheChainDoesNotStallIt) {
   EXPECT_TRUE(h.win.isEnabled(1038));
 }
 
+TEST(Readback, LeftOverLineEndOrSettingEchoBeforeAReplyIsDropped) {
+  for (const char* head : {"\n", "\r\n", "SC0007\r\n", "SC0007\r\nSH0051\r\n", "\nSL0355\r\n"}) {
+    Harness h;
+    h.sent();
+    h.inject(head);
+    h.inject("?C\r 0045\r\n");
+    h.pump();
+    EXPECT_EQ(h.core.st.ParamValues[3], 45) << head;
+    EXPECT_EQ(h.sent().substr(0, 3), "?A\r") << head;
+  }
+}
+
 TEST(Readback, UnknownEchoStopsTheChainUntilASenderClears) {
   Harness h(false);
   h.ctrl.faults.corruptByte = 0;  // the echo comes back without its "?": no query of the chain

@@ -1,0 +1,72 @@
+// Button 1001: choose the firmware image, check its name and length, load it into the image area.
+#include <optional>
+#include <string>
+
+#include "app/core.h"
+#include "firmware/image.h"
+#include "firmware/upgrade.h"
+
+namespace zorv {
+
+namespace {
+
+constexpr const char* kWarning = "Tarvik Warning:";
+constexpr const char* kLoadFailed = "fireware error，please select it again!";
+constexpr const char* kTooLong =
+    "The firmware file is longer than 65536 bytes and does not fit into the image area. "
+    "Nothing was loaded; please select another file.";
+
+static_assert(firmware::kImageAreaSize == kFirmwareImageSize, "the image area and MainState disagree");
+
+void setHint(Core& core, const std::string& text) {
+  core.controlsToMembers();
+  core.st.bound.firmwareHint = text;
+  core.membersToControls();
+}
+
+void refuse(Core& core, const char* text) {
+  core.prompts.message(text, kWarning, Prompts::Buttons::Ok, Prompts::Icon::Warning);
+  core.win.setEnabled(1043, false);
+}
+
+}  // namespace
+
+void onChooseImage(Core& core) {
+  MainState& st = core.st;
+  setHint(core, "<-Please select the upgrade file(*.bin)first,then click the upgrade button!");
+
+  const std::optional<std::string> chosen =
+      core.prompts.openFile("Tarvik Upgrade Firware(*.bin)|*.bin|All File(*.*)|*.*||", "*.bin");
+  std::string path;  // stays empty on Cancel: the load below then fails
+  if (chosen) {
+    path = *chosen;
+    st.FirmwareFullPath = path;
+    st.FirmwarePath = firmware::fileNameOf(path);
+    setHint(core, path);
+    if (!firmware::hasImageName(path)) {
+      refuse(core, path.empty() ? "you have not select the upgrade fireware,please select it again!"
+                                : "Fireware error，Please select it again");
+      return;
+    }
+    core.win.setEnabled(1043, true);
+  }
+
+  // A refused file leaves the image, its size and packet count as they were.
+  const firmware::LoadedImage img = firmware::loadImageFile(path, st.FirmwareImage);
+  switch (img.status) {
+    case firmware::ImageStatus::OpenFailed:
+    case firmware::ImageStatus::TooShort:
+      refuse(core, kLoadFailed);
+      return;
+    case firmware::ImageStatus::TooLong:
+      refuse(core, kTooLong);
+      return;
+    case firmware::ImageStatus::Ok:
+      break;
+  }
+  st.FirmwareFileLength = img.fileLength;
+  st.FirmwareSize = img.size;
+  st.FirmwarePacketCount = img.packetCount;
+}
+
+}  // namespace zorv

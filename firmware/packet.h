@@ -1,0 +1,55 @@
+#pragma once
+// The loader's 64-byte packets and replies, and the short texts that open an upgrade.
+// Pure code: no window, no port. All numbers on the wire are little-endian.
+//
+// Packet: byte 0 kind, 1..3 zero, 4..7 sequence number, 8..63 body (56 image bytes for a data
+// packet, the running sum in 8..11 for the sum packet, zero otherwise).
+// Reply:  4..7 the sequence number the controller expects next, 8..11 its own running sum of the
+// data bytes; nothing else is read.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zorv::firmware {
+
+constexpr size_t kPacketSize = 64;
+constexpr size_t kBodyOffset = 8;
+constexpr size_t kBodySize = kPacketSize - kBodyOffset;  // 56
+
+enum class PacketKind : uint8_t { Start = 0xA0, Data = 0xA5, Sum = 0xC8, Finish = 0xA6 };
+
+using Packet = std::array<uint8_t, kPacketSize>;
+
+// A packet of the given kind with an empty body (start and finish packets).
+Packet buildPacket(PacketKind kind, uint32_t sequence);
+// A data packet carrying the 56 bytes that begin at `position` of an image of which `length`
+// bytes are held; positions at or past `length` are sent as zero. `sum` gets every byte added.
+Packet buildDataPacket(uint32_t sequence, const uint8_t* image, size_t length, size_t position, uint32_t& sum);
+// The sum packet: the running sum of all data bytes sent.
+Packet buildSumPacket(uint32_t sequence, uint32_t sum);
+
+struct DeviceReply {
+  int32_t echoedSequence = 0;  // the sequence number the controller expects next
+  int32_t deviceSum = 0;       // its running sum of the data bytes
+};
+DeviceReply parseReply(const uint8_t* reply);  // reads the 64-byte reply
+
+uint32_t readLe32(const uint8_t* p);
+void writeLe32(uint8_t* p, uint32_t v);
+
+// The kind tag of the answer to "?W\r": the four characters that begin eight before the end
+// (the first four when the text is shorter than eight).
+std::string kindTag(std::string_view received);
+// What the upgrade answer keeps: the first four of the last six characters (of the whole text
+// when it is shorter), so "RADY\r\n" keeps "RADY".
+std::string answerTail(std::string_view received);
+// Both answers of the loader start the transfer.
+bool isReadyAnswer(std::string_view text);
+
+// The upgrade command for a kind tag, or empty for an unknown kind.
+std::string upgradeCommandFor(std::string_view tag);
+
+}  // namespace zorv::firmware

@@ -1,0 +1,202 @@
+// The upload: the kind query (mode 30), the upgrade command's answer (mode 2) and the packet
+// steps (modes 3..6), each run by the receive dispatcher for every receive event of its mode.
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/core.h"
+#include "firmware/control_lists.h"
+#include "firmware/image.h"
+#include "firmware/packet.h"
+#include "firmware/upgrade.h"
+
+namespace zorv {
+
+namespace {
+
+using firmware::Packet;
+using firmware::PacketKind;
+
+constexpr int32_t kFirstPacketMode = 3, kSumMode = 4, kFinishMode = 5, kLastMode = 6;
+
+// The status box alone: the transfer touches nothing else that the data exchange carries, and a
+// full exchange per packet would also re-check every number box a thousand times per upload.
+void showPortStatus(Core& core, const std::string& text) {
+  core.st.bound.portStatus = text;
+  core.win.setText(1047, text);
+}
+
+std::string percentText(const char* format, int32_t percent) {
+  char text[48];
+  std::snprintf(text, sizeof text, format, static_cast<int>(percent));
+  return text;
+}
+
+// Progress of the packet with this sequence number. The last two replies would pass 100 % and the
+// bar's top (N + 1), so both are held at their maximum.
+void showProgress(Core& core, int32_t barPos, const char* format) {
+  MainState& st = core.st;
+  const int64_t top = static_cast<int64_t>(st.FirmwarePacketCount) + 1;
+  st.UploadPercent = static_cast<int32_t>(std::min<int64_t>(100, st.UploadSequence * int64_t{100} / top));
+  core.win.setProgressPos(static_cast<int>(std::clamp<int64_t>(barPos, 0, top)));
+  showPortStatus(core, percentText(format, st.UploadPercent));
+}
+
+void sendPacket(Core& core, const Packet& p) {
+  std::copy(p.begin(), p.end(), core.st.PacketArea.begin());
+  core.port.write(core.st.PacketArea.data(), core.st.PacketArea.size());
+}
+
+// Bytes of the image the transfer may send: the file's own bytes, never past the image area.
+size_t heldLength(const MainState& st) {
+  return static_cast<size_t>(std::clamp<int32_t>(st.FirmwareFileLength, 0, kFirmwareImageSize));
+}
+
+bool imageHeld(const MainState& st) { return st.FirmwarePacketCount >= 2 && st.FirmwareFileLength >= 2; }
+
+// The upgrade buttons come back after a broken transfer: the parameter controls return with the
+// next connection's read-back, which does not know these two, and the image is still loaded.
+void giveBackUpgradeButtons(Core& core) {
+  core.win.setEnabled(1001, true);
+  core.win.setEnabled(1043, imageHeld(core.st));
+}
+
+// Ends the transfer. LinkMode leaves the packet modes before any message box opens, so bytes
+// arriving while it is shown are not taken for a reply.
+void endTransfer(Core& core) {
+  core.st.LinkMode = 0;
+  core.st.UploadSum = 0;
+  core.st.ReceivedCount = 0;
+}
+
+void fail(Core& core) {
+  endTransfer(core);
+  core.prompts.message("Data error，Please try it again!", "Tarvik Warning:", Prompts::Buttons::Ok,
+                       Prompts::Icon::Warning);
+  core.win.setProgressVisible(false);
+  showPortStatus(core, "COM Opened");
+  giveBackUpgradeButtons(core);
+}
+
+void succeed(Core& core) {
+  endTransfer(core);
+  core.prompts.message("Congratulations!You've upgraded successfully!", "Tarvik Congratulations:",
+                       Prompts::Buttons::Ok, Prompts::Icon::Information);
+  // The read-outs and reverse boxes stay off; everything else the upgrade locked comes back.
+  const std::vector<int>& off = readoutAndReverseControls();
+  core.setEnabled(off, false);
+  for (int id : upgradeLockedControls())
+    if (std::find(off.begin(), off.end(), id) == off.end()) core.win.setEnabled(id, true);
+  core.win.setProgressVisible(false);
+  showPortStatus(core, "COM Opened");
+}
+
+void startTransfer(Core& core) {
+  MainState& st = core.st;
+  st.ReceiveBuffer.clear();
+  st.UploadSum = 0;  // a transfer broken off earlier must not leave its sum behind
+  if (!imageHeld(st)) {
+    fail(core);  // no image was ever accepted: nothing to send
+    return;
+  }
+  st.LinkMode = kFirstPacketMode;
+  st.UploadPercent = 0;
+  core.win.setProgressVisible(true);
+  core.win.setProgressRange(0, std::min(st.FirmwarePacketCount + 1, 0x7FFF));
+  core.win.setProgressColor(0, 0, 255);
+  sendPacket(core, firmware::buildPacket(PacketKind::Start, static_cast<uint32_t>(st.UploadSequence)));
+  showProgress(core, st.UploadSequence, "Data sending...>>%d%%");
+}
+
+// One complete 64-byte reply in ReplyArea.
+void onReply(Core& core) {
+  MainState& st = core.st;
+  st.ReceivedCount = 0;
+  const firmware::DeviceReply reply = firmware::parseReply(st.ReplyArea.data());
+  st.EchoedSequence = reply.echoedSequence;
+  st.DeviceSum = reply.deviceSum;
+  st.UploadSequence += 1;
+  if (st.UploadSequence != st.EchoedSequence) {
+    fail(core);
+    return;
+  }
+  const int32_t mode = st.LinkMode;
+  showProgress(core, mode == kLastMode ? st.UploadSequence + 1 : st.UploadSequence, "Finished%d%%");
+  const auto seq = static_cast<uint32_t>(st.UploadSequence);
+  switch (mode) {
+    case kFirstPacketMode: {
+      auto sum = static_cast<uint32_t>(st.UploadSum);
+      sendPacket(core, firmware::buildDataPacket(seq, st.FirmwareImage.data(), heldLength(st),
+                                                 static_cast<size_t>(st.UploadPosition), sum));
+      st.UploadSum = static_cast<int32_t>(sum);
+      st.UploadPosition += static_cast<int32_t>(firmware::kPacketDataSize);
+      if (st.UploadSequence == st.FirmwarePacketCount) st.LinkMode = kSumMode;
+      break;
+    }
+    case kSumMode:
+      sendPacket(core, firmware::buildSumPacket(seq, static_cast<uint32_t>(st.UploadSum)));
+      st.LinkMode = kFinishMode;
+      break;
+    case kFinishMode:
+      if (st.UploadSum != st.DeviceSum) {
+        fail(core);
+        return;
+      }
+      sendPacket(core, firmware::buildPacket(PacketKind::Finish, seq));
+      st.LinkMode = kLastMode;
+      break;
+    default:
+      succeed(core);
+      break;
+  }
+}
+
+}  // namespace
+
+void onKindReply(Core& core) {
+  MainState& st = core.st;
+  st.FirmwareTag = firmware::kindTag(st.ReceiveBuffer);
+  st.ReceiveBuffer.clear();
+  st.ReceivedCount = 0;
+  const std::string command = firmware::upgradeCommandFor(st.FirmwareTag);
+  if (command.empty()) return;  // not a kind we know: keep waiting in mode 30
+  st.LinkMode = 2;
+  core.send(command);
+}
+
+void onUpgradeAnswer(Core& core) {
+  MainState& st = core.st;
+  const std::string head = st.ReceiveBuffer.substr(0, 4);
+  st.ReceiveBuffer = firmware::answerTail(st.ReceiveBuffer);
+  st.ReceivedCount = 0;
+  st.UploadSequence = 1;
+  st.UploadPosition = 0;
+  if (firmware::isReadyAnswer(st.ReceiveBuffer) || firmware::isReadyAnswer(head)) startTransfer(core);
+}
+
+void onPacketBytes(Core& core, const uint8_t* data, size_t n) {
+  MainState& st = core.st;
+  if (n == 0) return;
+  const size_t have = static_cast<size_t>(std::max<int32_t>(st.ReceivedCount, 0));
+  // A reply longer than 64 bytes, or a second one before the first was taken, does not fit the
+  // reply area: the transfer can no longer be trusted.
+  if (st.ReceivedCount < 0 || have > st.ReplyArea.size() || n > st.ReplyArea.size() - have) {
+    fail(core);
+    return;
+  }
+  std::copy(data, data + n, st.ReplyArea.begin() + static_cast<std::ptrdiff_t>(have));
+  st.ReceivedCount += static_cast<int32_t>(n);
+  if (st.ReceivedCount == static_cast<int32_t>(st.ReplyArea.size())) onReply(core);
+}
+
+void onTransferAbandoned(Core& core) {
+  MainState& st = core.st;
+  const int32_t mode = st.LinkMode;
+  if (mode != 30 && (mode < 2 || mode > kLastMode)) return;
+  endTransfer(core);
+  core.win.setProgressVisible(false);
+  giveBackUpgradeButtons(core);
+}
+
+}  // namespace zorv
