@@ -12,7 +12,10 @@
 #include <QSlider>
 #include <filesystem>
 
+#include <QLocalSocket>
+
 #include "app/control_layout.h"
+#include "app/qt_automation.h"
 #include "app/qt_zorv_dlg.h"
 #include "params/catalogue.h"
 #include "protocol/readback.h"
@@ -173,6 +176,36 @@ TEST(Window, KeyboardStepsOfASliderEndInOneSend) {
   EXPECT_EQ(rig.get<QLineEdit>(1063)->text(), "43");
   spinEvents(CZorvDlg::kSliderSettleMs + 150);
   EXPECT_EQ(rig.port.written(), "SC0043\r");
+}
+
+TEST(Window, AutomationClientHoldsTheWindowAndCloseOnlyHides) {
+  WindowRig rig;
+  const std::string runtime = rig.dir.string();
+  setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+  AutomationServer server(*rig.dlg);
+  ASSERT_TRUE(server.listen()) << server.errorText().toStdString();
+  rig.connect();
+  rig.dlg->show();
+
+  QLocalSocket client;
+  client.connectToServer(AutomationServer::socketName());
+  ASSERT_TRUE(client.waitForConnected(2000));
+  for (int i = 0; i < 100 && !rig.dlg->core().st.AutoProxy; ++i) spinEvents(10);
+  EXPECT_TRUE(rig.dlg->core().st.AutoProxy);
+
+  const size_t asked = rig.prompts.shown.size();
+  rig.dlg->close();
+  EXPECT_FALSE(rig.dlg->isVisible()) << "the close box hides the window";
+  EXPECT_EQ(rig.prompts.shown.size(), asked) << "and asks nothing";
+  client.write("show\n");
+  client.flush();
+  for (int i = 0; i < 100 && !rig.dlg->isVisible(); ++i) spinEvents(10);
+  EXPECT_TRUE(rig.dlg->isVisible());
+
+  client.disconnectFromServer();
+  for (int i = 0; i < 100 && rig.dlg->core().st.AutoProxy; ++i) spinEvents(10);
+  EXPECT_FALSE(rig.dlg->core().st.AutoProxy);
+  unsetenv("XDG_RUNTIME_DIR");
 }
 
 }  // namespace
