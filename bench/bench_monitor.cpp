@@ -1,0 +1,212 @@
+// bench_monitor: what the live display costs at the full wire rate.
+//
+// Monitor records are fed as fast as 115 200 baud carries them (11 520 bytes, about 303 records a
+// second) for N simulated seconds, through the receive dispatcher into the monitor step, and the
+// CPU time used is set against the simulated time: the share of one core the display needs.
+// Windows: a plain one that only stores what it is given (the handlers' own cost), the real Qt
+// window offscreen without painting (handlers and widget updates), and the real window painted
+// as its event loop does it: after every receive event, whatever the event changed. Three event
+// sizes: about one millisecond of bytes, one record, and 100 ms bursts such as a busy window
+// thread sees.
+//
+//   bench_monitor [seconds]     (default 60)
+
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/clock.h"
+#include "app/core.h"
+#include "app/qt_zorv_dlg.h"
+#include "sim/monitor_records.h"
+
+namespace {
+
+constexpr double kWireBytesPerSecond = 115200.0 / 10.0;  // 8N1: ten bits a byte
+
+// A port that hands the window whatever the bench puts in front of it; writes go nowhere.
+class FeedPort : public zorv::SerialPort {
+ public:
+  void setPortNumber(int n) override { number_ = n; }
+  int portNumber() const override { return number_; }
+  void setBufferSizes(int, int) override {}
+  bool open() override { return true; }
+  void close() override {}
+  bool isOpen() const override { return true; }
+  std::string errorText() const override { return {}; }
+  void applyLineSettings() override {}
+  std::vector<uint8_t> readAll() override {
+    std::vector<uint8_t> out;
+    out.swap(pending);
+    return out;
+  }
+  void write(const uint8_t*, size_t) override {}
+  using zorv::SerialPort::write;
+
+  std::vector<uint8_t> pending;
+
+ private:
+  int number_ = 1;
+};
+
+// Stores what the handlers set and nothing more.
+class PlainWindow : public zorv::Window {
+ public:
+  std::string text(int id) const override {
+    auto it = texts_.find(id);
+    return it == texts_.end() ? std::string() : it->second;
+  }
+  void setText(int id, const std::string& t) override { texts_[id] = t; }
+  int sliderPos(int id) const override { return get(sliders_, id); }
+  void setSliderPos(int id, int pos) override { sliders_[id] = pos; }
+  int checkState(int id) const override { return get(checks_, id); }
+  void setCheckState(int id, int state) override { checks_[id] = state; }
+  int comboIndex(int id) const override { return get(combos_, id); }
+  void setComboIndex(int id, int index) override { combos_[id] = index; }
+  void setEnabled(int id, bool e) override { enabled_[id] = e; }
+  bool isEnabled(int id) const override {
+    auto it = enabled_.find(id);
+    return it == enabled_.end() || it->second;
+  }
+  void setToolTip(int, const std::string&) override {}
+  void setProgressVisible(bool) override {}
+  void setProgressRange(int, int) override {}
+  void setProgressPos(int) override {}
+  void setProgressColor(int, int, int) override {}
+  void hideWindow() override {}
+  void endWindow(bool) override {}
+
+ private:
+  static int get(const std::map<int, int>& m, int id) {
+    auto it = m.find(id);
+    return it == m.end() ? 0 : it->second;
+  }
+  std::map<int, std::string> texts_;
+  std::map<int, int> sliders_, checks_, combos_;
+  std::map<int, bool> enabled_;
+};
+
+class NoPrompts : public zorv::Prompts {
+ public:
+  Answer message(const std::string&, const std::string&, Buttons, Icon, bool) override {
+    ++shown;
+    return Answer::Ok;
+  }
+  std::optional<std::string> openFile(const std::string&, const std::string&) override { return std::nullopt; }
+  std::optional<std::string> saveFile(const std::string&, const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  int shown = 0;
+};
+
+double cpuSeconds() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+         static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+// Records back to back, cycling channels, motors and sensors, each stamped with the time at
+// which the wire finishes carrying it.
+std::string wireStream(double seconds, std::string* lastChannels) {
+  const size_t records = static_cast<size_t>(seconds * kWireBytesPerSecond / zorv::sim::kMonitorRecordSize);
+  std::string s;
+  s.reserve(records * zorv::sim::kMonitorRecordSize);
+  for (size_t i = 0; i < records; ++i) {
+    const auto t = static_cast<uint32_t>(static_cast<double>(s.size() + zorv::sim::kMonitorRecordSize) * 1000.0 /
+                                         kWireBytesPerSecond);
+    const int kind = static_cast<int>(i % zorv::sim::kMonitorRecordKinds);
+    std::string rec = zorv::sim::monitorRecord(kind, t);
+    if (kind == 0) *lastChannels = rec;
+    s += rec;
+  }
+  return s;
+}
+
+struct Run {
+  double cpu = 0, simulated = 0;
+  size_t events = 0;
+};
+
+// Feeds the stream in events of `chunk` bytes; `afterEvent` runs after each, as the event loop.
+Run feed(zorv::Core& core, FeedPort& port, const std::string& stream, size_t chunk,
+         const std::function<void()>& afterEvent) {
+  Run r;
+  const double start = cpuSeconds();
+  for (size_t at = 0; at < stream.size(); at += chunk) {
+    const size_t n = std::min(chunk, stream.size() - at);
+    port.pending.assign(stream.begin() + static_cast<std::ptrdiff_t>(at),
+                        stream.begin() + static_cast<std::ptrdiff_t>(at + n));
+    core.onReceive();
+    ++r.events;
+    if (afterEvent) afterEvent();
+  }
+  r.cpu = cpuSeconds() - start;
+  r.simulated = static_cast<double>(stream.size()) / kWireBytesPerSecond;
+  return r;
+}
+
+// CH1 as the last channel record has it.
+std::string expectedChannel1(const std::string& lastChannels) { return std::to_string(std::stoi(lastChannels.substr(4, 4))); }
+
+bool report(const char* window, size_t chunk, const Run& r, const std::string& shown, const std::string& expected,
+            int prompts) {
+  const bool ok = shown == expected && prompts == 0;
+  std::printf("%-10s %6zu B/event %9zu events  %7.3f s CPU / %6.1f s wire = %6.2f %% of one core%s\n", window, chunk,
+              r.events, r.cpu, r.simulated, 100.0 * r.cpu / r.simulated, ok ? "" : "   WRONG: display lags");
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const double seconds = argc > 1 ? std::atof(argv[1]) : 60.0;
+  if (!(seconds > 0)) {
+    std::fprintf(stderr, "usage: bench_monitor [simulated seconds]\n");
+    return 2;
+  }
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure as soon as it is measured
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+
+  std::string lastChannels;
+  const std::string stream = wireStream(seconds, &lastChannels);
+  const std::string expected = expectedChannel1(lastChannels);
+  std::printf("%zu records, %zu bytes = %.1f s at 115 200 baud\n", stream.size() / zorv::sim::kMonitorRecordSize,
+              stream.size(), static_cast<double>(stream.size()) / kWireBytesPerSecond);
+
+  bool ok = true;
+  const size_t chunks[] = {12, zorv::sim::kMonitorRecordSize, 1152};
+  for (size_t chunk : chunks) {
+    FeedPort port;
+    PlainWindow win;
+    NoPrompts prompts;
+    zorv::FakeClock clock;
+    zorv::Core core(port, win, prompts, clock, "");
+    core.onButtonClicked(1118);  // display on
+    const Run r = feed(core, port, stream, chunk, nullptr);
+    ok &= report("plain", chunk, r, win.text(1102), expected, prompts.shown);
+  }
+  for (bool paint : {false, true}) {
+    for (size_t chunk : chunks) {
+      FeedPort port;
+      NoPrompts prompts;
+      zorv::FakeClock clock;
+      zorv::CZorvDlg window(port, &prompts, clock, "");
+      window.show();
+      QApplication::processEvents();
+      window.core().onButtonClicked(1118);
+      std::function<void()> loop;
+      if (paint) loop = [] { QApplication::processEvents(); };
+      const Run r = feed(window.core(), port, stream, chunk, loop);
+      ok &= report(paint ? "Qt painted" : "Qt widgets", chunk, r, window.text(1102), expected, prompts.shown);
+    }
+  }
+  return ok ? 0 : 1;
+}

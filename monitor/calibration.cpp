@@ -1,0 +1,179 @@
+// Battery calibration: four steps, each sent after the controller's 8-byte echo of the one
+// before. The same echo step hands a reverse setting's echo to the reverse read-back, which
+// shows the eight flags and resumes the live display.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/core.h"
+#include "monitor/display.h"
+#include "monitor/monitor.h"
+#include "params/catalogue.h"
+#include "params/setting_command.h"
+#include "protocol/text_number.h"
+
+namespace zorv {
+
+namespace {
+
+constexpr int kEchoMode = 15;
+constexpr int kReadbackMode = 20;
+constexpr int32_t kEchoSize = 8;
+constexpr int32_t kReplySize = 10;
+constexpr uint32_t kStepPauseMs = 50;
+constexpr size_t kFirstCellParam = 15;
+constexpr size_t kCalibrationValueSlot = 4;  // BatteryValues: c1..c4, then the value being sent
+
+constexpr const char* kConfirmText =
+    "Please measuring voltage first，then write it into inputbox,\r\rThen click [Calibrate] to calibrate "
+    "your battery。\r\rAre you sure to calibrate your battery？";
+constexpr const char* kWarningCaption = "Tarvik Warning：";
+constexpr const char* kDoneText = "校准完成！";
+constexpr const char* kDoneCaption = "Tarvik航模提示:";
+constexpr const char* kCellHint =
+    " Type each cell's measured voltage in hundredths of a volt (410 for 4.10 V). Nothing was sent to the "
+    "controller.";
+
+// Step k carries the sum of cells 1..k+1.
+int64_t stepValue(const std::array<int32_t, 4>& cells, int step) {
+  int64_t sum = 0;
+  for (int i = 0; i <= step; ++i) sum += cells[static_cast<size_t>(i)];
+  return sum;
+}
+
+// The steps carry four decimal digits: a negative cell or a sum past 9999 would put other
+// characters than digits on the wire or lose the thousands. Returns the reason, or nothing.
+std::string refusal(const std::array<int32_t, 4>& cells) {
+  for (size_t i = 0; i < cells.size(); ++i)
+    if (cells[i] < 0)
+      return "Cell " + std::to_string(i + 1) + " reads " + std::to_string(cells[i]) + ", below 0." + kCellHint;
+  const int64_t total = stepValue(cells, 3);
+  if (total > kSettingMax)
+    return "The four cells add up to " + std::to_string(total) + ", more than the " +
+           std::to_string(kSettingMax) + " the controller takes." + kCellHint;
+  return {};
+}
+
+void sendStep(Core& core, int step) {
+  MainState& st = core.st;
+  st.CalibrationValue = static_cast<int32_t>(stepValue(st.CellVoltages, step));
+  st.BatteryValues[kCalibrationValueSlot] = st.CalibrationValue;
+  core.sendSetting(static_cast<char>('0' + step), st.CalibrationValue);
+}
+
+// The echo of each calibration step and the step it lets go out.
+struct NextStep {
+  std::string_view echo;
+  int step;
+};
+constexpr std::array<NextStep, 3> kNextSteps = {{{"S0", 1}, {"S1", 2}, {"S2", 3}}};
+
+// A reverse setting's echo and the query that reads the flags back.
+struct ReverseEcho {
+  std::string_view echo;
+  std::string_view query;
+  int group;
+};
+constexpr std::array<ReverseEcho, 2> kReverseEchoes = {{
+    {"SN", "?N\r", kReceiverReverseGroup},
+    {"SO", "?O\r", kOutputReverseGroup},
+}};
+
+}  // namespace
+
+void onCalibrate(Core& core) {
+  if (core.prompts.message(kConfirmText, kWarningCaption, Prompts::Buttons::OkCancel, Prompts::Icon::Warning,
+                           true) != Prompts::Answer::Ok)
+    return;
+  MainState& st = core.st;
+  // A number box out of range stops the exchange before the cells are read (its warning is
+  // shown): calibrating with cells from an earlier reading would write wrong voltages.
+  if (!core.controlsToMembers()) return;
+  std::array<int32_t, 4> cells{};
+  for (size_t i = 0; i < cells.size(); ++i) cells[i] = st.bound.at(kCellEdits[i]);
+  core.membersToControls();
+  if (const std::string why = refusal(cells); !why.empty()) {
+    core.prompts.message(why, kWarningCaption, Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    return;
+  }
+
+  st.LinkMode = kEchoMode;
+  st.CellVoltages = cells;
+  for (size_t i = 0; i < cells.size(); ++i) {
+    st.BatteryValues[i] = cells[i];
+    st.ParamValues[kFirstCellParam + i] = cells[i];  // "Battery4 Volt" keeps cell 4 throughout
+  }
+  // The first echo is counted from nothing: bytes left over from the resting mode would push
+  // it past its 8 bytes and the calibration would never go on.
+  st.ReceiveBuffer.clear();
+  st.ReceivedCount = 0;
+  core.port.discardInput();
+  sendStep(core, 0);
+}
+
+void onEchoStep(Core& core) {
+  MainState& st = core.st;
+  if (st.ReceivedCount != kEchoSize) return;
+  const std::string echo = st.ReceiveBuffer.substr(0, 2);
+  st.ReceiveBuffer.clear();
+  st.ReceivedCount = 0;
+  core.clock.busyWait(kStepPauseMs);  // the controller stores the step before it takes the next
+
+  for (const NextStep& n : kNextSteps) {
+    if (echo == n.echo) {
+      st.LinkMode = kEchoMode;
+      sendStep(core, n.step);
+      return;
+    }
+  }
+  if (echo == "S3") {
+    st.LinkMode = 0;  // before the box: nothing else is awaited
+    core.prompts.message(kDoneText, kDoneCaption, Prompts::Buttons::Ok, Prompts::Icon::Information);
+    return;
+  }
+  for (const ReverseEcho& r : kReverseEchoes) {
+    if (echo == r.echo) {
+      st.LinkMode = kReadbackMode;
+      core.send(r.query);
+      return;
+    }
+  }
+  // Any other echo: still waiting in this mode.
+}
+
+void onReverseReadback(Core& core) {
+  MainState& st = core.st;
+  if (st.ReceivedCount != kReplySize) return;
+  st.ReceivedCount = 0;
+
+  const BitGroup* group = nullptr;
+  for (const ReverseEcho& r : kReverseEchoes)
+    if (st.ReceiveBuffer.compare(0, r.query.size(), r.query) == 0)
+      group = &bitGroups()[static_cast<size_t>(r.group)];
+  if (!group) {
+    // Not the reply asked for: dropped, so that it cannot stand in front of a later reply.
+    st.ReceiveBuffer.clear();
+    return;
+  }
+
+  // Characters 5..8 of the reply: of the last six, the first four.
+  const std::string& b = st.ReceiveBuffer;
+  const std::string lastSix = b.size() > 6 ? b.substr(b.size() - 6) : b;
+  const int value = leadingInt(std::string_view(lastSix).substr(0, 4));
+  st.ReceiveBuffer.clear();
+
+  core.controlsToMembers();
+  for (size_t k = 0; k < group->boxes.size(); ++k) {
+    const int bit = bitOf(value, static_cast<int>(k));
+    st.ParamValues[static_cast<size_t>(group->firstIndex) + k] = bit;
+    st.bound.at(group->boxes[k]) = bit;
+  }
+  core.membersToControls();
+
+  // The live display runs again, in a consistent state whether or not it ran before.
+  startDisplay(core);
+}
+
+}  // namespace zorv
