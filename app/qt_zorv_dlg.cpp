@@ -289,7 +289,9 @@ int CZorvDlg::checkState(int id) const {
 void CZorvDlg::setCheckState(int id, int state) {
   auto* c = qobject_cast<QCheckBox*>(widgets_.value(id));
   if (!c) return;
-  c->setCheckState(state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+  const Qt::CheckState wanted = state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
+  // A box repaints on every set, changed or not; the data exchange sets all 96 of them.
+  if (c->checkState() != wanted) c->setCheckState(wanted);
 }
 
 int CZorvDlg::comboIndex(int id) const {

@@ -10,9 +10,6 @@ namespace zorv {
 
 namespace {
 
-// The port's input buffer holds 1024 bytes; the staging area of one read is twice that.
-constexpr size_t kStagingSize = 2048;
-
 bool handledMode(int mode) {
   return (mode >= 0 && mode <= 7) || mode == 10 || mode == 15 || mode == 20 || mode == 30;
 }
@@ -71,8 +68,9 @@ void dispatchReceive(Core& core) {
   const int mode = st.LinkMode;
   if (!handledMode(mode) || mode == 8 || mode == 9) return;  // the bytes stay in the port
 
-  std::vector<uint8_t> bytes = core.port.readAll();
-  if (bytes.size() > kStagingSize) bytes.resize(kStagingSize);
+  // Everything the port held is taken: the port's buffer keeps at most about 1 KiB, and what
+  // is kept of it afterwards is bounded by ReceiveBuffer's own limit.
+  const std::vector<uint8_t> bytes = core.port.readAll();
   const bool received = !bytes.empty();
 
   if (mode >= 3 && mode <= 6) {
