@@ -1,0 +1,114 @@
+// The saved parameter file reader.
+//
+// Every input is read twice over:
+//  - as a file's bytes: readParamFile must not fail on anything, and a file it accepts must be
+//    one the load chain can send whole (no setting of the chain comes out empty);
+//  - as a source of parameter values inside their ranges: the file the writer makes of them,
+//    with CR CR LF, CR LF or LF line ends, must be read back to the same fields and values.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "files/load_chain.h"
+#include "files/param_file_format.h"
+#include "fuzz/fuzz_support.h"
+#include "params/setting_command.h"
+
+namespace {
+
+using zorv::ParamFileReading;
+namespace fz = zorv::fuzz;
+
+constexpr size_t kFieldColumn = 13;
+
+void checkAccepted(const ParamFileReading& r) {
+  ZORV_FUZZ_CHECK(r.refusal.empty());
+  ZORV_FUZZ_CHECK(r.lines.size() >= static_cast<size_t>(zorv::kParamFileLines));
+  ZORV_FUZZ_CHECK(r.lines.size() <= static_cast<size_t>(zorv::kLoadedLineCount));
+  for (size_t n = 0; n < r.lines.size(); ++n) ZORV_FUZZ_CHECK(r.lines[n].size() <= (n < 20 ? 4u : 1u));
+  for (size_t n = 0; n < r.values.size(); ++n) {
+    if (n < 20 || n >= static_cast<size_t>(zorv::kParamFileLines)) {
+      ZORV_FUZZ_CHECK(r.values[n] == 0);
+    } else {
+      ZORV_FUZZ_CHECK(r.values[n] == 0 || r.values[n] == 1);
+    }
+  }
+  // What the load handler copies into MainState, and then the whole chain from its answers.
+  std::array<std::string, zorv::kLoadedLineCount> lines;
+  for (size_t n = 0; n < r.lines.size(); ++n) lines[n] = r.lines[n];
+  for (char letter : zorv::kLoadChain) {
+    if (letter == 'j') continue;  // the announcement, not a line of the file
+    const std::string cmd = zorv::chainCommand(letter, lines, r.values);
+    ZORV_FUZZ_CHECK(cmd.size() == 7);
+    ZORV_FUZZ_CHECK(cmd[0] == 'S' && cmd[1] == letter && cmd[6] == '\r');
+  }
+}
+
+// Values inside the ranges the window keeps, drawn from the input.
+std::array<int32_t, zorv::kParamCount> valuesFrom(fz::Bytes& in) {
+  std::array<int32_t, zorv::kParamCount> v{};
+  for (size_t i = 0; i < v.size(); ++i) {
+    if (i >= 19) {
+      v[i] = in.byte() & 1;
+    } else if (i == 12 || i == 13) {
+      v[i] = static_cast<int32_t>(in.word() % 201) - 100;  // gimbal rates -100..100
+    } else if (i >= 15) {
+      int32_t cell = static_cast<int16_t>(in.word());  // cells may be negative
+      if (cell > 9999) cell %= 10000;
+      v[i] = cell;
+    } else {
+      v[i] = in.word() % 10000;
+    }
+  }
+  return v;
+}
+
+std::string withLineEnds(const std::string& file, std::string_view end) {
+  std::string out;
+  size_t start = 0;
+  for (size_t at; (at = file.find(zorv::kParamFileLineEnd, start)) != std::string::npos; start = at + 3) {
+    out.append(file, start, at - start);
+    out.append(end);
+  }
+  out.append(file, start, std::string::npos);
+  return out;
+}
+
+void checkRoundTrip(fz::Bytes& in) {
+  const int port = 1 + in.byte() % 20;
+  const std::string_view ends[] = {"\r\r\n", "\r\n", "\n"};
+  const std::string_view end = ends[in.byte() % 3];
+  const std::array<int32_t, zorv::kParamCount> values = valuesFrom(in);
+
+  const std::string file = withLineEnds(zorv::writeParamFile(port, values), end);
+  const ParamFileReading r = zorv::readParamFile(file);
+  if (!r.ok) std::fprintf(stderr, "refused: %s\n", r.refusal.c_str());
+  ZORV_FUZZ_CHECK(r.ok);
+  checkAccepted(r);
+  ZORV_FUZZ_CHECK(r.lines.size() == static_cast<size_t>(zorv::kParamFileLines));
+  ZORV_FUZZ_CHECK(r.lines[0] == std::to_string(port));
+  for (int i = 0; i < zorv::kParamCount; ++i) {
+    const size_t n = static_cast<size_t>(i) + 1;
+    const std::string line = zorv::paramFileLine(i, values[static_cast<size_t>(i)]);
+    ZORV_FUZZ_CHECK(r.lines[n] == line.substr(kFieldColumn, n < 20 ? 4 : 1));
+    if (n >= 20) ZORV_FUZZ_CHECK(r.values[n] == values[static_cast<size_t>(i)]);
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  const ParamFileReading r = zorv::readParamFile(bytes);
+  if (r.ok) {
+    checkAccepted(r);
+  } else {
+    ZORV_FUZZ_CHECK(!r.refusal.empty());
+  }
+
+  fz::Bytes in(data, size);
+  checkRoundTrip(in);
+  return 0;
+}

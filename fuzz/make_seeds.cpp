@@ -1,0 +1,367 @@
+// Writes the seed inputs of the fuzz targets: `fuzz_seeds DIR` fills DIR/<target>/.
+//
+// The dispatcher's seeds are whole conversations: a session runs the same steps as the fuzz
+// target while a small stand-in for the controller answers everything the window sends, and
+// every step and answer is recorded as input bytes. Replaying a seed therefore walks the
+// read-back, the upgrade, the calibration, the live display, the reverse read-back and the
+// loading of a saved file, from where fuzzing then strays.
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "files/param_file_format.h"
+#include "firmware/packet.h"
+#include "fuzz/dispatch_session.h"
+#include "fuzz/fuzz_support.h"
+#include "params/catalogue.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+namespace fz = zorv::fuzz;
+
+// Answers as the controller does (see the controller notes): queries with 10 bytes, settings with
+// their echo and LF, the upgrade command with "RADY", loader packets with 64-byte replies.
+class StandIn {
+ public:
+  std::vector<std::string> answer(std::string_view sent) {
+    std::vector<std::string> out;
+    size_t i = 0;
+    while (i < sent.size()) {
+      std::string_view rest = sent.substr(i);
+      if (loader_) {
+        if (rest.size() < zorv::firmware::kPacketSize) break;
+        out.push_back(loaderReply(reinterpret_cast<const uint8_t*>(rest.data())));
+        i += zorv::firmware::kPacketSize;
+      } else if (rest.size() >= 3 && rest[0] == '?' && rest[2] == '\r') {
+        out.push_back(queryReply(rest[1]));
+        i += 3;
+      } else if (rest.size() >= 7 && rest.substr(0, 2) == "UP" && rest[6] == '\r') {
+        out.push_back("RADY\r\n");
+        loader_ = true;
+        i += 7;
+      } else if (rest.size() >= 7 && rest[0] == 'S' && rest[6] == '\r') {
+        out.push_back(std::string(rest.substr(0, 7)) + "\n");
+        i += 7;
+      } else {
+        ++i;
+      }
+    }
+    return out;
+  }
+
+  std::map<char, std::string> fields = {
+      {'A', "0003"}, {'B', "0002"}, {'P', "0001"}, {'J', "0080"}, {'K', "0135"}, {'L', "0330"},
+      {'4', "4100"}, {'5', "4050"}, {'6', "4000"}, {'7', "3950"}, {'M', "0031"}, {'N', "0005"},
+      {'O', "0160"}, {'V', "2015"}, {'j', "0000"}, {'H', "0007"}, {'I', "0009"}, {'k', "0011"},
+      {'a', "0001"}, {'b', "0002"}, {'c', "0004"}, {'d', "0008"}, {'e', "0016"}, {'f', "0032"},
+      {'g', "0064"}, {'h', "0128"}, {'i', "0003"}};
+
+ private:
+  std::string queryReply(char letter) {
+    if (letter == 'W') return "?W\r TKVR01\r\n";
+    auto it = fields.find(letter);
+    return std::string{'?', letter, '\r', ' '} + (it == fields.end() ? "0050" : it->second) + "\r\n";
+  }
+
+  std::string loaderReply(const uint8_t* packet) {
+    namespace fw = zorv::firmware;
+    const uint8_t kind = packet[0];
+    const uint32_t seq = fw::readLe32(packet + 4);
+    if (kind == static_cast<uint8_t>(fw::PacketKind::Start)) sum_ = 0;
+    if (kind == static_cast<uint8_t>(fw::PacketKind::Data))
+      for (size_t k = fw::kBodyOffset; k < fw::kPacketSize; ++k) sum_ += packet[k];
+    if (kind == static_cast<uint8_t>(fw::PacketKind::Finish)) loader_ = false;
+    std::string reply(fw::kPacketSize, '\0');
+    auto* r = reinterpret_cast<uint8_t*>(reply.data());
+    r[0] = kind;
+    fw::writeLe32(r + 4, seq + 1);
+    fw::writeLe32(r + 8, sum_);
+    return reply;
+  }
+
+  bool loader_ = false;
+  uint32_t sum_ = 0;
+};
+
+// Records a session as input bytes while running it.
+class Script {
+ public:
+  Script(int32_t mode, uint8_t flags, uint16_t imageLength = 2) {
+    const uint16_t word = static_cast<uint16_t>(imageLength - 2);
+    bytes_ = {static_cast<char>(fz::modeByte(mode)), static_cast<char>(flags), static_cast<char>(word >> 8),
+              static_cast<char>(word & 0xFF)};
+    fz::Bytes in(reinterpret_cast<const uint8_t*>(bytes_.data()), bytes_.size());
+    s.port.capture = true;
+    s.start(in);
+  }
+
+  Script(const Script&) = delete;  // the session's window and core point into it
+  Script& operator=(const Script&) = delete;
+
+  void op(std::initializer_list<uint8_t> b) { op(std::string(b.begin(), b.end())); }
+  void op(const std::string& b) {
+    bytes_ += b;
+    fz::Bytes in(reinterpret_cast<const uint8_t*>(b.data()), b.size());
+    s.step(in);
+    if (!in.empty()) {
+      std::fprintf(stderr, "a step left bytes unread\n");
+      std::abort();
+    }
+  }
+
+  // One answer arriving in pieces of at most `piece` bytes (one receive event each).
+  void arrive(std::string_view answer, size_t piece = 128) {
+    for (size_t at = 0; at < answer.size(); at += piece) {
+      const std::string_view part = answer.substr(at, piece);
+      op(std::string(1, static_cast<char>(part.size() - 1)) + std::string(part));
+    }
+  }
+
+  // Answers what the window sent until it sends nothing more.
+  void converse(StandIn& c, size_t piece = 128) {
+    for (int round = 0; round < 5000; ++round) {
+      const std::vector<std::string> answers = c.answer(std::exchange(s.port.sent, {}));
+      if (answers.empty()) return;
+      // Mode 1 lasts one receive event: the identity answer has to come whole.
+      for (const std::string& a : answers) arrive(a, a.compare(0, 2, "?W") == 0 ? a.size() : piece);
+    }
+  }
+
+  void press(int id) { op({0x80, fz::pickByte(fz::controlIds().buttons, id)}); }
+  void choose(int id, uint8_t item) { op({0x90, fz::pickByte(fz::controlIds().combos, id), item}); }
+  void click(int id) { op({0xA0, fz::pickByte(fz::controlIds().checks, id)}); }
+
+  const std::string& bytes() const { return bytes_; }
+  fz::Session s;
+
+ private:
+  std::string bytes_;
+};
+
+void expect(bool ok, const char* what) {
+  if (!ok) {
+    std::fprintf(stderr, "seed does not do what it should: %s\n", what);
+    std::abort();
+  }
+}
+
+std::string record(std::string_view tag, std::initializer_list<int> fields) {
+  std::string r(tag);
+  for (int f : fields) {
+    char field[16];
+    std::snprintf(field, sizeof field, "%4d", f);
+    r += field;
+  }
+  return r + "\r\n";
+}
+
+const std::string kChannels = record("CHDA", {1500, 1500, 1100, 1500, 1900, 1000, 1500, 2000});
+const std::string kMotors = record("MSDA", {1000, 1200, 1300, 1400, 1500, 1600, 1700, 1800});
+const std::string kSensors = record("SSDA", {273, 1520, 95, 0, 0, -5, 12, 0});
+
+class Writer {
+ public:
+  explicit Writer(fs::path root) : root_(std::move(root)) {}
+  void put(const std::string& target, const std::string& name, std::string_view bytes) {
+    const fs::path dir = root_ / target;
+    fs::create_directories(dir);
+    fz::writeFile(dir / name, bytes);
+    ++count_;
+  }
+  int count() const { return count_; }
+
+ private:
+  fs::path root_;
+  int count_ = 0;
+};
+
+// Connects a window started in mode 0: the read-back and the identity check.
+void connect(Script& sc, StandIn& c, size_t piece = 128) {
+  sc.converse(c, piece);
+  expect(sc.s.win.isEnabled(1015) && sc.s.core->st.LinkMode == 0, "read-back ends in the identity check");
+}
+
+void dispatcherSeeds(Writer& w) {
+  constexpr uint8_t kAgree = 1, kFiles = 2, kImage = 8;
+  {
+    StandIn c;
+    Script sc(0, 0);
+    connect(sc, c);
+    w.put("dispatcher", "readback", sc.bytes());
+  }
+  {
+    StandIn c;
+    Script sc(0, 0);
+    connect(sc, c, 3);
+    w.put("dispatcher", "readback_in_pieces", sc.bytes());
+  }
+  {
+    StandIn c;
+    Script sc(0, kAgree | kImage, 200);
+    connect(sc, c);
+    sc.press(1043);
+    sc.converse(c);
+    const zorv::MainState& st = sc.s.core->st;
+    expect(st.LinkMode == 0 && st.UploadSequence == st.FirmwarePacketCount + 3, "upload runs to the end");
+    w.put("dispatcher", "upgrade", sc.bytes());
+  }
+  {
+    StandIn c;
+    Script sc(0, kAgree);
+    connect(sc, c);
+    sc.press(1096);
+    expect(sc.s.core->st.LinkMode == 15, "calibration starts");
+    sc.converse(c);
+    expect(sc.s.core->st.LinkMode == 0, "calibration ends");
+    w.put("dispatcher", "calibration", sc.bytes());
+  }
+  {
+    StandIn c;
+    Script sc(0, 0);
+    connect(sc, c);
+    sc.press(1118);
+    expect(sc.s.core->st.LinkMode == 10, "display starts");
+    sc.converse(c);
+    sc.arrive(kChannels + kMotors);
+    sc.arrive(kSensors, 7);
+    sc.arrive(kChannels.substr(5) + kMotors + "garbage" + kSensors);
+    // A reverse box while the display runs: echo (mode 15), read-back (mode 20), display again.
+    sc.click(zorv::bitGroups()[zorv::kReceiverReverseGroup].boxes[2]);
+    sc.converse(c);
+    expect(sc.s.core->st.LinkMode == 10, "the reverse read-back resumes the display");
+    sc.arrive(kMotors);
+    sc.press(1118);
+    w.put("dispatcher", "display_and_reverse", sc.bytes());
+  }
+  {
+    StandIn c;
+    Script sc(0, kAgree | kFiles);
+    connect(sc, c);
+    sc.choose(1099, 4);
+    expect(sc.s.core->st.LinkMode == 7, "the saved file is sent");
+    sc.converse(c);
+    expect(sc.s.core->st.LinkMode == 0, "the chain ends with a read-back");
+    w.put("dispatcher", "load_saved_file", sc.bytes());
+  }
+  {
+    StandIn c;
+    Script sc(0, kAgree | kFiles);
+    connect(sc, c);
+    sc.choose(1099, 1);
+    sc.converse(c);
+    sc.press(1015);
+    w.put("dispatcher", "default_set_and_save", sc.bytes());
+  }
+  {
+    StandIn c;
+    Script sc(0, 0);
+    connect(sc, c);
+    sc.op({0xB1, fz::pickByte(fz::controlIds().sliders, 1038), 77});
+    sc.converse(c);
+    sc.op({0xC3, fz::pickByte(fz::controlIds().edits, 1063), '1', '2', '3'});
+    sc.converse(c);
+    sc.choose(1061, 4);
+    sc.converse(c);
+    w.put("dispatcher", "controls_and_port_choice", sc.bytes());
+  }
+  // Each mode entered directly with a typical answer.
+  struct Direct {
+    int32_t mode;
+    const char* name;
+    std::string answer;
+  };
+  std::string loaderReply(64, '\0');
+  loaderReply[0] = static_cast<char>(0xA0);
+  loaderReply[4] = 2;
+  const std::vector<Direct> direct = {
+      {1, "mode1_kind", "?W\r TKVR01\r\n"},
+      {2, "mode2_ready", "RADY\r\n"},
+      {3, "mode3_reply", loaderReply},
+      {7, "mode7_echo", "Sj0004\r\n"},
+      {10, "mode10_records", kChannels + kMotors + kSensors},
+      {15, "mode15_echo", "S00410\r\n"},
+      {20, "mode20_reverse", "?N\r 0005\r\n"},
+      {30, "mode30_kind", "?W\r PXOJ01\r\n"},
+  };
+  for (const Direct& d : direct) {
+    Script sc(d.mode, kAgree, 120);
+    sc.arrive(d.answer);
+    StandIn c;
+    sc.converse(c);
+    w.put("dispatcher", d.name, sc.bytes());
+  }
+  {
+    Script sc(0, 0);
+    sc.op({0xFF, 255, 'C', 'H', 'D', 'A', ' ', '1', '2'});
+    sc.op({0xD0, 240});  // a mode no handler owns: bytes stay in the port
+    sc.arrive("?C\r 0045\r\n");
+    sc.op({0xD0, 0});
+    sc.op({0xE0});
+    w.put("dispatcher", "burst_and_unowned_mode", sc.bytes());
+  }
+}
+
+void paramFileSeeds(Writer& w) {
+  const auto values = fz::sampleValues();
+  const std::string file = zorv::writeParamFile(3, values);
+  w.put("param_file", "saved_com3.txt", file);
+  auto extremes = values;
+  extremes[3] = 0, extremes[4] = 100, extremes[12] = -100, extremes[13] = 100, extremes[15] = -12;
+  w.put("param_file", "saved_com12_extremes.txt", zorv::writeParamFile(12, extremes));
+  std::string lf;
+  for (char ch : file)
+    if (ch != '\r') lf += ch;
+  w.put("param_file", "saved_lf.txt", lf);
+  w.put("param_file", "saved_bom.txt", "\xEF\xBB\xBF" + file);
+  w.put("param_file", "truncated.txt", file.substr(0, file.size() / 2));
+  std::string badGimbal = file;
+  badGimbal.replace(badGimbal.find("PTZ PitchRate") + 13, 4, "0300");
+  w.put("param_file", "bad_gimbal.txt", badGimbal);
+}
+
+void imageSeeds(Writer& w) {
+  w.put("image", "tiny.bin", fz::imageBytes(200));
+  w.put("image", "two_bytes.bin", std::string("\x02\x00", 2));
+  w.put("image", "one_packet.bin", fz::imageBytes(55));
+  w.put("image", "path_like", "C:\\firmware\\TKVR_v2015.bin");
+}
+
+void portFileSeeds(Writer& w) {
+  w.put("port_file", "com3", std::string("3\0", 2));
+  w.put("port_file", "com12", "12");
+  w.put("port_file", "com20", "20");
+  w.put("port_file", "blank_sign", " -7");
+  w.put("port_file", "long_number", "99999999999999999999");
+}
+
+void recordSeeds(Writer& w) {
+  w.put("record", "channels", kChannels);
+  w.put("record", "motors", kMotors);
+  w.put("record", "sensors", kSensors);
+  w.put("record", "burst", kChannels + kMotors + kSensors + kChannels.substr(0, 20));
+  w.put("record", "noise_between", "xxSS" + kChannels.substr(0, 30) + kMotors + "\r\nSSD");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
+    return 2;
+  }
+  Writer w{fs::path(argv[1])};
+  dispatcherSeeds(w);
+  paramFileSeeds(w);
+  imageSeeds(w);
+  portFileSeeds(w);
+  recordSeeds(w);
+  std::printf("%d seed files written under %s\n", w.count(), argv[1]);
+  return 0;
+}
