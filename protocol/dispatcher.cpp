@@ -88,7 +88,9 @@ void dispatchReceive(Core& core) {
         st.ReceivedCount = 0;
         identityCheck(core);
       }
-      st.LinkMode = 0;
+      // The identity answer may come in pieces like every other reply: the mode waits for the
+      // rest, and ends once the count has reached 12 or passed it, whatever arrived.
+      if (st.ReceivedCount == 0 || st.ReceivedCount >= 12) st.LinkMode = 0;
       break;
     case 2:
       onUpgradeAnswer(core);

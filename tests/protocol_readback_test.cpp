@@ -82,6 +82,38 @@ TEST(Readback, StartUpAsksEveryQueryOnceInOrderAndFillsTheWindow) {
   EXPECT_FALSE(h.win.isEnabled(1043));
 }
 
+// Delivers answers until the last query of the chain is out; its answer, the next one the
+// controller makes, is the identity answer.
+void untilIdentityAsked(Harness& h) {
+  const std::string last = "?j\r";
+  while (h.port.deliverOne()) {
+    const std::string& w = h.port.written();
+    if (w.size() >= 3 && w.compare(w.size() - 3, 3, last) == 0 && h.core.st.LinkMode == 0) break;
+  }
+}
+
+TEST(Readback, IdentityAnswerInPiecesStillUnlocksTheControls) {
+  for (std::vector<size_t> split : {std::vector<size_t>{5}, std::vector<size_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}}) {
+    Harness h(false);
+    h.core.initialise();
+    untilIdentityAsked(h);
+    h.ctrl.faults.splitAt = split;
+    h.pump();
+    EXPECT_EQ(h.core.st.LinkMode, 0);
+    EXPECT_TRUE(h.win.isEnabled(1038)) << split.size();
+  }
+}
+
+TEST(Readback, IdentityAnswerPastTwelveEndsTheModeWithoutACheck) {
+  Harness h(false);
+  h.core.initialise();
+  untilIdentityAsked(h);
+  h.ctrl.faults.extraBytes = {'x'};
+  h.pump();
+  EXPECT_EQ(h.core.st.LinkMode, 0);
+  EXPECT_FALSE(h.win.isEnabled(1038));
+}
+
 TEST(Readback, ControlsStayLockedForAControllerOfAnotherKind) {
   Harness h(false);
   h.ctrl.kind = "PXOJ";
