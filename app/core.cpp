@@ -3,6 +3,7 @@
 #include "app/control_layout.h"
 #include "files/param_files.h"
 #include "firmware/upgrade.h"
+#include "monitor/display.h"
 #include "monitor/monitor.h"
 #include "params/catalogue.h"
 #include "params/editing.h"
@@ -180,7 +181,10 @@ void Core::initialise() {
 void Core::onReceive() { dispatchReceive(*this); }
 
 void Core::onPortLost(const std::string& reason) {
-  onTransferAbandoned(*this);  // an upgrade in flight ends; its image stays loaded for a retry
+  // The exchange under way ends as after a failure: an upgrade in flight gives its buttons back
+  // (its image stays loaded for a retry), a running display shows itself stopped.
+  onTransferAbandoned(*this);
+  if (st.MonitorStopped == 0) showDisplayStopped(*this);
   port.close();
   st.PortOpenFailed = 1;
   st.LinkMode = 0;
@@ -191,9 +195,9 @@ void Core::onPortLost(const std::string& reason) {
   membersToControls();
   win.setToolTip(1047, reason);
   win.setProgressVisible(false);
-  // The port list and the firmware file button stay usable, so the user can pick the port
-  // again; the read-back that follows enables the parameter controls.
-  setEnabled({1061, 1001, 1118}, true);
+  // The port list stays usable, so the user can pick the port again; the read-back that follows
+  // gives back whatever else a broken exchange left locked.
+  setEnabled({1061}, true);
 }
 
 void Core::onButtonClicked(int id) {

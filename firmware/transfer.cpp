@@ -79,15 +79,21 @@ void fail(Core& core) {
   giveBackUpgradeButtons(core);
 }
 
+// The read-outs and reverse boxes stay off; everything else the upgrade locked comes back, the
+// start button only when told (it follows the image otherwise).
+void releaseLockedControls(Core& core, bool withStartButton) {
+  const std::vector<int>& off = readoutAndReverseControls();
+  core.setEnabled(off, false);
+  for (int id : upgradeLockedControls())
+    if ((withStartButton || id != 1043) && std::find(off.begin(), off.end(), id) == off.end())
+      core.win.setEnabled(id, true);
+}
+
 void succeed(Core& core) {
   endTransfer(core);
   core.prompts.message("Congratulations!You've upgraded successfully!", "Tarvik Congratulations:",
                        Prompts::Buttons::Ok, Prompts::Icon::Information);
-  // The read-outs and reverse boxes stay off; everything else the upgrade locked comes back.
-  const std::vector<int>& off = readoutAndReverseControls();
-  core.setEnabled(off, false);
-  for (int id : upgradeLockedControls())
-    if (std::find(off.begin(), off.end(), id) == off.end()) core.win.setEnabled(id, true);
+  releaseLockedControls(core, true);
   core.win.setProgressVisible(false);
   showPortStatus(core, "COM Opened");
 }
@@ -177,6 +183,14 @@ void onUpgradeAnswer(Core& core) {
 
 void onPacketBytes(Core& core, const uint8_t* data, size_t n) {
   MainState& st = core.st;
+  // The line end of "RADY" may come in a piece of its own after the transfer has started; a
+  // loader reply never begins with one (its byte 0 echoes the packet kind).
+  if (st.ReceivedCount == 0) {
+    while (n > 0 && (*data == '\r' || *data == '\n')) {
+      ++data;
+      --n;
+    }
+  }
   if (n == 0) return;
   const size_t have = static_cast<size_t>(std::max<int32_t>(st.ReceivedCount, 0));
   // A reply longer than 64 bytes, or a second one before the first was taken, does not fit the
@@ -189,6 +203,8 @@ void onPacketBytes(Core& core, const uint8_t* data, size_t n) {
   st.ReceivedCount += static_cast<int32_t>(n);
   if (st.ReceivedCount == static_cast<int32_t>(st.ReplyArea.size())) onReply(core);
 }
+
+void onLinkConfirmed(Core& core) { releaseLockedControls(core, false); }
 
 void onTransferAbandoned(Core& core) {
   MainState& st = core.st;

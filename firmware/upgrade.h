@@ -19,4 +19,9 @@ void onPacketBytes(Core& core, const uint8_t* data, size_t n);
 // caller resets LinkMode.
 void onTransferAbandoned(Core& core);
 
+// The controller has just identified itself at the end of a read-back, so it is out of its
+// loader: whatever an upgrade that failed or was broken off left locked comes back (the start
+// button follows the image).
+void onLinkConfirmed(Core& core);
+
 }  // namespace zorv

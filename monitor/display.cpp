@@ -77,17 +77,21 @@ void startDisplay(Core& core) {
   st.MonitorStopped = 0;
 }
 
-void stopDisplay(Core& core) {
+void showDisplayStopped(Core& core) {
   MainState& st = core.st;
   st.MonitorStopped = 1;
   st.LinkMode = 0;
   core.win.setText(kToggleButton, kStartCaption);
   st.bound.firmwareHint = kChooseFirmwareHint;
   core.win.setText(kFirmwareHintBox, kChooseFirmwareHint);
-  core.send(kStreamOff);
   core.setEnabled(displayControls(), false);
   core.setEnabled(lockedWhileDisplaying(), true);
   core.win.setEnabled(kUpgradeButton, false);  // the firmware file is chosen again first
+}
+
+void stopDisplay(Core& core) {
+  showDisplayStopped(core);
+  core.send(kStreamOff);
 }
 
 void onDisplayToggle(Core& core) {

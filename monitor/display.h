@@ -11,6 +11,8 @@ class Core;
 void startDisplay(Core& core);
 // LinkMode 0, "S~0000\r" sent, parameter controls unlocked; a firmware file must be chosen again.
 void stopDisplay(Core& core);
+// The window's part of stopping it alone, for a link that is gone: nothing is sent.
+void showDisplayStopped(Core& core);
 
 // Usable only while the display runs: the channel, motor and sensor read-outs, the reverse boxes.
 const std::vector<int>& displayControls();

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/core.h"
+#include "firmware/upgrade.h"
 #include "params/catalogue.h"
 #include "protocol/text_number.h"
 
@@ -192,6 +193,7 @@ void identityCheck(Core& core) {
   st.ReceiveBuffer.clear();
   core.setEnabled(identityEnableList(), true);
   core.setEnabled(identityDisableList(), false);
+  onLinkConfirmed(core);  // after a broken upgrade, the rest of what it locked
 }
 
 }  // namespace zorv
