@@ -35,25 +35,31 @@ std::string portLinkFolder() {
   return (base + "/zorv/ports").toStdString();
 }
 
-std::string resolvePortDevice(int n) {
+namespace {
+std::string resolveAgainst(int n, const std::vector<QSerialPortInfo>* scanned) {
   if (n < 1 || n > 20) return {};
 #ifdef Q_OS_WIN
+  (void)scanned;
   return "COM" + std::to_string(n);
 #else
   const QString link = QString::fromStdString(portLinkFolder()) + "/COM" + QString::number(n);
   if (QFileInfo(link).isSymLink() || QFileInfo::exists(link)) return link.toStdString();
-  const auto devices = orderedDevices();
+  const auto devices = scanned ? *scanned : orderedDevices();
   if (static_cast<size_t>(n) <= devices.size()) return devices[static_cast<size_t>(n - 1)].systemLocation().toStdString();
   return {};
 #endif
 }
+}  // namespace
+
+std::string resolvePortDevice(int n) { return resolveAgainst(n, nullptr); }
 
 std::vector<std::string> portListLabels() {
   std::vector<std::string> labels;
+  const std::vector<QSerialPortInfo> devices = orderedDevices();  // one scan for all twenty entries
   for (int n = 1; n <= 20; ++n) {
     std::string label = "COM" + std::to_string(n);
 #ifndef Q_OS_WIN
-    const std::string dev = resolvePortDevice(n);
+    const std::string dev = resolveAgainst(n, &devices);
     if (!dev.empty()) {
       QFileInfo fi(QString::fromStdString(dev));
       QString shown = fi.isSymLink() ? QFileInfo(fi.symLinkTarget()).fileName() : fi.fileName();
@@ -118,6 +124,8 @@ std::vector<uint8_t> QtSerialPort::readAll() {
 void QtSerialPort::write(const uint8_t* data, size_t n) {
   if (!port_.isOpen() || n == 0) return;  // a port that is not open drops the bytes
   port_.write(reinterpret_cast<const char*>(data), static_cast<qint64>(n));
+  // Put the bytes on the line now, not after the next repaint of the window.
+  port_.flush();
 }
 
 void QtSerialPort::onError(QSerialPort::SerialPortError e) {

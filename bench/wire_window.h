@@ -1,0 +1,138 @@
+#pragma once
+// The window side of the end-to-end benchmarks: the real CZorvDlg on Qt's offscreen platform with
+// its port wrapped so that every byte and write is counted, and the two changes the benchmark can
+// try out on it (writes that leave at once, repaints held to a frame rate) to show what they would
+// be worth.
+
+#include <QObject>
+#include <QSerialPort>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/clock.h"
+#include "app/qt_zorv_dlg.h"
+#include "bench/wire_link.h"
+#include "serial/serial_port.h"
+#include "tests/support/fakes.h"
+
+class QWidget;
+
+namespace zorv::bench {
+
+// QtSerialPort as it stands, but every write is flushed to the device at once: QSerialPort
+// otherwise keeps written bytes until the event loop's next turn, after whatever it has queued
+// (a repaint of the window, for one).
+class FlushingPort : public QObject, public SerialPort {
+ public:
+  FlushingPort();
+  void setPortNumber(int n) override { number_ = n; }
+  int portNumber() const override { return number_; }
+  void setBufferSizes(int in, int) override { inSize_ = in; }
+  bool open() override;
+  void close() override { port_.close(); }
+  bool isOpen() const override { return port_.isOpen(); }
+  std::string errorText() const override { return error_; }
+  void applyLineSettings() override;
+  std::vector<uint8_t> readAll() override;
+  void write(const uint8_t* data, size_t n) override;
+  using SerialPort::write;
+
+ private:
+  QSerialPort port_;
+  int number_ = 3;
+  int inSize_ = 1024;
+  std::string error_;
+};
+
+// The window's port: passes everything to the real one and counts.
+class CountingPort : public SerialPort {
+ public:
+  explicit CountingPort(SerialPort& inner);
+  void setPortNumber(int n) override { inner_.setPortNumber(n); }
+  int portNumber() const override { return inner_.portNumber(); }
+  void setBufferSizes(int in, int out) override { inner_.setBufferSizes(in, out); }
+  bool open() override { return inner_.open(); }
+  void close() override { inner_.close(); }
+  bool isOpen() const override { return inner_.isOpen(); }
+  std::string errorText() const override { return inner_.errorText(); }
+  void applyLineSettings() override { inner_.applyLineSettings(); }
+  std::vector<uint8_t> readAll() override;
+  void write(const uint8_t* data, size_t n) override;
+  using SerialPort::write;
+
+  // Starts counting afresh; the next write is the start of the timing.
+  void arm();
+  double firstWriteUs = 0;
+  size_t bytesOut = 0, bytesIn = 0;
+  int writes = 0, queries = 0, events = 0;
+  std::vector<double> writeUs, queryUs;  // when each write (each query) was made
+  bool trace = false;  // each write and read to stderr, microseconds after the first write
+
+ private:
+  SerialPort& inner_;
+};
+
+// Holds the window's repaints to at most `perSecond`: the dirty regions gather meanwhile and the
+// next frame paints them all.
+class RepaintLimiter : public QObject {
+ public:
+  RepaintLimiter(QWidget* window, int perSecond);
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* window_;
+  int intervalMs_;
+  double lastUs_ = 0;
+  bool pending_ = false, sending_ = false;
+};
+
+// Counts the paint events of every widget of the application while it lives: `frames` those of
+// the window itself (one per repaint of any part of it), `widgets` all of them.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* window);
+  ~PaintCounter() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  int frames = 0, widgets = 0;
+
+ private:
+  QWidget* window_;
+};
+
+struct WindowOptions {
+  bool shown = true;          // painted as on a screen (offscreen platform)
+  bool flushWrites = false;   // FlushingPort instead of QtSerialPort
+  int repaintsPerSecond = 0;  // 0: as Qt does it (after every event that changed something)
+  bool trace = false;
+};
+
+// One window as the program builds it, its COM3 linked to `device`, settings in a folder of its own.
+class Session {
+ public:
+  Session(const std::string& device, const WindowOptions& options);
+  ~Session();
+
+  Core& core() { return dlg->core(); }
+
+  // Lets the event loop run for this long (first paint, queued writes).
+  static void settle(int ms);
+  // Runs the event loop until `done` holds after a receive event; the time it did, or 0.
+  double runUntil(const std::function<bool()>& done, int timeoutMs);
+  // Window initialisation and the read-back it starts, to the end of the identity check.
+  // Whether the parameter controls were enabled by it; the time from the first write to its end.
+  bool readback(double* elapsedUs);
+
+  TempDir dir;
+  std::unique_ptr<SerialPort> realPort;
+  std::unique_ptr<CountingPort> port;
+  test::ScriptedPrompts prompts;
+  SteadyClock clock;
+  std::unique_ptr<CZorvDlg> dlg;
+  std::unique_ptr<RepaintLimiter> limiter;
+  std::function<void()> afterEvent;
+  double cpuUs = 0;  // the window thread's CPU time during the last timed exchange
+};
+
+}  // namespace zorv::bench

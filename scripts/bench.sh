@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Builds Release into build-bench/ (or $ZORV_BUILD_DIR) and runs every benchmark: the codecs
+# (Google Benchmark), the live display's handlers (bench_monitor) and the window end to end against
+# the simulated controller over a pseudo-terminal (bench_wire). Ends with one table of the figures,
+# each the median of $ZORV_BENCH_RUNS runs (default 5).
+#
+#   bash scripts/bench.sh [bench_wire options, e.g. --flush-writes to try that change]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+export ZORV_BUILD_DIR="${ZORV_BUILD_DIR:-build-bench}"
+ZORV_BUILD_TYPE=Release bash scripts/build.sh -DZORV_BENCH=ON
+BUILD="$ZORV_BUILD_DIR"
+RUNS="${ZORV_BENCH_RUNS:-5}"
+export QT_QPA_PLATFORM=offscreen
+OUT="$(mktemp -d)"
+trap 'rm -rf "$OUT"' EXIT
+
+codecs=""
+if [ -x "$BUILD/bench/bench_codecs" ]; then
+  echo "== Codecs (Google Benchmark, median of $RUNS repetitions)"
+  "$BUILD/bench/bench_codecs" --benchmark_repetitions="$RUNS" --benchmark_report_aggregates_only=true \
+    --benchmark_format=csv >"$OUT/codecs.csv" 2>"$OUT/codecs.err" || { cat "$OUT/codecs.err" >&2; exit 1; }
+  # One row per benchmark: the median wall time of one iteration.
+  codecs="$(awk -F, '$1 ~ /_median"$/ {
+      what = $8; gsub(/"/, "", what)
+      if (what == "") { what = $1; gsub(/"/, "", what); sub(/_median$/, "", what) }
+      t = $3; unit = $5
+      if (unit == "ns" && t >= 1000) { t /= 1000; unit = "µs" }
+      if (unit == "µs" && t >= 1000) { t /= 1000; unit = "ms" }
+      printf "| Codec: %s | — | %.3g %s | — |\n", what, t, unit
+    }' "$OUT/codecs.csv")"
+  printf '%s\n' "$codecs"
+else
+  echo "== Codecs: bench_codecs was not built (Google Benchmark missing)"
+fi
+
+if [ -x "$BUILD/bench/bench_monitor" ]; then
+  echo
+  echo "== Live display handlers (bench_monitor, 10 simulated seconds)"
+  "$BUILD/bench/bench_monitor" 10 2> >(grep -v propagateSizeHints >&2) || echo "bench_monitor reported a fault (exit $?)"
+fi
+
+echo
+echo "== The window end to end (bench_wire, $RUNS runs of each)"
+status=0
+"$BUILD/bench/bench_wire" --runs "$RUNS" "$@" >"$OUT/wire.md" || status=$?
+
+echo
+echo "== Figures"
+# bench_wire's table, the codec rows added to it, then its note on the machine.
+awk '/^\|/ { print }' "$OUT/wire.md"
+if [ -n "$codecs" ]; then printf '%s\n' "$codecs"; fi
+echo
+awk '!/^\|/ && NF { print }' "$OUT/wire.md"
+exit "$status"
