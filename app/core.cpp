@@ -46,8 +46,8 @@ std::string* textMember(BoundValues& b, int id) {
 
 Core::Core(SerialPort& p, Window& w, Prompts& pr, Clock& c, std::string settings)
     : port(p), win(w), prompts(pr), clock(c), settingsPath(std::move(settings)) {
-  for (const ControlSpec& spec : controls())
-    if (isIntBound(spec)) st.bound.at(spec.id) = spec.initial;
+  for (const ControlSpec& c : controls())
+    if (isIntBound(c)) st.bound.at(c.id) = c.initial;
 }
 
 bool Core::controlsToMembers() {
