@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "app/clock.h"
+#include "core/clock.h"
 #include "app/qt_automation.h"
 #include "app/qt_zorv_dlg.h"
 #include "serial/qt_serial_port.h"

@@ -5,53 +5,13 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
-#include "app/clock.h"
+#include "core/clock.h"
 #include "app/qt_automation.h"
 #include "app/qt_zorv_dlg.h"
-#include "serial/qt_serial_port.h"
-#include "sim/sim_port.h"
+#include "sim/routing_port.h"
 
-namespace {
-
-constexpr int kDemoPort = 3;
-
-// Forwards to the simulated controller for COM3 and to the real port for every other number.
-class RoutingPort : public zorv::SerialPort {
- public:
-  RoutingPort() {
-    real.onReceive = [this] { if (onReceive) onReceive(); };
-    real.onLost = [this](const std::string& r) { if (onLost) onLost(r); };
-    sim.onReceive = [this] { if (onReceive) onReceive(); };
-    sim.onLost = [this](const std::string& r) { if (onLost) onLost(r); };
-  }
-  void setPortNumber(int n) override {
-    number_ = n;
-    real.setPortNumber(n);
-    sim.setPortNumber(n);
-  }
-  int portNumber() const override { return number_; }
-  void setBufferSizes(int in, int out) override { active().setBufferSizes(in, out); }
-  bool open() override {
-    (number_ == kDemoPort ? static_cast<zorv::SerialPort&>(real) : sim).close();
-    return active().open();
-  }
-  void close() override { active().close(); }
-  bool isOpen() const override { return number_ == kDemoPort ? sim.isOpen() : real.isOpen(); }
-  std::string errorText() const override { return number_ == kDemoPort ? sim.errorText() : real.errorText(); }
-  void applyLineSettings() override { active().applyLineSettings(); }
-  std::vector<uint8_t> readAll() override { return active().readAll(); }
-  void write(const uint8_t* data, size_t n) override { active().write(data, n); }
-  using zorv::SerialPort::write;
-
-  zorv::QtSerialPort real;
-  zorv::sim::SimPort sim;
-
- private:
-  zorv::SerialPort& active() { return number_ == kDemoPort ? static_cast<zorv::SerialPort&>(sim) : real; }
-  int number_ = kDemoPort;
-};
-
-}  // namespace
+using zorv::sim::kDemoPort;
+using zorv::sim::RoutingPort;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

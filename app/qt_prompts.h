@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "app/prompts.h"
+#include "core/prompts.h"
 
 namespace zorv {
 

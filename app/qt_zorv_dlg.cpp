@@ -17,9 +17,9 @@
 #include <QSlider>
 #include <QTimer>
 
-#include "app/control_layout.h"
+#include "core/control_layout.h"
 #include "app/qt_prompts.h"
-#include "params/catalogue.h"
+#include "core/param_catalogue.h"
 
 namespace zorv {
 
@@ -57,7 +57,7 @@ CZorvDlg::CZorvDlg(SerialPort& port, Prompts* prompts, Clock& clock, std::string
     ownPrompts_ = std::make_unique<QtPrompts>(this);
     prompts = ownPrompts_.get();
   }
-  core_ = std::make_unique<Core>(port, *this, *prompts, clock, std::move(settingsPath));
+  core_ = std::make_unique<Router>(port, *this, *prompts, clock, std::move(settingsPath));
   setWindowTitle(qs(kWindowTitle));
   setWindowIcon(appIcon());
   setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);

@@ -1,13 +1,13 @@
 #pragma once
 // The main window: widgets built from the control layout table, Qt notifications mapped to the
-// handlers of Core, and the Window interface the handlers talk to.
+// handlers of Router, and the Window interface the handlers talk to.
 
 #include <QDialog>
 #include <QMap>
 #include <memory>
 
-#include "app/core.h"
-#include "app/window.h"
+#include "app/router.h"
+#include "core/window.h"
 
 class QProgressBar;
 class QTimer;
@@ -24,7 +24,7 @@ class CZorvDlg : public QDialog, public Window {
            QWidget* parent = nullptr);
   ~CZorvDlg() override;
 
-  Core& core() { return *core_; }
+  Router& core() { return *core_; }
   // Window initialisation: ranges, defaults, the remembered port and the first query.
   void initialise();
   QWidget* control(int id) const { return widgets_.value(id, nullptr); }
@@ -67,7 +67,7 @@ class CZorvDlg : public QDialog, public Window {
   void wireSlider(int id);
 
   std::unique_ptr<QtPrompts> ownPrompts_;
-  std::unique_ptr<Core> core_;
+  std::unique_ptr<Router> core_;
   QMap<int, QWidget*> widgets_;
   QMap<int, QTimer*> settleTimers_;
   QMap<int, bool> pagePressed_;

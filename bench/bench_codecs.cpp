@@ -10,13 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/core.h"
+#include "core/clock.h"
+#include "tests/support/fake_clock.h"
+#include "app/router.h"
 #include "files/param_file_format.h"
 #include "firmware/packet.h"
-#include "params/setting_command.h"
+#include "core/setting_command.h"
 #include "protocol/readback.h"
-#include "protocol/text_number.h"
+#include "core/text_number.h"
 #include "tests/support/fakes.h"
 
 #if __has_include("monitor/record.h")
@@ -69,7 +70,7 @@ void BM_ReadbackReply(benchmark::State& state) {
   test::FakeWindow win;
   test::ScriptedPrompts prompts;
   FakeClock clock;
-  Core core(port, win, prompts, clock, "");
+  Router core(port, win, prompts, clock, "");
   win.core = &core;
   const std::string chain = "CABDEFGHIJKLRTYZ4567MNOPVabcdefghikj";
   std::vector<std::string> replies;

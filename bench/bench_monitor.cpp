@@ -21,8 +21,9 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/core.h"
+#include "core/clock.h"
+#include "tests/support/fake_clock.h"
+#include "app/router.h"
 #include "app/qt_zorv_dlg.h"
 #include "sim/monitor_records.h"
 
@@ -135,7 +136,7 @@ struct Run {
 };
 
 // Feeds the stream in events of `chunk` bytes; `afterEvent` runs after each, as the event loop.
-Run feed(zorv::Core& core, FeedPort& port, const std::string& stream, size_t chunk,
+Run feed(zorv::Router& core, FeedPort& port, const std::string& stream, size_t chunk,
          const std::function<void()>& afterEvent) {
   Run r;
   const double start = cpuSeconds();
@@ -188,7 +189,7 @@ int main(int argc, char** argv) {
     PlainWindow win;
     NoPrompts prompts;
     zorv::FakeClock clock;
-    zorv::Core core(port, win, prompts, clock, "");
+    zorv::Router core(port, win, prompts, clock, "");
     core.onButtonClicked(1118);  // display on
     const Run r = feed(core, port, stream, chunk, nullptr);
     ok &= report("plain", chunk, r, win.text(1102), expected, prompts.shown);

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
+#include "core/clock.h"
 #include "app/qt_zorv_dlg.h"
 #include "bench/wire_link.h"
 #include "serial/serial_port.h"
@@ -114,7 +114,7 @@ class Session {
   Session(const std::string& device, const WindowOptions& options);
   ~Session();
 
-  Core& core() { return dlg->core(); }
+  Router& core() { return dlg->core(); }
 
   // Lets the event loop run for this long (first paint, queued writes).
   static void settle(int ms);

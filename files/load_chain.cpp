@@ -1,8 +1,8 @@
 #include "files/load_chain.h"
 
 #include "files/param_file_format.h"
-#include "params/catalogue.h"
-#include "params/setting_command.h"
+#include "core/param_catalogue.h"
+#include "core/setting_command.h"
 
 namespace zorv {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/main_state.h"
+#include "core/main_state.h"
 
 namespace zorv {
 

@@ -1,7 +1,7 @@
 #include "files/param_file_format.h"
 
-#include "params/catalogue.h"
-#include "protocol/text_number.h"
+#include "core/param_catalogue.h"
+#include "core/text_number.h"
 
 namespace zorv {
 

@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/main_state.h"
+#include "core/main_state.h"
 
 namespace zorv {
 

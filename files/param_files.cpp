@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/core.h"
+#include "core/core.h"
 #include "files/file_store.h"
 #include "files/load_chain.h"
 #include "files/param_file_format.h"
-#include "params/setting_command.h"
+#include "core/setting_command.h"
 
 namespace zorv {
 
@@ -142,7 +142,7 @@ void onChainReply(Core& core) {
     case ChainStep::Finish:
       st.LinkMode = 0;
       core.port.discardInput();
-      core.send("?C\r");  // the read-back shows what the controller now holds
+      core.startReadback(false);  // the read-back shows what the controller now holds
       return;
   }
 }

@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "app/core.h"
+#include "core/core.h"
 #include "firmware/image.h"
 #include "firmware/upgrade.h"
 

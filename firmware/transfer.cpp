@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/core.h"
-#include "firmware/control_lists.h"
+#include "core/core.h"
+#include "core/control_groups.h"
 #include "firmware/image.h"
 #include "firmware/packet.h"
 #include "firmware/upgrade.h"

@@ -37,11 +37,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/control_layout.h"
-#include "app/core.h"
+#include "core/clock.h"
+#include "tests/support/fake_clock.h"
+#include "core/control_layout.h"
+#include "app/router.h"
 #include "files/param_file_format.h"
-#include "firmware/control_lists.h"
+#include "core/control_groups.h"
 #include "firmware/image.h"
 #include "fuzz/fuzz_support.h"
 #include "monitor/display.h"
@@ -207,7 +208,7 @@ class Session {
   test::FakeWindow win;
   FuzzPrompts prompts;
   FakeClock clock;
-  std::unique_ptr<Core> core;
+  std::unique_ptr<Router> core;
 
   ~Session() { win.core = nullptr; }
 
@@ -226,7 +227,7 @@ class Session {
     imageEverywhere_ = flags & 8;
     imageLength_ = 2 + in.word() % (kFirmwareImageSize - 1);
 
-    core = std::make_unique<Core>(port, win, prompts, clock, f.settings);
+    core = std::make_unique<Router>(port, win, prompts, clock, f.settings);
     win.core = core.get();
     core->initialise();
     enterMode(modeFrom(mode));

@@ -14,7 +14,7 @@
 #include "files/load_chain.h"
 #include "files/param_file_format.h"
 #include "fuzz/fuzz_support.h"
-#include "params/setting_command.h"
+#include "core/setting_command.h"
 
 namespace {
 

@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/core.h"
+#include "core/clock.h"
+#include "tests/support/fake_clock.h"
+#include "app/router.h"
 #include "fuzz/fuzz_support.h"
-#include "protocol/text_number.h"
+#include "core/text_number.h"
 #include "serial/connection.h"
 #include "serial/port_file.h"
 #include "serial/serial_port.h"
@@ -66,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static SilentPrompts prompts;
   static zorv::FakeClock clock;
   static const std::string path = (fz::scratchDir() / "tkvrconfig.ini").string();
-  static zorv::Core core(port, win, prompts, clock, path);
+  static zorv::Router core(port, win, prompts, clock, path);
   fz::writeFile(path, content);
   port.number = -12345;
   win.setComboIndex(1061, 2);

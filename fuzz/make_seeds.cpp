@@ -19,7 +19,7 @@
 #include "firmware/packet.h"
 #include "fuzz/dispatch_session.h"
 #include "fuzz/fuzz_support.h"
-#include "params/catalogue.h"
+#include "core/param_catalogue.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <string>
 #include <string_view>
 
-#include "app/core.h"
+#include "core/core.h"
 #include "monitor/display.h"
 #include "monitor/monitor.h"
-#include "params/catalogue.h"
-#include "params/setting_command.h"
-#include "protocol/text_number.h"
+#include "core/param_catalogue.h"
+#include "core/setting_command.h"
+#include "core/text_number.h"
 
 namespace zorv {
 

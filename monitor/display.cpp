@@ -4,11 +4,11 @@
 
 #include <string_view>
 
-#include "app/control_layout.h"
-#include "app/core.h"
+#include "core/control_layout.h"
+#include "core/core.h"
 #include "monitor/monitor.h"
 #include "monitor/record.h"
-#include "params/catalogue.h"
+#include "core/param_catalogue.h"
 
 namespace zorv {
 

@@ -1,6 +1,6 @@
 #include "monitor/record.h"
 
-#include "protocol/text_number.h"
+#include "core/text_number.h"
 
 namespace zorv {
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdint>
 
-#include "app/core.h"
-#include "params/catalogue.h"
+#include "core/core.h"
+#include "core/param_catalogue.h"
 #include "params/editing.h"
 
 namespace zorv {

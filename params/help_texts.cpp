@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/core.h"
+#include "core/core.h"
 #include "params/editing.h"
 
 namespace zorv {

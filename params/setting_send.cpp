@@ -1,6 +1,6 @@
 #include "params/setting_send.h"
 
-#include "app/core.h"
+#include "core/core.h"
 
 namespace zorv {
 

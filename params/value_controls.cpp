@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
-#include "app/control_layout.h"
-#include "app/core.h"
-#include "params/catalogue.h"
+#include "core/control_layout.h"
+#include "core/core.h"
+#include "core/param_catalogue.h"
 #include "params/editing.h"
 #include "params/setting_send.h"
-#include "protocol/text_number.h"
+#include "core/text_number.h"
 
 namespace zorv {
 

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "app/core.h"
-#include "firmware/upgrade.h"
-#include "params/catalogue.h"
-#include "protocol/text_number.h"
+#include "core/core.h"
+#include "core/control_groups.h"
+#include "core/param_catalogue.h"
+#include "core/text_number.h"
 
 namespace zorv {
 
@@ -157,32 +157,6 @@ void readbackReply(Core& core) {
   sendQuery(core, step->next);
 }
 
-const std::vector<int>& identityEnableList() {
-  static const std::vector<int> ids = [] {
-    std::vector<int> v = {1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1054,
-                          1099, 1100, 1096, 1015, 1215, 1032, 1033};
-    for (int index : {3, 4, 5, 6, 7, 10, 11, 12, 13, 14}) {
-      const SliderParam* p = sliderByIndex(index);
-      v.push_back(p->edit);
-      v.push_back(p->slider);
-    }
-    return v;
-  }();
-  return ids;
-}
-
-const std::vector<int>& identityDisableList() {
-  static const std::vector<int> ids = [] {
-    std::vector<int> v;
-    for (int id = 1102; id <= 1109; ++id) v.push_back(id);
-    for (int id = 1121; id <= 1128; ++id) v.push_back(id);
-    for (int g : {kReceiverReverseGroup, kOutputReverseGroup})
-      for (int box : bitGroups()[static_cast<size_t>(g)].boxes) v.push_back(box);
-    return v;
-  }();
-  return ids;
-}
-
 void identityCheck(Core& core) {
   MainState& st = core.st;
   std::string tag = st.ReceiveBuffer.substr(0, 8);
@@ -193,7 +167,7 @@ void identityCheck(Core& core) {
   st.ReceiveBuffer.clear();
   core.setEnabled(identityEnableList(), true);
   core.setEnabled(identityDisableList(), false);
-  onLinkConfirmed(core);  // after a broken upgrade, the rest of what it locked
+  core.linkConfirmed();  // after a broken upgrade, the rest of what it locked
 }
 
 }  // namespace zorv

@@ -15,9 +15,3 @@ void sendQuery(Core& core, char letter);
 
 }  // namespace zorv
 
-#include <vector>
-namespace zorv {
-// Controls the identity check enables and disables; before it, the enabled ones stay locked.
-const std::vector<int>& identityEnableList();
-const std::vector<int>& identityDisableList();
-}  // namespace zorv

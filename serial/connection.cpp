@@ -5,10 +5,8 @@
 #include <cstring>
 #include <memory>
 
-#include "app/core.h"
-#include "firmware/control_lists.h"
-#include "firmware/upgrade.h"
-#include "monitor/display.h"
+#include "core/core.h"
+#include "core/control_groups.h"
 #include "serial/port_file.h"
 
 namespace zorv {
@@ -106,16 +104,11 @@ void onPortSelected(Core& core) {
   storePort(core, index + 1);
   applyLineSettings(core);
   for (int i = 0; i < 16; ++i) st.MonitorReadings[static_cast<size_t>(i)] = 0;
-  onTransferAbandoned(core);  // an upgrade waiting for a reply that never came ends here
-  // A running display ends first: its records would stand in front of every reply of the
-  // read-back, and the controller streams until told to stop.
-  if (st.MonitorStopped == 0) stopDisplay(core);
+  core.endExchangesForNewPort();
   st.LinkMode = 0;
   st.ReceiveBuffer.clear();
   core.QueryRetries = 3;
-  core.controlsToMembers();
-  core.send("?C\r");
-  core.membersToControls();
+  core.startReadback();
 }
 
 void onUpgradeButton(Core& core) {

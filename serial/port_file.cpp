@@ -1,6 +1,6 @@
 #include "serial/port_file.h"
 
-#include "protocol/text_number.h"
+#include "core/text_number.h"
 
 namespace zorv {
 

@@ -14,7 +14,7 @@
 #endif
 
 #include "files/param_file_format.h"
-#include "params/catalogue.h"
+#include "core/param_catalogue.h"
 #include "tests/support/harness.h"
 
 namespace zorv {

@@ -11,6 +11,7 @@
 
 #include "sim/sim_port.h"
 #include "tests/support/harness.h"
+#include "tests/support/fake_clock.h"
 
 namespace zorv::test {
 namespace {
@@ -137,7 +138,7 @@ TEST(FirmwareChoice, DialogAsksForBinFiles) {
   FakeWindow win;
   RecordingPrompts prompts;
   FakeClock clock;
-  Core core(port, win, prompts, clock, "/nonexistent/zorv/tkvrconfig.ini");
+  Router core(port, win, prompts, clock, "/nonexistent/zorv/tkvrconfig.ini");
   win.core = &core;
   win.userPress(1001);
   EXPECT_EQ(prompts.defaultExt, "*.bin");

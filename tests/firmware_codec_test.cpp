@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "firmware/control_lists.h"
+#include "core/control_groups.h"
 #include "firmware/image.h"
 #include "firmware/packet.h"
-#include "app/control_layout.h"
+#include "core/control_layout.h"
 
 namespace zorv::firmware {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/control_layout.h"
+#include "core/control_layout.h"
 #include "firmware/packet.h"
 #include "firmware/upgrade.h"
 #include "tests/support/harness.h"

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/harness.h"
+#include "tests/support/fake_clock.h"
 
 namespace zorv::test {
 namespace {
@@ -94,7 +95,7 @@ TEST(MonitorCalibration, CancelSendsNothing) {
   FakeWindow win;
   Recording prompts;
   FakeClock clock;
-  Core core(port, win, prompts, clock, "");
+  Router core(port, win, prompts, clock, "");
   win.core = &core;
   port.setPortNumber(1);
   ASSERT_TRUE(port.open());

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/control_layout.h"
+#include "core/control_layout.h"
 #include "sim/monitor_records.h"
 #include "tests/support/harness.h"
 

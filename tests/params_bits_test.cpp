@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/control_layout.h"
-#include "params/catalogue.h"
+#include "core/control_layout.h"
+#include "core/param_catalogue.h"
 #include "tests/support/harness.h"
 
 namespace zorv::test {

@@ -5,10 +5,11 @@
 
 #include <algorithm>
 
-#include "app/control_layout.h"
-#include "params/catalogue.h"
+#include "core/control_layout.h"
+#include "core/param_catalogue.h"
+#include "core/control_groups.h"
 #include "protocol/readback.h"
-#include "protocol/text_number.h"
+#include "core/text_number.h"
 #include "serial/port_file.h"
 #include "tests/support/harness.h"
 

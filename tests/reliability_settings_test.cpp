@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/control_layout.h"
+#include "core/control_layout.h"
 #include "tests/reliability.h"
 
 namespace zorv::test {

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "firmware/control_lists.h"
+#include "core/control_groups.h"
 #include "tests/support/harness.h"
 
 namespace zorv::test {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/control_layout.h"
+#include "core/control_layout.h"
 
 namespace zorv::test {
 

@@ -9,16 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "app/core.h"
-#include "app/prompts.h"
-#include "app/window.h"
+#include "app/router.h"
+#include "core/prompts.h"
+#include "core/window.h"
 
 namespace zorv::test {
 
 class FakeWindow : public Window {
  public:
   FakeWindow();
-  Core* core = nullptr;  // receives the notifications
+  Router* core = nullptr;  // receives the notifications
 
   std::string text(int id) const override;
   void setText(int id, const std::string& text) override;

@@ -7,8 +7,9 @@
 #include <filesystem>
 #include <string>
 
-#include "app/clock.h"
-#include "app/core.h"
+#include "core/clock.h"
+#include "tests/support/fake_clock.h"
+#include "app/router.h"
 #include "sim/controller.h"
 #include "sim/sim_port.h"
 #include "tests/support/fakes.h"
@@ -25,7 +26,7 @@ struct Harness {
   ScriptedPrompts prompts;
   FakeClock clock;
   std::filesystem::path dir;  // a fresh temporary folder (settings file, saved files)
-  Core core;
+  Router core;
 
   int pump() { return port.deliverAll(); }
   // Bytes arriving from the line as one receive event of their own (not from the controller).

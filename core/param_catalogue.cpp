@@ -1,6 +1,6 @@
-#include "params/catalogue.h"
+#include "core/param_catalogue.h"
 
-#include "app/control_layout.h"
+#include "core/control_layout.h"
 
 namespace zorv {
 

@@ -1,4 +1,4 @@
-#include "app/control_layout.h"
+#include "core/control_layout.h"
 
 #include <map>
 #include <stdexcept>

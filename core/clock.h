@@ -1,5 +1,5 @@
 #pragma once
-// Millisecond tick counter and the busy waits built on it. Tests use a fake clock so they never sleep.
+// Millisecond tick counter and the busy waits built on it. Tests use a clock of their own so they never sleep.
 
 #include <cstdint>
 
@@ -19,16 +19,6 @@ class SteadyClock : public Clock {
  public:
   uint32_t tickMs() override;
   void busyWait(uint32_t ms) override;
-};
-
-// A clock that only moves when told; busyWait moves it at once and remembers each wait.
-class FakeClock : public Clock {
- public:
-  uint32_t tickMs() override { return now; }
-  void busyWait(uint32_t ms) override;
-  uint32_t now = 0;
-  uint32_t waitedMs = 0;  // total of all busy waits
-  int waits = 0;
 };
 
 }  // namespace zorv

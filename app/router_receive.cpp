@@ -1,6 +1,6 @@
-#include "protocol/dispatcher.h"
+#include "app/router_receive.h"
 
-#include "app/core.h"
+#include "core/core.h"
 #include "files/param_files.h"
 #include "firmware/upgrade.h"
 #include "monitor/monitor.h"
@@ -37,9 +37,7 @@ void modeZero(Core& core, bool received) {
     core.clock.busyWait(10);
     st.ReceiveBuffer.clear();
     st.ReceivedCount = 0;
-    core.controlsToMembers();
-    core.send("?C\r");
-    core.membersToControls();
+    core.startReadback();
     return;
   }
   // A line end left over from an answer taken in another mode (one split after its CR) begins

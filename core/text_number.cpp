@@ -1,4 +1,4 @@
-#include "protocol/text_number.h"
+#include "core/text_number.h"
 
 #include <cstdint>
 

@@ -1,7 +1,8 @@
 #pragma once
-// The main window's behaviour without the widgets: MainState, the data exchange with the
-// controls, sending, and one entry point per window notification. Each notification is routed
-// to the handler of the folder that owns it (serial/, protocol/, params/, firmware/, monitor/, files/).
+// What every handler works on: the one MainState, the port, the window, the prompts and the
+// clock, the data exchange with the controls, and sending. The window notifications and the
+// receive dispatcher sit above the handlers, in the router (app/router.h), which also supplies
+// the few effects one handler folder needs from another.
 
 #include <cstdint>
 #include <deque>
@@ -11,10 +12,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/main_state.h"
-#include "app/prompts.h"
-#include "app/window.h"
+#include "core/clock.h"
+#include "core/main_state.h"
+#include "core/prompts.h"
+#include "core/window.h"
 #include "serial/serial_port.h"
 
 namespace zorv {
@@ -23,6 +24,9 @@ class Core {
  public:
   Core(SerialPort& port, Window& window, Prompts& prompts, Clock& clock,
        std::string settingsPath = "tkvrconfig.ini");
+  virtual ~Core() = default;
+  Core(const Core&) = delete;
+  Core& operator=(const Core&) = delete;
 
   MainState st;
   int QueryRetries = 3;  // retry budget of the read-back
@@ -42,30 +46,26 @@ class Core {
   // Sends the 7-byte setting command. A value outside 0..9999 is never put on the wire:
   // it is refused with a message and false is returned.
   bool sendSetting(char letter, int value);
+  // Asks the first query of the read-back ("?C\r"). The window's own starts bracket it by the
+  // data exchange; the end of a file upload sends it bare (withExchange false).
+  void startReadback(bool withExchange = true);
 
   void setEnabled(std::initializer_list<int> ids, bool enabled);
   void setEnabled(const std::vector<int>& ids, bool enabled);
 
-  // --- Window notifications ---
-  void initialise();                   // window initialisation, once
-  void onReceive();                    // the port has bytes waiting
-  void onPortLost(const std::string& reason);
-  void onButtonClicked(int id);        // push buttons and caption buttons
-  void onComboActivated(int id);       // a user's choice in a drop-down list
-  void onCheckClicked(int id);         // a user's click on a check box
-  void onSliderReleased(int id);       // end of a drag or a keyboard/wheel step
-  void onSliderMoved(int id);          // position changed (program or user): redraw
-  void onEditChanged(int id);          // number box text changed (program or user)
-
-  // Closing: the close box, Esc, Enter.
-  bool canExit() const { return !st.AutoProxy; }
-  void onCloseBox();
-  void onCancel();
-  void onAccept();
-
   // True while the members-to-controls exchange runs; notifications raised by it are held
   // and handled right after it, in order.
   bool exchanging() const { return exchangeDepth_ > 0; }
+
+  // --- Effects a handler needs from another folder; the router carries them out ---
+  // The controller has identified itself at the end of a read-back.
+  virtual void linkConfirmed() = 0;
+  // The user picked the port again: an upgrade waiting for a reply ends, a running display stops.
+  virtual void endExchangesForNewPort() = 0;
+
+ protected:
+  // Runs fn now, or right after the data exchange when one is under way.
+  void deferWhileExchanging(std::function<void()> fn);
 
  private:
   void runDeferred();

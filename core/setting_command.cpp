@@ -1,4 +1,4 @@
-#include "params/setting_command.h"
+#include "core/setting_command.h"
 
 namespace zorv {
 

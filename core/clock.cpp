@@ -1,4 +1,4 @@
-#include "app/clock.h"
+#include "core/clock.h"
 
 #include <chrono>
 #include <thread>
@@ -23,12 +23,6 @@ void SteadyClock::busyWait(uint32_t ms) {
   while (static_cast<uint32_t>(tickMs() - start) < ms) {
     std::this_thread::sleep_for(std::chrono::microseconds(200));
   }
-}
-
-void FakeClock::busyWait(uint32_t ms) {
-  now += ms;
-  waitedMs += ms;
-  ++waits;
 }
 
 }  // namespace zorv

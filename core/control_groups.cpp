@@ -1,7 +1,7 @@
-#include "firmware/control_lists.h"
+#include "core/control_groups.h"
 
-#include "app/control_layout.h"
-#include "params/catalogue.h"
+#include "core/control_layout.h"
+#include "core/param_catalogue.h"
 
 namespace zorv {
 
@@ -50,6 +50,32 @@ const std::vector<int>& readoutAndReverseControls() {
     addReadouts(v);
     addBoxes(v, kReceiverReverseGroup);
     addBoxes(v, kOutputReverseGroup);
+    return v;
+  }();
+  return ids;
+}
+
+const std::vector<int>& identityEnableList() {
+  static const std::vector<int> ids = [] {
+    std::vector<int> v = {1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1054,
+                          1099, 1100, 1096, 1015, 1215, 1032, 1033};
+    for (int index : {3, 4, 5, 6, 7, 10, 11, 12, 13, 14}) {
+      const SliderParam* p = sliderByIndex(index);
+      v.push_back(p->edit);
+      v.push_back(p->slider);
+    }
+    return v;
+  }();
+  return ids;
+}
+
+const std::vector<int>& identityDisableList() {
+  static const std::vector<int> ids = [] {
+    std::vector<int> v;
+    for (int id = 1102; id <= 1109; ++id) v.push_back(id);
+    for (int id = 1121; id <= 1128; ++id) v.push_back(id);
+    for (int g : {kReceiverReverseGroup, kOutputReverseGroup})
+      for (int box : bitGroups()[static_cast<size_t>(g)].boxes) v.push_back(box);
     return v;
   }();
   return ids;

@@ -1,6 +1,5 @@
 #pragma once
-// The controls an upgrade locks, in one place: the upgrade button disables them before it asks
-// the controller's kind, and a successful upload gives them back.
+// The groups of controls that are enabled or locked together, each in one place.
 
 #include <vector>
 
@@ -18,5 +17,9 @@ const std::vector<int>& upgradeLockedControls();
 // The 16 receiver and motor read-outs and the 16 reverse boxes: they stay disabled after an
 // upgrade (the read-back of the reverse flags enables the boxes when it is run).
 const std::vector<int>& readoutAndReverseControls();
+
+// Controls the identity check enables and disables; before it, the enabled ones stay locked.
+const std::vector<int>& identityEnableList();
+const std::vector<int>& identityDisableList();
 
 }  // namespace zorv

@@ -1,0 +1,141 @@
+#include "app/router.h"
+
+#include "app/router_receive.h"
+#include "core/control_groups.h"
+#include "core/param_catalogue.h"
+#include "files/param_files.h"
+#include "firmware/upgrade.h"
+#include "monitor/display.h"
+#include "monitor/monitor.h"
+#include "params/editing.h"
+#include "serial/connection.h"
+
+namespace zorv {
+
+void Router::initialise() {
+  membersToControls();
+  win.setComboIndex(1061, 2);
+  win.setComboIndex(1032, 0);
+  win.setComboIndex(1033, 0);
+  win.setComboIndex(1215, 0);
+  controlsToMembers();
+  st.bound.firmwareHint = "<-Please select upgrade fireware(*.bin) first,then click the Upgrade!";
+  membersToControls();
+  st.ParamLabels = paramLabels();
+  st.ParamValues.fill(0);
+  st.MonitorReadings.fill(0);
+  st.LoadedValues.fill(0);
+  for (auto& line : st.LoadedLines) line.clear();
+  st.LinkMode = 0;
+  st.MonitorStopped = 1;
+  st.ReceivedCount = 0;
+  st.ReceiveBuffer.clear();
+  st.BatteryValues.fill(0);
+  st.PortOpenFailed = 0;
+  st.ParamValues[2] = 1;
+  win.setEnabled(1043, false);
+  // The parameter controls stay locked until the controller has said what it is.
+  setEnabled(identityEnableList(), false);
+  setEnabled(identityDisableList(), false);
+  openAtStart(*this);
+  st.LinkMode = 0;
+  startReadback();
+}
+
+void Router::onReceive() { dispatchReceive(*this); }
+
+void Router::onPortLost(const std::string& reason) {
+  // The exchange under way ends as after a failure: an upgrade in flight gives its buttons back
+  // (its image stays loaded for a retry), a running display shows itself stopped.
+  onTransferAbandoned(*this);
+  if (st.MonitorStopped == 0) showDisplayStopped(*this);
+  port.close();
+  st.PortOpenFailed = 1;
+  st.LinkMode = 0;
+  st.ReceivedCount = 0;
+  st.ReceiveBuffer.clear();
+  controlsToMembers();
+  st.bound.portStatus = "串口未打开";
+  membersToControls();
+  win.setToolTip(1047, reason);
+  win.setProgressVisible(false);
+  // The port list stays usable, so the user can pick the port again; the read-back that follows
+  // gives back whatever else a broken exchange left locked.
+  setEnabled({1061}, true);
+}
+
+void Router::onButtonClicked(int id) {
+  switch (id) {
+    case 1001: onChooseImage(*this); return;
+    case 1043: onUpgradeButton(*this); return;
+    case 1015: onSaveParams(*this); return;
+    case 1100: onLoadHint(*this); return;
+    case 1096: onCalibrate(*this); return;
+    case 1118: onDisplayToggle(*this); return;
+    default:
+      if (isHelpButton(id)) showHelp(*this, id);
+  }
+}
+
+void Router::onComboActivated(int id) {
+  switch (id) {
+    case 1061: onPortSelected(*this); return;
+    case 1032:
+    case 1033:
+    case 1215: onParamListChanged(*this, id); return;
+    case 1099: onLoadListChanged(*this); return;
+    default: return;
+  }
+}
+
+void Router::onCheckClicked(int id) {
+  const BitGroup* g = groupByBox(id);
+  if (!g) return;
+  if (g == &bitGroups()[kSensorGroup]) {
+    onSensorClicked(*this, id);
+  } else if (g == &bitGroups()[kReceiverReverseGroup] || g == &bitGroups()[kOutputReverseGroup]) {
+    onReverseClicked(*this, id);
+  } else {
+    onMatrixClicked(*this, id);
+  }
+}
+
+void Router::onSliderReleased(int id) { zorv::onSliderReleased(*this, id); }
+
+void Router::onSliderMoved(int id) {
+  deferWhileExchanging([this, id] { zorv::onSliderMoved(*this, id); });
+}
+
+void Router::onEditChanged(int id) {
+  deferWhileExchanging([this, id] { zorv::onEditChanged(*this, id); });
+}
+
+void Router::linkConfirmed() { onLinkConfirmed(*this); }
+
+void Router::endExchangesForNewPort() {
+  onTransferAbandoned(*this);  // an upgrade waiting for a reply that never came ends here
+  // A running display ends first: its records would stand in front of every reply of the
+  // read-back, and the controller streams until told to stop.
+  if (st.MonitorStopped == 0) stopDisplay(*this);
+}
+
+void Router::onCloseBox() {
+  if (!canExit()) {
+    win.hideWindow();
+    return;
+  }
+  onCancel();
+}
+
+void Router::onCancel() {
+  if (prompts.message("Are you sure to close the windows？", "Tarvik Warning：", Prompts::Buttons::YesNo,
+                      Prompts::Icon::Question) == Prompts::Answer::Yes)
+    win.endWindow(false);
+}
+
+void Router::onAccept() {
+  if (!canExit()) return;
+  if (controlsToMembers()) win.endWindow(true);
+}
+
+}  // namespace zorv

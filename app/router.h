@@ -1,0 +1,39 @@
+#pragma once
+// The window's behaviour above the handlers: one entry point per window notification, each
+// routed to the handler of the folder that owns it (serial/, protocol/, params/, firmware/,
+// monitor/, files/), the receive dispatcher by link mode, and the effects one folder needs from
+// another. No Qt: the Qt window and the command-line shell both drive it.
+
+#include <string>
+
+#include "core/core.h"
+
+namespace zorv {
+
+class Router : public Core {
+ public:
+  using Core::Core;
+
+  // --- Window notifications ---
+  void initialise();                   // window initialisation, once
+  void onReceive();                    // the port has bytes waiting
+  void onPortLost(const std::string& reason);
+  void onButtonClicked(int id);        // push buttons and caption buttons
+  void onComboActivated(int id);       // a user's choice in a drop-down list
+  void onCheckClicked(int id);         // a user's click on a check box
+  void onSliderReleased(int id);       // end of a drag or a keyboard/wheel step
+  void onSliderMoved(int id);          // position changed (program or user): redraw
+  void onEditChanged(int id);          // number box text changed (program or user)
+
+  // Closing: the close box, Esc, Enter.
+  bool canExit() const { return !st.AutoProxy; }
+  void onCloseBox();
+  void onCancel();
+  void onAccept();
+
+  // Core
+  void linkConfirmed() override;
+  void endExchangesForNewPort() override;
+};
+
+}  // namespace zorv
