@@ -14,7 +14,7 @@
 #include "core/clock.h"
 #include "app/qt_zorv_dlg.h"
 #include "bench/wire_link.h"
-#include "serial/serial_port.h"
+#include "core/serial_port.h"
 #include "tests/support/fakes.h"
 
 class QWidget;

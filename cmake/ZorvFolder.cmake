@@ -38,7 +38,6 @@ endfunction()
 # The folders without Qt, in layer order, then the simulated controller and the test support
 # (fakes, FakeClock, the in-memory harness) that tests, benchmarks and fuzz targets share.
 set(ZORV_HANDLER_FOLDERS serial protocol params firmware monitor files)
-set(ZORV_PURE_LIBRARIES core ${ZORV_HANDLER_FOLDERS} router sim test_support)
 
 macro(zorv_pure_folders)
   zorv_folder(core)
@@ -46,6 +45,6 @@ macro(zorv_pure_folders)
     zorv_folder(${folder} DEPENDS core)
   endforeach()
   zorv_folder(router DIR app SOURCES "app/router*.cpp" DEPENDS ${ZORV_HANDLER_FOLDERS})
-  zorv_folder(sim DEPENDS serial)
+  zorv_folder(sim DEPENDS core)
   zorv_folder(test_support DIR tests/support DEPENDS router sim)
 endmacro()

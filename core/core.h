@@ -16,7 +16,7 @@
 #include "core/main_state.h"
 #include "core/prompts.h"
 #include "core/window.h"
-#include "serial/serial_port.h"
+#include "core/serial_port.h"
 
 namespace zorv {
 

@@ -46,7 +46,7 @@
 #include "firmware/image.h"
 #include "fuzz/fuzz_support.h"
 #include "monitor/display.h"
-#include "serial/serial_port.h"
+#include "core/serial_port.h"
 #include "tests/support/fakes.h"
 
 namespace zorv::fuzz {

@@ -14,7 +14,7 @@
 #include "core/text_number.h"
 #include "serial/connection.h"
 #include "serial/port_file.h"
-#include "serial/serial_port.h"
+#include "core/serial_port.h"
 #include "tests/support/fakes.h"
 
 namespace {

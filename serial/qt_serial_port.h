@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "serial/serial_port.h"
+#include "core/serial_port.h"
 
 namespace zorv {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "serial/serial_port.h"
+#include "core/serial_port.h"
 #include "sim/controller.h"
 
 namespace zorv::sim {

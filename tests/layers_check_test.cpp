@@ -1,0 +1,78 @@
+// The layer check run on small made-up trees: it must pass the includes that point down or to
+// the side, and fail each kind of include that points up.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct IncludeCase {
+  const char* file;     // the including file, from the tree's root
+  const char* include;  // what it includes
+  bool allowed;
+};
+
+class LayerCheck : public ::testing::TestWithParam<IncludeCase> {};
+
+// Runs scripts/check-layers.sh on a tree holding core/a.h and the one including file.
+int checkTree(const IncludeCase& c, std::string* output) {
+  static std::atomic<int> counter{0};
+  const fs::path root = fs::temp_directory_path() /
+                        ("zorv-layers-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  fs::remove_all(root);
+  fs::create_directories(root / "scripts");
+  fs::copy_file(fs::path(ZORV_SOURCE_DIR) / "scripts" / "check-layers.sh", root / "scripts" / "check-layers.sh");
+  for (const char* header : {"core/a.h", "serial/a.h", "protocol/a.h", "app/router.h", "app/qt_dlg.h",
+                             "sim/a.h", "tests/support/a.h"}) {
+    fs::create_directories((root / header).parent_path());
+    std::ofstream(root / header) << "#pragma once\n";
+  }
+  fs::create_directories((root / c.file).parent_path());
+  std::ofstream(root / c.file, std::ios::app) << "#include \"" << c.include << "\"\n";
+  const fs::path out = root / "out.txt";
+  const std::string cmd = "bash '" + (root / "scripts" / "check-layers.sh").string() + "' >'" + out.string() + "' 2>&1";
+  const int status = std::system(cmd.c_str());
+  std::ifstream in(out);
+  output->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  fs::remove_all(root);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_P(LayerCheck, PassesDownwardIncludesAndFailsUpwardOnes) {
+  const IncludeCase& c = GetParam();
+  std::string output;
+  const int rc = checkTree(c, &output);
+  if (c.allowed) {
+    EXPECT_EQ(rc, 0) << output;
+  } else {
+    EXPECT_NE(rc, 0) << output;
+    EXPECT_NE(output.find(std::string("layer error: ") + c.file + " includes " + c.include), std::string::npos)
+        << output;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Includes, LayerCheck,
+    ::testing::Values(
+        // Down the layers, or to the side.
+        IncludeCase{"serial/b.cpp", "core/a.h", true}, IncludeCase{"app/router.cpp", "protocol/a.h", true},
+        IncludeCase{"app/qt_dlg.cpp", "app/router.h", true}, IncludeCase{"app/main_x.cpp", "app/qt_dlg.h", true},
+        IncludeCase{"app/main_x.cpp", "sim/a.h", true}, IncludeCase{"tests/t.cpp", "app/qt_dlg.h", true},
+        IncludeCase{"sim/b.cpp", "core/a.h", true}, IncludeCase{"serial/qt_port.cpp", "core/a.h", true},
+        // Up the layers, sideways among the handler folders, or into the side folders.
+        IncludeCase{"core/b.cpp", "serial/a.h", false}, IncludeCase{"protocol/b.cpp", "serial/a.h", false},
+        IncludeCase{"serial/b.cpp", "app/router.h", false}, IncludeCase{"app/router.cpp", "app/qt_dlg.h", false},
+        IncludeCase{"core/b.cpp", "tests/support/a.h", false}, IncludeCase{"app/qt_dlg.cpp", "sim/a.h", false},
+        IncludeCase{"protocol/b.cpp", "serial/qt_port.h", false}));
+
+}  // namespace
