@@ -26,7 +26,7 @@ void Router::initialise() {
   st.MonitorReadings.fill(0);
   st.LoadedValues.fill(0);
   for (auto& line : st.LoadedLines) line.clear();
-  st.LinkMode = 0;
+  st.LinkMode = LinkMode::Rest;
   st.MonitorStopped = 1;
   st.ReceivedCount = 0;
   st.ReceiveBuffer.clear();
@@ -38,7 +38,7 @@ void Router::initialise() {
   setEnabled(identityEnableList(), false);
   setEnabled(identityDisableList(), false);
   openAtStart(*this);
-  st.LinkMode = 0;
+  st.LinkMode = LinkMode::Rest;
   startReadback();
 }
 
@@ -51,7 +51,7 @@ void Router::onPortLost(const std::string& reason) {
   if (st.MonitorStopped == 0) showDisplayStopped(*this);
   port.close();
   st.PortOpenFailed = 1;
-  st.LinkMode = 0;
+  st.LinkMode = LinkMode::Rest;
   st.ReceivedCount = 0;
   st.ReceiveBuffer.clear();
   controlsToMembers();

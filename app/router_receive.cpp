@@ -10,8 +10,24 @@ namespace zorv {
 
 namespace {
 
-bool handledMode(int mode) {
-  return (mode >= 0 && mode <= 7) || mode == 10 || mode == 15 || mode == 20 || mode == 30;
+// The modes with reply logic; in any other, bytes stay in the port.
+bool handledMode(LinkMode mode) {
+  switch (mode) {
+    case LinkMode::Rest:
+    case LinkMode::Identity:
+    case LinkMode::UpgradeAnswer:
+    case LinkMode::UploadData:
+    case LinkMode::UploadSum:
+    case LinkMode::UploadFinish:
+    case LinkMode::UploadLast:
+    case LinkMode::FileChain:
+    case LinkMode::Monitor:
+    case LinkMode::CalibrationEcho:
+    case LinkMode::ReverseReadback:
+    case LinkMode::KindQuery:
+      return true;
+  }
+  return false;
 }
 
 // The shared receive step: every byte is counted, every nonzero byte appended as one character.
@@ -63,49 +79,49 @@ void modeZero(Core& core, bool received) {
 
 void dispatchReceive(Core& core) {
   MainState& st = core.st;
-  const int mode = st.LinkMode;
-  if (!handledMode(mode) || mode == 8 || mode == 9) return;  // the bytes stay in the port
+  const LinkMode mode = st.LinkMode;
+  if (!handledMode(mode)) return;  // the bytes stay in the port
 
   // Everything the port held is taken: the port's buffer keeps at most about 1 KiB, and what
   // is kept of it afterwards is bounded by ReceiveBuffer's own limit.
   const std::vector<uint8_t> bytes = core.port.readAll();
   const bool received = !bytes.empty();
 
-  if (mode >= 3 && mode <= 6) {
+  if (isPacketMode(mode)) {
     onPacketBytes(core, bytes.data(), bytes.size());
     return;
   }
   appendReceived(core, bytes);
 
   switch (mode) {
-    case 0:
+    case LinkMode::Rest:
       modeZero(core, received);
       break;
-    case 1:
+    case LinkMode::Identity:
       if (st.ReceivedCount == 12) {
         st.ReceivedCount = 0;
         identityCheck(core);
       }
       // The identity answer may come in pieces like every other reply: the mode waits for the
       // rest, and ends once the count has reached 12 or passed it, whatever arrived.
-      if (st.ReceivedCount == 0 || st.ReceivedCount >= 12) st.LinkMode = 0;
+      if (st.ReceivedCount == 0 || st.ReceivedCount >= 12) st.LinkMode = LinkMode::Rest;
       break;
-    case 2:
+    case LinkMode::UpgradeAnswer:
       onUpgradeAnswer(core);
       break;
-    case 7:
+    case LinkMode::FileChain:
       if (st.ReceivedCount > 6) onChainReply(core);
       break;
-    case 10:
+    case LinkMode::Monitor:
       onMonitorStep(core);
       break;
-    case 15:
+    case LinkMode::CalibrationEcho:
       onEchoStep(core);
       break;
-    case 20:
+    case LinkMode::ReverseReadback:
       onReverseReadback(core);
       break;
-    case 30:
+    case LinkMode::KindQuery:
       onKindReply(core);
       break;
     default:

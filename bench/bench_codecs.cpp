@@ -81,7 +81,7 @@ void BM_ReadbackReply(benchmark::State& state) {
   }
   size_t i = 0;
   for (auto _ : state) {
-    core.st.LinkMode = 0;
+    core.st.LinkMode = LinkMode::Rest;
     core.st.ReceiveBuffer = replies[i];
     core.st.ReceivedCount = 0;
     readbackReply(core);

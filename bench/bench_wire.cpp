@@ -358,7 +358,7 @@ MonitorFigure monitorRun(const Config& c) {
   Session::settle(50);
   s.core().onButtonClicked(1118);
   Session::settle(50);
-  if (s.core().st.LinkMode != 10) {
+  if (s.core().st.LinkMode != LinkMode::Monitor) {
     note("monitor: the display did not start");
     return m;
   }

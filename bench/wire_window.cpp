@@ -192,8 +192,8 @@ bool Session::readback(double* elapsedUs) {
   port->arm();
   bool identityAsked = false;
   auto done = [&] {
-    if (core().st.LinkMode == 1) identityAsked = true;
-    return identityAsked && core().st.LinkMode == 0;
+    if (core().st.LinkMode == LinkMode::Identity) identityAsked = true;
+    return identityAsked && core().st.LinkMode == LinkMode::Rest;
   };
   const double cpu0 = threadCpuSeconds();
   dlg->initialise();

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/link_mode.h"
+
 namespace zorv {
 
 constexpr int kParamCount = 115;
@@ -31,7 +33,7 @@ struct BoundValues {
 };
 
 struct MainState {
-  int32_t LinkMode = 0;
+  zorv::LinkMode LinkMode = zorv::LinkMode::Rest;
   int32_t MonitorStopped = 1;
   int32_t FirmwarePacketCount = 0;
   int32_t ReceivedCount = 0;

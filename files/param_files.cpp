@@ -44,7 +44,7 @@ void refuseLoad(Core& core, const std::string& path, const std::string& why) {
 
 void selectDefaultSet(Core& core, int k) {
   // The answer "Sj0..." is taken in mode 0 and restarts the read-back.
-  core.st.LinkMode = 0;
+  core.st.LinkMode = LinkMode::Rest;
   core.st.ReceiveBuffer.clear();
   core.st.ReceivedCount = 0;
   core.sendSetting('j', k);
@@ -75,7 +75,7 @@ void loadSavedFile(Core& core) {
   for (size_t n = 0; n < reading.lines.size(); ++n) st.LoadedLines[n] = reading.lines[n];
   for (size_t n = 20; n < static_cast<size_t>(kParamFileLines); ++n) st.LoadedValues[n] = reading.values[n];
 
-  st.LinkMode = 7;
+  st.LinkMode = LinkMode::FileChain;
   st.ReceiveBuffer.clear();
   st.ReceivedCount = 0;
   core.port.discardInput();
@@ -133,14 +133,14 @@ void onChainReply(Core& core) {
     case ChainStep::Unknown:
       return;  // not an answer of the chain: dropped
     case ChainStep::Broken:
-      st.LinkMode = 0;  // nothing the controller can take: the chain ends here
+      st.LinkMode = LinkMode::Rest;  // nothing the controller can take: the chain ends here
       return;
     case ChainStep::Send:
       core.port.discardInput();
       core.send(step.command);
       return;
     case ChainStep::Finish:
-      st.LinkMode = 0;
+      st.LinkMode = LinkMode::Rest;
       core.port.discardInput();
       core.startReadback(false);  // the read-back shows what the controller now holds
       return;

@@ -18,7 +18,6 @@ namespace {
 using firmware::Packet;
 using firmware::PacketKind;
 
-constexpr int32_t kFirstPacketMode = 3, kSumMode = 4, kFinishMode = 5, kLastMode = 6;
 
 // The status box alone: the transfer touches nothing else that the data exchange carries, and a
 // full exchange per packet would also re-check every number box a thousand times per upload.
@@ -65,7 +64,7 @@ void giveBackUpgradeButtons(Core& core) {
 // Ends the transfer. LinkMode leaves the packet modes before any message box opens, so bytes
 // arriving while it is shown are not taken for a reply.
 void endTransfer(Core& core) {
-  core.st.LinkMode = 0;
+  core.st.LinkMode = LinkMode::Rest;
   core.st.UploadSum = 0;
   core.st.ReceivedCount = 0;
 }
@@ -106,7 +105,7 @@ void startTransfer(Core& core) {
     fail(core);  // no image was ever accepted: nothing to send
     return;
   }
-  st.LinkMode = kFirstPacketMode;
+  st.LinkMode = LinkMode::UploadData;
   st.UploadPercent = 0;
   core.win.setProgressVisible(true);
   core.win.setProgressRange(0, std::min(st.FirmwarePacketCount + 1, 0x7FFF));
@@ -127,30 +126,30 @@ void onReply(Core& core) {
     fail(core);
     return;
   }
-  const int32_t mode = st.LinkMode;
-  showProgress(core, mode == kLastMode ? st.UploadSequence + 1 : st.UploadSequence, "Finished%d%%");
+  const LinkMode mode = st.LinkMode;
+  showProgress(core, mode == LinkMode::UploadLast ? st.UploadSequence + 1 : st.UploadSequence, "Finished%d%%");
   const auto seq = static_cast<uint32_t>(st.UploadSequence);
   switch (mode) {
-    case kFirstPacketMode: {
+    case LinkMode::UploadData: {
       auto sum = static_cast<uint32_t>(st.UploadSum);
       sendPacket(core, firmware::buildDataPacket(seq, st.FirmwareImage.data(), heldLength(st),
                                                  static_cast<size_t>(st.UploadPosition), sum));
       st.UploadSum = static_cast<int32_t>(sum);
       st.UploadPosition += static_cast<int32_t>(firmware::kPacketDataSize);
-      if (st.UploadSequence == st.FirmwarePacketCount) st.LinkMode = kSumMode;
+      if (st.UploadSequence == st.FirmwarePacketCount) st.LinkMode = LinkMode::UploadSum;
       break;
     }
-    case kSumMode:
+    case LinkMode::UploadSum:
       sendPacket(core, firmware::buildSumPacket(seq, static_cast<uint32_t>(st.UploadSum)));
-      st.LinkMode = kFinishMode;
+      st.LinkMode = LinkMode::UploadFinish;
       break;
-    case kFinishMode:
+    case LinkMode::UploadFinish:
       if (st.UploadSum != st.DeviceSum) {
         fail(core);
         return;
       }
       sendPacket(core, firmware::buildPacket(PacketKind::Finish, seq));
-      st.LinkMode = kLastMode;
+      st.LinkMode = LinkMode::UploadLast;
       break;
     default:
       succeed(core);
@@ -167,7 +166,7 @@ void onKindReply(Core& core) {
   st.ReceivedCount = 0;
   const std::string command = firmware::upgradeCommandFor(st.FirmwareTag);
   if (command.empty()) return;  // not a kind we know: keep waiting in mode 30
-  st.LinkMode = 2;
+  st.LinkMode = LinkMode::UpgradeAnswer;
   core.send(command);
 }
 
@@ -208,8 +207,8 @@ void onLinkConfirmed(Core& core) { releaseLockedControls(core, false); }
 
 void onTransferAbandoned(Core& core) {
   MainState& st = core.st;
-  const int32_t mode = st.LinkMode;
-  if (mode != 30 && (mode < 2 || mode > kLastMode)) return;
+  const LinkMode mode = st.LinkMode;
+  if (mode != LinkMode::KindQuery && !isUploadMode(mode)) return;
   endTransfer(core);
   core.win.setProgressVisible(false);
   giveBackUpgradeButtons(core);

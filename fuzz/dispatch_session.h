@@ -51,16 +51,21 @@
 
 namespace zorv::fuzz {
 
-constexpr std::array<int32_t, 12> kModes = {0, 1, 2, 3, 4, 5, 6, 7, 10, 15, 20, 30};
+constexpr std::array<LinkMode, 12> kModes = {
+    LinkMode::Rest,       LinkMode::Identity,     LinkMode::UpgradeAnswer, LinkMode::UploadData,
+    LinkMode::UploadSum,  LinkMode::UploadFinish, LinkMode::UploadLast,    LinkMode::FileChain,
+    LinkMode::Monitor,    LinkMode::CalibrationEcho, LinkMode::ReverseReadback, LinkMode::KindQuery};
+// Values no handler owns.
 constexpr std::array<int32_t, 16> kOtherModes = {8, 9, 11, 12, 14, 16, 19, 21, 29, 31, 40, 100,
                                                  -1, -30, INT32_MAX, INT32_MIN};
 
-inline int32_t modeFrom(uint8_t b) {
-  return b < 240 ? kModes[b % kModes.size()] : kOtherModes[static_cast<size_t>(b - 240) % kOtherModes.size()];
+inline LinkMode modeFrom(uint8_t b) {
+  return b < 240 ? kModes[b % kModes.size()]
+                 : static_cast<LinkMode>(kOtherModes[static_cast<size_t>(b - 240) % kOtherModes.size()]);
 }
 
 // The byte that starts a session in `mode` (one of kModes).
-inline uint8_t modeByte(int32_t mode) {
+inline uint8_t modeByte(LinkMode mode) {
   for (size_t i = 0; i < kModes.size(); ++i)
     if (kModes[i] == mode) return static_cast<uint8_t>(i);
   return 0;
@@ -294,7 +299,7 @@ class Session {
     const MainState& st = core->st;
     ZORV_FUZZ_CHECK(st.ReceiveBuffer.size() <= static_cast<size_t>(kReceiveBufferLimit));
     ZORV_FUZZ_CHECK(st.ReceiveBuffer.find('\0') == std::string::npos);
-    if (st.LinkMode >= 3 && st.LinkMode <= 6)
+    if (isPacketMode(st.LinkMode))
       ZORV_FUZZ_CHECK(st.ReceivedCount >= 0 && st.ReceivedCount < static_cast<int32_t>(st.ReplyArea.size()));
     ZORV_FUZZ_CHECK(st.FirmwareFileLength >= 0 && st.FirmwareFileLength <= kFirmwareImageSize);
   }
@@ -320,41 +325,43 @@ class Session {
 
   // Puts the window into `mode` with the state its handlers find there when the mode is reached
   // the ordinary way.
-  void enterMode(int32_t mode) {
+  void enterMode(LinkMode mode) {
     MainState& st = core->st;
     st.ReceiveBuffer.clear();
     st.ReceivedCount = 0;
-    if (imageEverywhere_ || (mode >= 2 && mode <= 6) || mode == 30) loadImage();
+    const bool upgrading = isUploadMode(mode) || mode == LinkMode::KindQuery;
+    if (imageEverywhere_ || upgrading) loadImage();
 
-    if (mode >= 2 && mode <= 6) {
+    if (isUploadMode(mode)) {
       // An upload is under way: the start packet (sequence 1) went out in mode 3; the sum packet
       // follows the reply to the last data packet (mode 4), the finish packet the sum check (5).
       const int32_t n = st.FirmwarePacketCount;
       uint32_t sum = 0;
       for (int32_t i = 0; i < st.FirmwareFileLength; ++i) sum += st.FirmwareImage[static_cast<size_t>(i)];
-      st.UploadSequence = mode <= 3 ? 1 : n + (mode - 4);
-      st.UploadPosition = mode <= 3 ? 0 : (n - 1) * static_cast<int32_t>(firmware::kPacketDataSize);
-      st.UploadSum = mode <= 3 ? 0 : static_cast<int32_t>(sum);
+      const bool dataSent = mode > LinkMode::UploadData;
+      st.UploadSequence = dataSent ? n + (static_cast<int32_t>(mode) - static_cast<int32_t>(LinkMode::UploadSum)) : 1;
+      st.UploadPosition = dataSent ? (n - 1) * static_cast<int32_t>(firmware::kPacketDataSize) : 0;
+      st.UploadSum = dataSent ? static_cast<int32_t>(sum) : 0;
       st.UploadPercent = 0;
-      if (mode >= 3) {
+      if (isPacketMode(mode)) {
         win.setProgressVisible(true);
         win.setProgressRange(0, std::min(n + 1, 0x7FFF));
       }
     }
-    if (mode == 30 || (mode >= 2 && mode <= 6)) core->setEnabled(upgradeLockedControls(), false);
-    if (mode == 7) {
+    if (upgrading) core->setEnabled(upgradeLockedControls(), false);
+    if (mode == LinkMode::FileChain) {
       const ParamFileReading r = readParamFile(writeParamFile(3, sampleValues()));
       ZORV_FUZZ_CHECK(r.ok);
       for (size_t n = 0; n < r.lines.size(); ++n) st.LoadedLines[n] = r.lines[n];
       st.LoadedValues = r.values;
     }
-    if (mode == 10 || mode == 20) {
+    if (mode == LinkMode::Monitor || mode == LinkMode::ReverseReadback) {
       // The live display runs (the reverse read-back resumes it when it ends).
       st.MonitorStopped = 0;
       core->setEnabled(displayControls(), true);
       core->setEnabled(lockedWhileDisplaying(), false);
     }
-    if (mode == 15) {
+    if (mode == LinkMode::CalibrationEcho) {
       st.CellVoltages = {410, 405, 400, 395};
       st.CalibrationValue = 410;
     }

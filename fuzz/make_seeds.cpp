@@ -93,7 +93,7 @@ class StandIn {
 // Records a session as input bytes while running it.
 class Script {
  public:
-  Script(int32_t mode, uint8_t flags, uint16_t imageLength = 2) {
+  Script(zorv::LinkMode mode, uint8_t flags, uint16_t imageLength = 2) {
     const uint16_t word = static_cast<uint16_t>(imageLength - 2);
     bytes_ = {static_cast<char>(fz::modeByte(mode)), static_cast<char>(flags), static_cast<char>(word >> 8),
               static_cast<char>(word & 0xFF)};
@@ -185,49 +185,49 @@ class Writer {
 // Connects a window started in mode 0: the read-back and the identity check.
 void connect(Script& sc, StandIn& c, size_t piece = 128) {
   sc.converse(c, piece);
-  expect(sc.s.win.isEnabled(1015) && sc.s.core->st.LinkMode == 0, "read-back ends in the identity check");
+  expect(sc.s.win.isEnabled(1015) && sc.s.core->st.LinkMode == zorv::LinkMode::Rest, "read-back ends in the identity check");
 }
 
 void dispatcherSeeds(Writer& w) {
   constexpr uint8_t kAgree = 1, kFiles = 2, kImage = 8;
   {
     StandIn c;
-    Script sc(0, 0);
+    Script sc(zorv::LinkMode::Rest, 0);
     connect(sc, c);
     w.put("dispatcher", "readback", sc.bytes());
   }
   {
     StandIn c;
-    Script sc(0, 0);
+    Script sc(zorv::LinkMode::Rest, 0);
     connect(sc, c, 3);
     w.put("dispatcher", "readback_in_pieces", sc.bytes());
   }
   {
     StandIn c;
-    Script sc(0, kAgree | kImage, 200);
+    Script sc(zorv::LinkMode::Rest, kAgree | kImage, 200);
     connect(sc, c);
     sc.press(1043);
     sc.converse(c);
     const zorv::MainState& st = sc.s.core->st;
-    expect(st.LinkMode == 0 && st.UploadSequence == st.FirmwarePacketCount + 3, "upload runs to the end");
+    expect(st.LinkMode == zorv::LinkMode::Rest && st.UploadSequence == st.FirmwarePacketCount + 3, "upload runs to the end");
     w.put("dispatcher", "upgrade", sc.bytes());
   }
   {
     StandIn c;
-    Script sc(0, kAgree);
+    Script sc(zorv::LinkMode::Rest, kAgree);
     connect(sc, c);
     sc.press(1096);
-    expect(sc.s.core->st.LinkMode == 15, "calibration starts");
+    expect(sc.s.core->st.LinkMode == zorv::LinkMode::CalibrationEcho, "calibration starts");
     sc.converse(c);
-    expect(sc.s.core->st.LinkMode == 0, "calibration ends");
+    expect(sc.s.core->st.LinkMode == zorv::LinkMode::Rest, "calibration ends");
     w.put("dispatcher", "calibration", sc.bytes());
   }
   {
     StandIn c;
-    Script sc(0, 0);
+    Script sc(zorv::LinkMode::Rest, 0);
     connect(sc, c);
     sc.press(1118);
-    expect(sc.s.core->st.LinkMode == 10, "display starts");
+    expect(sc.s.core->st.LinkMode == zorv::LinkMode::Monitor, "display starts");
     sc.converse(c);
     sc.arrive(kChannels + kMotors);
     sc.arrive(kSensors, 7);
@@ -235,24 +235,24 @@ void dispatcherSeeds(Writer& w) {
     // A reverse box while the display runs: echo (mode 15), read-back (mode 20), display again.
     sc.click(zorv::bitGroups()[zorv::kReceiverReverseGroup].boxes[2]);
     sc.converse(c);
-    expect(sc.s.core->st.LinkMode == 10, "the reverse read-back resumes the display");
+    expect(sc.s.core->st.LinkMode == zorv::LinkMode::Monitor, "the reverse read-back resumes the display");
     sc.arrive(kMotors);
     sc.press(1118);
     w.put("dispatcher", "display_and_reverse", sc.bytes());
   }
   {
     StandIn c;
-    Script sc(0, kAgree | kFiles);
+    Script sc(zorv::LinkMode::Rest, kAgree | kFiles);
     connect(sc, c);
     sc.choose(1099, 4);
-    expect(sc.s.core->st.LinkMode == 7, "the saved file is sent");
+    expect(sc.s.core->st.LinkMode == zorv::LinkMode::FileChain, "the saved file is sent");
     sc.converse(c);
-    expect(sc.s.core->st.LinkMode == 0, "the chain ends with a read-back");
+    expect(sc.s.core->st.LinkMode == zorv::LinkMode::Rest, "the chain ends with a read-back");
     w.put("dispatcher", "load_saved_file", sc.bytes());
   }
   {
     StandIn c;
-    Script sc(0, kAgree | kFiles);
+    Script sc(zorv::LinkMode::Rest, kAgree | kFiles);
     connect(sc, c);
     sc.choose(1099, 1);
     sc.converse(c);
@@ -261,7 +261,7 @@ void dispatcherSeeds(Writer& w) {
   }
   {
     StandIn c;
-    Script sc(0, 0);
+    Script sc(zorv::LinkMode::Rest, 0);
     connect(sc, c);
     sc.op({0xB1, fz::pickByte(fz::controlIds().sliders, 1038), 77});
     sc.converse(c);
@@ -273,7 +273,7 @@ void dispatcherSeeds(Writer& w) {
   }
   // Each mode entered directly with a typical answer.
   struct Direct {
-    int32_t mode;
+    zorv::LinkMode mode;
     const char* name;
     std::string answer;
   };
@@ -281,14 +281,14 @@ void dispatcherSeeds(Writer& w) {
   loaderReply[0] = static_cast<char>(0xA0);
   loaderReply[4] = 2;
   const std::vector<Direct> direct = {
-      {1, "mode1_kind", "?W\r TKVR01\r\n"},
-      {2, "mode2_ready", "RADY\r\n"},
-      {3, "mode3_reply", loaderReply},
-      {7, "mode7_echo", "Sj0004\r\n"},
-      {10, "mode10_records", kChannels + kMotors + kSensors},
-      {15, "mode15_echo", "S00410\r\n"},
-      {20, "mode20_reverse", "?N\r 0005\r\n"},
-      {30, "mode30_kind", "?W\r PXOJ01\r\n"},
+      {zorv::LinkMode::Identity, "mode1_kind", "?W\r TKVR01\r\n"},
+      {zorv::LinkMode::UpgradeAnswer, "mode2_ready", "RADY\r\n"},
+      {zorv::LinkMode::UploadData, "mode3_reply", loaderReply},
+      {zorv::LinkMode::FileChain, "mode7_echo", "Sj0004\r\n"},
+      {zorv::LinkMode::Monitor, "mode10_records", kChannels + kMotors + kSensors},
+      {zorv::LinkMode::CalibrationEcho, "mode15_echo", "S00410\r\n"},
+      {zorv::LinkMode::ReverseReadback, "mode20_reverse", "?N\r 0005\r\n"},
+      {zorv::LinkMode::KindQuery, "mode30_kind", "?W\r PXOJ01\r\n"},
   };
   for (const Direct& d : direct) {
     Script sc(d.mode, kAgree, 120);
@@ -298,7 +298,7 @@ void dispatcherSeeds(Writer& w) {
     w.put("dispatcher", d.name, sc.bytes());
   }
   {
-    Script sc(0, 0);
+    Script sc(zorv::LinkMode::Rest, 0);
     sc.op({0xFF, 255, 'C', 'H', 'D', 'A', ' ', '1', '2'});
     sc.op({0xD0, 240});  // a mode no handler owns: bytes stay in the port
     sc.arrive("?C\r 0045\r\n");

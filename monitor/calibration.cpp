@@ -18,8 +18,6 @@ namespace zorv {
 
 namespace {
 
-constexpr int kEchoMode = 15;
-constexpr int kReadbackMode = 20;
 constexpr int32_t kEchoSize = 8;
 constexpr int32_t kReplySize = 10;
 constexpr uint32_t kStepPauseMs = 50;
@@ -99,7 +97,7 @@ void onCalibrate(Core& core) {
     return;
   }
 
-  st.LinkMode = kEchoMode;
+  st.LinkMode = LinkMode::CalibrationEcho;
   st.CellVoltages = cells;
   for (size_t i = 0; i < cells.size(); ++i) {
     st.BatteryValues[i] = cells[i];
@@ -123,19 +121,19 @@ void onEchoStep(Core& core) {
 
   for (const NextStep& n : kNextSteps) {
     if (echo == n.echo) {
-      st.LinkMode = kEchoMode;
+      st.LinkMode = LinkMode::CalibrationEcho;
       sendStep(core, n.step);
       return;
     }
   }
   if (echo == "S3") {
-    st.LinkMode = 0;  // before the box: nothing else is awaited
+    st.LinkMode = LinkMode::Rest;  // before the box: nothing else is awaited
     core.prompts.message(kDoneText, kDoneCaption, Prompts::Buttons::Ok, Prompts::Icon::Information);
     return;
   }
   for (const ReverseEcho& r : kReverseEchoes) {
     if (echo == r.echo) {
-      st.LinkMode = kReadbackMode;
+      st.LinkMode = LinkMode::ReverseReadback;
       core.send(r.query);
       return;
     }

@@ -14,7 +14,6 @@ namespace zorv {
 
 namespace {
 
-constexpr int kDisplayMode = 10;
 constexpr int kToggleButton = 1118;
 constexpr int kFirmwareFileButton = 1001;
 constexpr int kUpgradeButton = 1043;
@@ -66,7 +65,7 @@ const std::vector<int>& lockedWhileDisplaying() {
 
 void startDisplay(Core& core) {
   MainState& st = core.st;
-  st.LinkMode = kDisplayMode;
+  st.LinkMode = LinkMode::Monitor;
   st.ReceivedCount = 0;
   core.setEnabled(displayControls(), true);
   st.ReceiveBuffer.clear();
@@ -80,7 +79,7 @@ void startDisplay(Core& core) {
 void showDisplayStopped(Core& core) {
   MainState& st = core.st;
   st.MonitorStopped = 1;
-  st.LinkMode = 0;
+  st.LinkMode = LinkMode::Rest;
   core.win.setText(kToggleButton, kStartCaption);
   st.bound.firmwareHint = kChooseFirmwareHint;
   core.win.setText(kFirmwareHintBox, kChooseFirmwareHint);

@@ -82,7 +82,7 @@ void onMatrixClicked(Core& core, int boxId) {
   storeGroup(st, *g, states);
   core.membersToControls();
 
-  st.LinkMode = 0;
+  st.LinkMode = LinkMode::Rest;
   discardAndSend(core, g->letter, byteOf(states));
 
   const RowRule* rule = ruleOf(row);
@@ -109,7 +109,7 @@ void onSensorClicked(Core& core, int boxId) {
   // The byte is formed from all eight boxes, whichever was clicked.
   const std::array<int, 8> states = readBoxes(core, g);
   st.SensorMask = byteOf(states);
-  st.LinkMode = 0;
+  st.LinkMode = LinkMode::Rest;
   core.controlsToMembers();
   storeGroup(st, g, states);
   core.membersToControls();

@@ -6,7 +6,7 @@ namespace zorv {
 
 bool sendOneSetting(Core& core, char letter, int value) {
   // Replies to settings are then read as ordinary replies of the resting mode.
-  core.st.LinkMode = 0;
+  core.st.LinkMode = LinkMode::Rest;
   core.controlsToMembers();
   const bool sent = core.sendSetting(letter, value);
   core.membersToControls();

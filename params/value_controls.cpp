@@ -78,7 +78,7 @@ void onSliderReleased(Core& core, int sliderId) {
   const Range r = sliderRange(*p);
   const int value = std::clamp(st.bound.at(p->edit), r.lo, r.hi);
   // Sending one setting, with the box put right inside the same exchange.
-  st.LinkMode = 0;
+  st.LinkMode = LinkMode::Rest;
   core.controlsToMembers();
   st.bound.at(p->edit) = value;
   st.bound.at(p->slider) = value;

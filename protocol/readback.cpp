@@ -142,7 +142,7 @@ void readbackReply(Core& core) {
   }
   core.QueryRetries = 3;
   if (step->next == 'W') {
-    st.LinkMode = 1;
+    st.LinkMode = LinkMode::Identity;
     core.controlsToMembers();
     sendQuery(core, 'W');
     core.membersToControls();
@@ -163,7 +163,7 @@ void identityCheck(Core& core) {
   tag = tag.size() > 4 ? tag.substr(tag.size() - 4) : tag;
   st.ReceiveBuffer = tag;
   if (tag != "TKVR") return;  // a controller of another kind: the controls stay as they are
-  st.LinkMode = 0;
+  st.LinkMode = LinkMode::Rest;
   st.ReceiveBuffer.clear();
   core.setEnabled(identityEnableList(), true);
   core.setEnabled(identityDisableList(), false);

@@ -105,7 +105,7 @@ void onPortSelected(Core& core) {
   applyLineSettings(core);
   for (int i = 0; i < 16; ++i) st.MonitorReadings[static_cast<size_t>(i)] = 0;
   core.endExchangesForNewPort();
-  st.LinkMode = 0;
+  st.LinkMode = LinkMode::Rest;
   st.ReceiveBuffer.clear();
   core.QueryRetries = 3;
   core.startReadback();
@@ -113,7 +113,7 @@ void onPortSelected(Core& core) {
 
 void onUpgradeButton(Core& core) {
   MainState& st = core.st;
-  st.LinkMode = 30;
+  st.LinkMode = LinkMode::KindQuery;
   st.ReceivedCount = 0;
   if (!core.port.isOpen()) {
     if (!readPort(core)) return;
@@ -122,7 +122,7 @@ void onUpgradeButton(Core& core) {
       core.win.setToolTip(1047, core.port.errorText());
       core.prompts.message("Cannot open the port: " + core.port.errorText(), "Zorv", Prompts::Buttons::Ok,
                            Prompts::Icon::Warning);
-      st.LinkMode = 0;  // nothing was asked: leave the window ready for another try
+      st.LinkMode = LinkMode::Rest;  // nothing was asked: leave the window ready for another try
       return;
     }
     applyLineSettings(core);

@@ -54,7 +54,7 @@ void setOnController(Harness& h, const std::vector<LetterValue>& set) {
 
 // A full read-back, as the window runs it after a port change.
 void readBack(Harness& h) {
-  h.core.st.LinkMode = 0;
+  h.core.st.LinkMode = LinkMode::Rest;
   h.core.st.ReceiveBuffer.clear();
   h.core.st.ReceivedCount = 0;
   h.core.send("?C\r");
@@ -208,7 +208,7 @@ TEST(FilesLoad, DefaultSetIsSelectedThenReadBack) {
     h.core.st.ReceiveBuffer = "junk";  // left by an earlier exchange
     h.win.userSelect(kLoadList, k);
     EXPECT_EQ(h.sent(), "Sj000" + std::to_string(k) + "\r");
-    EXPECT_EQ(h.core.st.LinkMode, 0);
+    EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
     h.port.deliverOne();  // the controller's answer restarts the read-back
     EXPECT_EQ(h.sent(), "?C\r");
     h.pump();
@@ -246,7 +246,7 @@ TEST(FilesLoad, SavedFileComesBackIntoControllerAndWindow) {
   }
   for (const BitGroup& g : bitGroups())
     for (int box : g.boxes) EXPECT_EQ(h.win.checkState(box), savedBound.at(box)) << box;
-  EXPECT_EQ(h.core.st.LinkMode, 0);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.win.comboIndex(kLoadList), kLoadFile);
 }
 
@@ -259,7 +259,7 @@ TEST(FilesLoad, ChainSendsOneSettingPerAnswerInOrderThenReadsBack) {
   load(h, h.path("p.txt"));
   EXPECT_EQ(h.prompts.fileFilters.back(), "file self_saved_(*.txt)|*.txt|All file(*.*)|*.*||");
   EXPECT_EQ(h.sent(), "Sj0004\r");
-  EXPECT_EQ(h.core.st.LinkMode, 7);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::FileChain);
 
   const std::vector<std::string> expected = {
       "SC0045\r", "SA0005\r", "SB0003\r", "SP0002\r", "SD0033\r", "SE0066\r", "SF0012\r", "SG0088\r", "SY0021\r",
@@ -274,7 +274,7 @@ TEST(FilesLoad, ChainSendsOneSettingPerAnswerInOrderThenReadsBack) {
     EXPECT_EQ(h.clock.waits, waits + 1) << next;
     EXPECT_EQ(h.clock.waitedMs, waited + 50) << next;
   }
-  EXPECT_EQ(h.core.st.LinkMode, 0);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
 }
 
 TEST(FilesLoad, MatrixRowIsSentAsTheByteOfItsBoxes) {
@@ -325,7 +325,7 @@ TEST(FilesLoad, FileIsCheckedBeforeAnythingIsSent) {
     load(t, t.path("f.txt"));
     if (c.outcome == Refused) {
       EXPECT_EQ(t.sent(), "") << c.name;
-      EXPECT_EQ(t.core.st.LinkMode, 0) << c.name;
+      EXPECT_EQ(t.core.st.LinkMode, LinkMode::Rest) << c.name;
       EXPECT_EQ(t.core.st.LoadedLines, linesBefore) << c.name;
       ASSERT_EQ(t.prompts.shown.size(), 1u) << c.name;
       EXPECT_EQ(t.prompts.shown[0].caption, "Tarvik Warning：");
@@ -334,7 +334,7 @@ TEST(FilesLoad, FileIsCheckedBeforeAnythingIsSent) {
       EXPECT_EQ(t.sent(), "Sj0004\r") << c.name;
       EXPECT_TRUE(t.prompts.shown.empty()) << c.name;
       t.pump();
-      EXPECT_EQ(t.core.st.LinkMode, 0) << c.name;
+      EXPECT_EQ(t.core.st.LinkMode, LinkMode::Rest) << c.name;
       EXPECT_EQ(t.ctrl.value('j'), 4) << c.name;
       EXPECT_EQ(t.ctrl.value('L'), h.core.st.ParamValues[14]) << c.name;
     }
@@ -363,7 +363,7 @@ TEST(FilesLoad, CancelledDialogLeavesTheLinkAsItWas) {
   Harness h;
   h.sent();
   h.win.userSelect(kLoadList, kLoadFile);  // no file chosen
-  EXPECT_EQ(h.core.st.LinkMode, 0);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.sent(), "");
   EXPECT_TRUE(h.prompts.shown.empty());
   // The window still takes setting answers and reads back as usual.
@@ -384,7 +384,7 @@ TEST(FilesLoad, AnswerInPiecesKeepsTheChainGoingAndAForeignAnswerStopsIt) {
     load(h, h.path("p.txt"));
     h.pump();
     for (const LetterValue& lv : kSetA) EXPECT_EQ(h.ctrl.value(lv.letter), lv.value) << lv.letter;
-    EXPECT_EQ(h.core.st.LinkMode, 0);
+    EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   }
   {
     Harness h;
@@ -394,7 +394,7 @@ TEST(FilesLoad, AnswerInPiecesKeepsTheChainGoingAndAForeignAnswerStopsIt) {
     load(h, h.path("p.txt"));
     h.pump();
     EXPECT_EQ(h.sent(), "Sj0004\r");
-    EXPECT_EQ(h.core.st.LinkMode, 7);
+    EXPECT_EQ(h.core.st.LinkMode, LinkMode::FileChain);
   }
 }
 

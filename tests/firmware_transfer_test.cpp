@@ -131,7 +131,7 @@ TEST(FirmwareTransfer, WholeExchangeWritesTheImageToFlash) {
     ASSERT_EQ(h.prompts.shown.size(), 1u);
     EXPECT_EQ(h.prompts.shown[0].text, kSuccess);
     EXPECT_EQ(h.prompts.shown[0].caption, "Tarvik Congratulations:");
-    EXPECT_EQ(u.st().LinkMode, 0);
+    EXPECT_EQ(u.st().LinkMode, LinkMode::Rest);
     EXPECT_EQ(u.st().UploadSum, 0);
     EXPECT_FALSE(h.win.progressVisible);
     EXPECT_EQ(h.win.text(1047), "COM Opened");
@@ -149,12 +149,12 @@ TEST(FirmwareTransfer, ProgressOfEachStep) {
   const struct {
     const char* status;
     int pos;
-    int32_t mode;
+    LinkMode mode;
   } steps[] = {
-      {"Data sending...>>33%", 1, 3},  // "RADY": start packet
-      {"Finished66%", 2, 4},           // data packet 2 = N
-      {"Finished100%", 3, 5},          // sum packet
-      {"Finished100%", 3, 6},          // finish packet: 4 * 100 / 3 is shown as 100
+      {"Data sending...>>33%", 1, LinkMode::UploadData},  // "RADY": start packet
+      {"Finished66%", 2, LinkMode::UploadSum},            // data packet 2 = N
+      {"Finished100%", 3, LinkMode::UploadFinish},        // sum packet
+      {"Finished100%", 3, LinkMode::UploadLast},          // finish packet: 4 * 100 / 3 is shown as 100
   };
   for (const auto& s : steps) {
     SCOPED_TRACE(s.status);
@@ -206,7 +206,7 @@ TEST(FirmwareTransfer, KindReply) {
       EXPECT_TRUE(h.prompts.sawMessage(kSuccess));
     } else {
       EXPECT_EQ(wire, "?W\r");
-      EXPECT_EQ(u.st().LinkMode, 30);
+      EXPECT_EQ(u.st().LinkMode, LinkMode::KindQuery);
       EXPECT_TRUE(h.prompts.shown.empty());
     }
   }
@@ -233,7 +233,7 @@ TEST(FirmwareTransfer, UpgradeAnswer) {
     h.win.userPress(1043);
     h.ctrl.faults.dropAnswers = 1;  // the controller's "RADY" never arrives
     ASSERT_TRUE(h.port.deliverOne());
-    ASSERT_EQ(u.st().LinkMode, 2);
+    ASSERT_EQ(u.st().LinkMode, LinkMode::UpgradeAnswer);
     EXPECT_EQ(h.sent(), "?W\rUPTKVR\r");
     for (const std::string& piece : c.pieces) {
       h.core.st.ReceiveBuffer += piece;
@@ -241,11 +241,11 @@ TEST(FirmwareTransfer, UpgradeAnswer) {
       onUpgradeAnswer(h.core);
     }
     if (!c.starts) {
-      EXPECT_EQ(u.st().LinkMode, 2);
+      EXPECT_EQ(u.st().LinkMode, LinkMode::UpgradeAnswer);
       EXPECT_EQ(h.sent(), "");
       continue;
     }
-    EXPECT_EQ(u.st().LinkMode, 3);
+    EXPECT_EQ(u.st().LinkMode, LinkMode::UploadData);
     EXPECT_EQ(u.st().ReceiveBuffer, "");
     const std::string start = h.sent();
     ASSERT_EQ(start.size(), 64u);
@@ -264,7 +264,7 @@ TEST(FirmwareTransfer, RepliesInSeveralEvents) {
   int events = 0;
   do {
     // Every 64-byte reply comes in pieces (armed once "RADY" is on its way).
-    if (u.st().LinkMode != 30 && h.ctrl.faults.splitAt.empty()) h.ctrl.faults.splitAt = {1, 5, 12, 63};
+    if (u.st().LinkMode != LinkMode::KindQuery && h.ctrl.faults.splitAt.empty()) h.ctrl.faults.splitAt = {1, 5, 12, 63};
     EXPECT_LT(u.st().ReceivedCount, 64);
   } while (h.port.deliverOne() && ++events);
   EXPECT_EQ(events, 2 + 5 * (u.n() + 2));  // kind reply, "RADY", N + 2 replies in five pieces
@@ -281,24 +281,24 @@ struct FailureCase {
 };
 
 TEST(FirmwareTransfer, BrokenRepliesEndWithDataError) {
-  auto inMode = [](int32_t mode, int32_t seq = -1) {
+  auto inMode = [](LinkMode mode, int32_t seq = -1) {
     return [mode, seq](const MainState& st) { return st.LinkMode == mode && (seq < 0 || st.UploadSequence == seq); };
   };
   // N = 19 for 1000 bytes: the sum packet is 20, the finish packet 21.
   const std::vector<FailureCase> cases = {
-      {"wrong sequence for the start packet", inMode(2), [](sim::Faults& f) { f.wrongSequence = true; },
+      {"wrong sequence for the start packet", inMode(LinkMode::UpgradeAnswer), [](sim::Faults& f) { f.wrongSequence = true; },
        "PKT A0 seq=1", false},
-      {"wrong sequence for a data packet", inMode(3, 5), [](sim::Faults& f) { f.wrongSequence = true; },
+      {"wrong sequence for a data packet", inMode(LinkMode::UploadData, 5), [](sim::Faults& f) { f.wrongSequence = true; },
        "PKT A5 seq=6", false},
-      {"wrong sequence for the sum packet", inMode(4), [](sim::Faults& f) { f.wrongSequence = true; },
+      {"wrong sequence for the sum packet", inMode(LinkMode::UploadSum), [](sim::Faults& f) { f.wrongSequence = true; },
        "PKT C8 seq=20", false},
-      {"wrong sequence for the finish packet", inMode(5), [](sim::Faults& f) { f.wrongSequence = true; },
+      {"wrong sequence for the finish packet", inMode(LinkMode::UploadFinish), [](sim::Faults& f) { f.wrongSequence = true; },
        "PKT A6 seq=21", true},
-      {"wrong sum for the sum packet", inMode(4), [](sim::Faults& f) { f.wrongSum = true; }, "PKT C8 seq=20",
+      {"wrong sum for the sum packet", inMode(LinkMode::UploadSum), [](sim::Faults& f) { f.wrongSum = true; }, "PKT C8 seq=20",
        false},
-      {"reply longer than 64 bytes", inMode(3, 5), [](sim::Faults& f) { f.extraBytes = {0xA5, 0, 0}; },
+      {"reply longer than 64 bytes", inMode(LinkMode::UploadData, 5), [](sim::Faults& f) { f.extraBytes = {0xA5, 0, 0}; },
        "PKT A5 seq=6", false},
-      {"extra bytes in an event of their own, then the next reply", inMode(3, 5),
+      {"extra bytes in an event of their own, then the next reply", inMode(LinkMode::UploadData, 5),
        [](sim::Faults& f) {
          f.extraBytes = {1, 2, 3};
          f.splitAt = {64};
@@ -318,7 +318,7 @@ TEST(FirmwareTransfer, BrokenRepliesEndWithDataError) {
     ASSERT_EQ(h.prompts.shown.size(), 1u);
     EXPECT_EQ(h.prompts.shown[0].text, kDataError);
     EXPECT_EQ(h.prompts.shown[0].caption, "Tarvik Warning:");
-    EXPECT_EQ(u.st().LinkMode, 0);
+    EXPECT_EQ(u.st().LinkMode, LinkMode::Rest);
     EXPECT_EQ(u.st().UploadSum, 0);
     EXPECT_FALSE(h.win.progressVisible);
     EXPECT_EQ(h.win.text(1047), "COM Opened");
@@ -334,7 +334,7 @@ TEST(FirmwareTransfer, WrongSumInADataReplyIsNotChecked) {
   Upgrade u(1000);
   Harness& h = u.h;
   h.win.userPress(1043);
-  ASSERT_TRUE(u.stepUntil([](const MainState& st) { return st.LinkMode == 3 && st.UploadSequence == 5; }));
+  ASSERT_TRUE(u.stepUntil([](const MainState& st) { return st.LinkMode == LinkMode::UploadData && st.UploadSequence == 5; }));
   h.ctrl.faults.wrongSum = true;
   h.pump();
   EXPECT_TRUE(h.prompts.sawMessage(kSuccess));
@@ -358,13 +358,13 @@ TEST(FirmwareTransfer, ReplyAreaIsNeverOverrun) {
     Upgrade u(1000);
     Harness& h = u.h;
     MainState& st = h.core.st;
-    st.LinkMode = 3;
+    st.LinkMode = LinkMode::UploadData;
     st.ReceivedCount = c.count;
     st.ReplyArea.fill(0x11);
     st.PacketArea.fill(0x22);  // lies right after the reply area
     std::vector<uint8_t> bytes(c.n, 0x33);
     onPacketBytes(h.core, bytes.data(), bytes.size());
-    EXPECT_EQ(st.LinkMode, 0);
+    EXPECT_EQ(st.LinkMode, LinkMode::Rest);
     EXPECT_TRUE(h.prompts.sawMessage(kDataError));
     for (uint8_t b : st.ReplyArea) ASSERT_EQ(b, 0x11);
     for (uint8_t b : st.PacketArea) ASSERT_EQ(b, 0x22);
@@ -392,7 +392,7 @@ TEST(FirmwareTransfer, VanishedPortThenRetry) {
     h.pump();
     EXPECT_FALSE(h.port.isOpen());
     EXPECT_EQ(h.win.text(1047), "串口未打开");
-    EXPECT_EQ(u.st().LinkMode, 0);
+    EXPECT_EQ(u.st().LinkMode, LinkMode::Rest);
     EXPECT_FALSE(h.win.progressVisible);
     EXPECT_TRUE(h.prompts.shown.empty());
     EXPECT_TRUE(h.ctrl.flash().empty());
@@ -430,7 +430,7 @@ TEST(FirmwareTransfer, RetryAfterDataError) {
   Upgrade u(1000);
   Harness& h = u.h;
   h.win.userPress(1043);
-  ASSERT_TRUE(u.stepUntil([](const MainState& st) { return st.LinkMode == 3 && st.UploadSequence == 8; }));
+  ASSERT_TRUE(u.stepUntil([](const MainState& st) { return st.LinkMode == LinkMode::UploadData && st.UploadSequence == 8; }));
   h.ctrl.faults.wrongSequence = true;
   h.pump();
   ASSERT_TRUE(h.prompts.sawMessage(kDataError));

@@ -33,7 +33,7 @@ TEST(MonitorCalibration, EachStepGoesOutAfterTheEchoOfTheOneBefore) {
   EXPECT_EQ(h.prompts.shown.back().text, kConfirmText);
   EXPECT_EQ(h.prompts.shown.back().caption, "Tarvik Warning：");
   EXPECT_EQ(h.prompts.shown.back().buttons, Prompts::Buttons::OkCancel);
-  EXPECT_EQ(h.core.st.LinkMode, 15);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::CalibrationEcho);
 
   struct Step {
     std::string sentBefore;  // sent before this echo is delivered
@@ -45,13 +45,13 @@ TEST(MonitorCalibration, EachStepGoesOutAfterTheEchoOfTheOneBefore) {
     SCOPED_TRACE(i);
     EXPECT_EQ(h.sent(), steps[i].sentBefore);
     EXPECT_EQ(h.clock.waits - waitsBefore, static_cast<int>(i));
-    EXPECT_EQ(h.core.st.LinkMode, 15);
+    EXPECT_EQ(h.core.st.LinkMode, LinkMode::CalibrationEcho);
     ASSERT_TRUE(h.port.deliverOne());  // the 8-byte echo
     EXPECT_EQ(h.clock.waits - waitsBefore, static_cast<int>(i) + 1);
     EXPECT_EQ(h.clock.waitedMs - waitedBefore, 50u * (i + 1));
   }
   EXPECT_EQ(h.sent(), "");
-  EXPECT_EQ(h.core.st.LinkMode, 0);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.prompts.shown.back().text, "校准完成！");
   EXPECT_EQ(h.prompts.shown.back().caption, "Tarvik航模提示:");
 
@@ -78,7 +78,7 @@ TEST(MonitorCalibration, StartsFromAnEmptyCountAfterTheDisplayRan) {
   h.win.userPress(kCalibrate);
   h.pump();
   EXPECT_EQ(h.sent(), "S00400\rS10800\rS21200\rS31600\r");
-  EXPECT_EQ(h.core.st.LinkMode, 0);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
 }
 
 TEST(MonitorCalibration, CancelSendsNothing) {
@@ -99,14 +99,14 @@ TEST(MonitorCalibration, CancelSendsNothing) {
   win.core = &core;
   port.setPortNumber(1);
   ASSERT_TRUE(port.open());
-  core.st.LinkMode = 0;
+  core.st.LinkMode = LinkMode::Rest;
 
   prompts.answers = {Prompts::Answer::Cancel};
   win.userPress(kCalibrate);
   EXPECT_TRUE(prompts.defaultIsCancel);
   EXPECT_EQ(prompts.shown.size(), 1u);
   EXPECT_EQ(port.written(), "");
-  EXPECT_EQ(core.st.LinkMode, 0);
+  EXPECT_EQ(core.st.LinkMode, LinkMode::Rest);
 }
 
 struct CellCase {
@@ -138,10 +138,10 @@ TEST(MonitorCalibration, CellsThatCannotBeSentAreRefusedFirst) {
       ASSERT_EQ(h.prompts.shown.size(), shownBefore + 2);  // the confirmation, then why not
       EXPECT_EQ(h.prompts.shown.back().caption, "Tarvik Warning：");
       EXPECT_NE(h.prompts.shown.back().text.find("Nothing was sent"), std::string::npos);
-      EXPECT_EQ(h.core.st.LinkMode, 0);
+      EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
       EXPECT_EQ(h.core.st.ParamValues, paramsBefore);
     } else {
-      EXPECT_EQ(h.core.st.LinkMode, 15);
+      EXPECT_EQ(h.core.st.LinkMode, LinkMode::CalibrationEcho);
     }
   }
 }
@@ -169,7 +169,7 @@ TEST(MonitorCalibration, AnEchoMustBeExactlyEightBytes) {
     for (const std::string& expected : c.sentAfterEach) {
       h.port.deliverOne();  // false once nothing is left: the step must not have moved on
       EXPECT_EQ(h.sent(), expected);
-      EXPECT_EQ(h.core.st.LinkMode, 15);
+      EXPECT_EQ(h.core.st.LinkMode, LinkMode::CalibrationEcho);
     }
   }
 }
@@ -198,12 +198,12 @@ TEST(MonitorCalibration, AReverseEchoWhileWaitingReadsTheFlagsBackAndResumesTheD
     h.ctrl.faults.dropAnswers = 1;  // the first step's echo is lost: still waiting in mode 15
     h.win.userPress(kCalibrate);
     h.pump();
-    ASSERT_EQ(h.core.st.LinkMode, 15);
+    ASSERT_EQ(h.core.st.LinkMode, LinkMode::CalibrationEcho);
     h.sent();
 
     h.core.send(c.write);  // the reverse box's write: it leaves LinkMode as it is
     ASSERT_TRUE(h.port.deliverOne());  // its echo
-    EXPECT_EQ(h.core.st.LinkMode, 20);
+    EXPECT_EQ(h.core.st.LinkMode, LinkMode::ReverseReadback);
     EXPECT_EQ(h.sent(), std::string(c.write) + c.query);
     ASSERT_TRUE(h.port.deliverOne());  // the 10-byte reply, value 5
 
@@ -214,7 +214,7 @@ TEST(MonitorCalibration, AReverseEchoWhileWaitingReadsTheFlagsBackAndResumesTheD
       EXPECT_EQ(h.win.checkState(c.otherBoxes[k]), 1);  // the other group is not touched
     }
     EXPECT_EQ(h.sent(), "S~0001\r");
-    EXPECT_EQ(h.core.st.LinkMode, 10);
+    EXPECT_EQ(h.core.st.LinkMode, LinkMode::Monitor);
     EXPECT_EQ(h.core.st.MonitorStopped, 0);
     EXPECT_EQ(h.win.text(1118), "Stop Display");
 
@@ -226,16 +226,16 @@ TEST(MonitorCalibration, AReverseEchoWhileWaitingReadsTheFlagsBackAndResumesTheD
 
 TEST(MonitorCalibration, AReplyOfNeitherQueryIsDroppedSoTheNextOneIsRead) {
   Harness h;
-  h.core.st.LinkMode = 20;
+  h.core.st.LinkMode = LinkMode::ReverseReadback;
   h.inject("?X\r 0005\r\n");
   h.pump();
-  EXPECT_EQ(h.core.st.LinkMode, 20);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::ReverseReadback);
   EXPECT_EQ(h.core.st.ReceiveBuffer, "");
   h.sent();
   h.inject("?N\r 0005\r\n");
   h.pump();
   EXPECT_EQ(h.win.checkState(1199), 1);
-  EXPECT_EQ(h.core.st.LinkMode, 10);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::Monitor);
   EXPECT_EQ(h.sent(), "S~0001\r");
 }
 

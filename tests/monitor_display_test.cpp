@@ -86,7 +86,7 @@ TEST(MonitorDisplay, ToggleSwitchesStreamModeCaptionAndControls) {
 
   h.win.userPress(kToggle);
   EXPECT_EQ(h.sent(), "S~0001\r");
-  EXPECT_EQ(h.core.st.LinkMode, 10);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::Monitor);
   EXPECT_EQ(h.core.st.MonitorStopped, 0);
   EXPECT_EQ(h.win.text(kToggle), "Stop Display");
   EXPECT_TRUE(h.ctrl.monitorOn());
@@ -95,7 +95,7 @@ TEST(MonitorDisplay, ToggleSwitchesStreamModeCaptionAndControls) {
   h.pump();
   h.win.userPress(kToggle);
   EXPECT_EQ(h.sent(), "S~0000\r");
-  EXPECT_EQ(h.core.st.LinkMode, 0);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.core.st.MonitorStopped, 1);
   EXPECT_EQ(h.win.text(kToggle), "Display Data");
   EXPECT_EQ(h.win.text(1028), "<-Please select the upgrade fireware(*.bin) first,then click the upgrade !");
@@ -111,7 +111,7 @@ TEST(MonitorDisplay, NumberBoxOutOfRangeIsReportedOnceAndTheDisplayWaits) {
   h.win.userPress(kToggle);
   EXPECT_EQ(h.prompts.shown.size(), before + 1);
   EXPECT_EQ(h.sent(), "");
-  EXPECT_EQ(h.core.st.LinkMode, 0);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.core.st.MonitorStopped, 1);
 
   h.win.texts[1063] = "50";

@@ -73,10 +73,10 @@ TEST(ParamsMatrix, RowRulesAndCommands) {
     Connected w(c.held);
     Harness& h = w.h;
     const auto before = h.core.st.ParamValues;
-    h.core.st.LinkMode = 10;
+    h.core.st.LinkMode = LinkMode::Monitor;
     h.win.userClick(matrixCheckId(c.row, c.col));
     EXPECT_EQ(h.sent(), c.wire);
-    EXPECT_EQ(h.core.st.LinkMode, 0);
+    EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
     EXPECT_EQ(h.clock.waitedMs, c.waitedMs);
     EXPECT_EQ(h.clock.waits, c.waitedMs ? 1 : 0);
     const std::string wire = c.wire;
@@ -109,7 +109,7 @@ TEST(ParamsBits, PendingInputIsDiscardedBeforeWriting) {
     Harness& h = w.h;
     h.win.userClick(box);
     // In a mode that does not read the port, the answer to the first write stays waiting there.
-    h.core.st.LinkMode = 8;
+    h.core.st.LinkMode = static_cast<LinkMode>(8);
     ASSERT_TRUE(h.port.deliverOne());
     h.win.userClick(box);
     EXPECT_TRUE(h.port.readAll().empty());
@@ -135,14 +135,14 @@ TEST(ParamsSensors, ByteFromAllEightBoxes) {
     SCOPED_TRACE(c.name);
     Connected w({});
     Harness& h = w.h;
-    h.core.st.LinkMode = 10;
+    h.core.st.LinkMode = LinkMode::Monitor;
     std::string wire;
     for (int box : c.clicks) {
       h.win.userClick(box);
       wire = h.sent();
     }
     EXPECT_EQ(wire, c.lastWire);
-    EXPECT_EQ(h.core.st.LinkMode, 0);
+    EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
     const int value = std::stoi(wire.substr(2, 4));
     EXPECT_EQ(h.core.st.SensorMask, value);
     for (int k = 0; k < 8; ++k) EXPECT_EQ(h.core.st.ParamValues[static_cast<size_t>(19 + k)], (value >> k) & 1);
@@ -162,20 +162,20 @@ TEST(ParamsReverse, ByteWrittenAndLinkModeKept) {
     SCOPED_TRACE(c.name);
     Connected w({});
     Harness& h = w.h;
-    h.core.st.LinkMode = 10;  // the live display keeps running
+    h.core.st.LinkMode = LinkMode::Monitor;  // the live display keeps running
     std::string wire;
     for (int box : c.clicks) {
       h.win.userClick(box);
       wire = h.sent();
     }
     EXPECT_EQ(wire, c.lastWire);
-    EXPECT_EQ(h.core.st.LinkMode, 10);
+    EXPECT_EQ(h.core.st.LinkMode, LinkMode::Monitor);
     const char letter = wire[1];
     const int value = std::stoi(wire.substr(2, 4));
     const BitGroup* g = groupByLetter(letter);
     for (int k = 0; k < 8; ++k)
       EXPECT_EQ(h.core.st.ParamValues[static_cast<size_t>(g->firstIndex + k)], (value >> k) & 1);
-    h.core.st.LinkMode = 0;
+    h.core.st.LinkMode = LinkMode::Rest;
     h.pump();
     EXPECT_EQ(h.ctrl.value(letter), value);
   }

@@ -47,10 +47,10 @@ TEST(ParamsSliderRelease, WritesTheSettingAndStoresTheVisibleValue) {
     SCOPED_TRACE(c.name);
     Connected w;
     Harness& h = w.h;
-    h.core.st.LinkMode = 10;  // a setting write always returns to the resting mode
+    h.core.st.LinkMode = LinkMode::Monitor;  // a setting write always returns to the resting mode
     h.win.userSetSlider(c.slider, c.pos);
     EXPECT_EQ(h.sent(), c.wire);
-    EXPECT_EQ(h.core.st.LinkMode, 0);
+    EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
     EXPECT_EQ(w.param(c.index), c.stored);
     EXPECT_EQ(h.win.text(sliderBySlider(c.slider)->edit), std::to_string(c.stored));
     h.pump();
@@ -199,10 +199,10 @@ TEST(ParamsLists, SelectionWritesTheCatalogueValue) {
     SCOPED_TRACE(c.name);
     Connected w;
     Harness& h = w.h;
-    h.core.st.LinkMode = 7;
+    h.core.st.LinkMode = LinkMode::FileChain;
     h.win.userSelect(c.combo, c.item);
     EXPECT_EQ(h.sent(), c.wire);
-    EXPECT_EQ(h.core.st.LinkMode, 0);
+    EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
     EXPECT_EQ(w.param(c.index), c.stored);
     h.pump();
     const std::string wire = c.wire;

@@ -75,7 +75,7 @@ TEST(Readback, StartUpAsksEveryQueryOnceInOrderAndFillsTheWindow) {
     EXPECT_EQ(h.win.text(kCellEdits[i]), std::to_string(h.ctrl.value(static_cast<char>('4' + i)) / 10));
   EXPECT_EQ(h.win.text(1112), "2.015");
   EXPECT_EQ(h.win.text(1047), "COM opened");
-  EXPECT_EQ(st.LinkMode, 0);
+  EXPECT_EQ(st.LinkMode, LinkMode::Rest);
   EXPECT_TRUE(st.ReceiveBuffer.empty());
   // The identity check unlocked the parameter controls and locked the read-outs.
   for (int id : identityEnableList()) EXPECT_TRUE(h.win.isEnabled(id)) << id;
@@ -89,7 +89,7 @@ void untilIdentityAsked(Harness& h) {
   const std::string last = "?j\r";
   while (h.port.deliverOne()) {
     const std::string& w = h.port.written();
-    if (w.size() >= 3 && w.compare(w.size() - 3, 3, last) == 0 && h.core.st.LinkMode == 0) break;
+    if (w.size() >= 3 && w.compare(w.size() - 3, 3, last) == 0 && h.core.st.LinkMode == LinkMode::Rest) break;
   }
 }
 
@@ -100,7 +100,7 @@ TEST(Readback, IdentityAnswerInPiecesStillUnlocksTheControls) {
     untilIdentityAsked(h);
     h.ctrl.faults.splitAt = split;
     h.pump();
-    EXPECT_EQ(h.core.st.LinkMode, 0);
+    EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
     EXPECT_TRUE(h.win.isEnabled(1038)) << split.size();
   }
 }
@@ -111,7 +111,7 @@ TEST(Readback, IdentityAnswerPastTwelveEndsTheModeWithoutACheck) {
   untilIdentityAsked(h);
   h.ctrl.faults.extraBytes = {'x'};
   h.pump();
-  EXPECT_EQ(h.core.st.LinkMode, 0);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_FALSE(h.win.isEnabled(1038));
 }
 
@@ -121,7 +121,7 @@ TEST(Readback, ControlsStayLockedForAControllerOfAnotherKind) {
   h.connect();
   for (int id : identityEnableList()) EXPECT_FALSE(h.win.isEnabled(id)) << id;
   EXPECT_EQ(h.core.st.ReceiveBuffer, "PXOJ");
-  EXPECT_EQ(h.core.st.LinkMode, 0);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
 }
 
 struct Conversion {
@@ -197,7 +197,7 @@ TEST(Readback, TwoRepliesInOneEventAreNeverDispatched) {
   h.core.initialise();  // "?C\r" asked, not yet answered
   h.port.deliverAll();
   h.sent();
-  h.core.st.LinkMode = 0;
+  h.core.st.LinkMode = LinkMode::Rest;
   h.core.st.ReceivedCount = 0;
   h.core.st.ReceiveBuffer.clear();
   h.inject(std::string("?C\r 0045\r\n?A\r 0005\r\n"));
@@ -224,7 +224,7 @@ TEST(Readback, ZeroByteCountsButShiftsTheCharacters) {
 TEST(Readback, PresetEchoRestartsTheReadBackAfterTenMilliseconds) {
   Harness h;
   h.sent();
-  h.core.st.LinkMode = 0;
+  h.core.st.LinkMode = LinkMode::Rest;
   h.core.st.ReceiveBuffer.clear();
   h.core.st.ReceivedCount = 0;
   // Four bytes do nothing yet; the fifth triggers the restart.
@@ -278,7 +278,7 @@ TEST(Readback, UnknownEchoStopsTheChainUntilASenderClears) {
 
 TEST(Readback, ReceiveBufferStaysBounded) {
   Harness h;
-  h.core.st.LinkMode = 0;
+  h.core.st.LinkMode = LinkMode::Rest;
   for (int i = 0; i < 100; ++i) h.inject(std::string(1000, 'x'));
   h.port.deliverAll();
   EXPECT_LE(h.core.st.ReceiveBuffer.size(), static_cast<size_t>(kReceiveBufferLimit));
@@ -287,11 +287,11 @@ TEST(Readback, ReceiveBufferStaysBounded) {
 TEST(Dispatcher, UnlistedModesLeaveTheBytesInThePort) {
   for (int mode : {8, 9, 11, 14, 16, 19, 21, 29, 31, -1}) {
     Harness h;
-    h.core.st.LinkMode = mode;
+    h.core.st.LinkMode = static_cast<LinkMode>(mode);
     h.inject("?C\r 0045\r\n");
     h.port.deliverAll();
     EXPECT_EQ(h.core.st.ReceivedCount, 0) << mode;
-    h.core.st.LinkMode = 0;
+    h.core.st.LinkMode = LinkMode::Rest;
     h.core.onReceive();  // the first event after the change reads them
     EXPECT_EQ(h.core.st.ParamValues[3], 45) << mode;
   }

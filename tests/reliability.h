@@ -119,7 +119,7 @@ inline std::string differences(const WindowState& got, const WindowState& want) 
 inline void expectConnected(const Harness& h) {
   const MainState& st = h.core.st;
   EXPECT_TRUE(h.port.isOpen());
-  EXPECT_EQ(st.LinkMode, 0);
+  EXPECT_EQ(st.LinkMode, LinkMode::Rest);
   for (int id : identityEnableList()) EXPECT_TRUE(h.win.isEnabled(id)) << "control " << id;
   for (const SliderParam& p : sliderParams())
     EXPECT_EQ(st.ParamValues[static_cast<size_t>(p.index)], h.ctrl.value(p.letter) - p.wireOffset) << p.letter;
@@ -135,7 +135,7 @@ inline void expectLost(const Harness& h) {
   EXPECT_EQ(h.win.text(kStatusBox), "串口未打开");
   auto tip = h.win.toolTips.find(kStatusBox);
   EXPECT_EQ(tip == h.win.toolTips.end() ? "" : tip->second, kLostReason);
-  EXPECT_EQ(h.core.st.LinkMode, 0);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.core.st.ReceivedCount, 0);
   EXPECT_EQ(h.core.st.MonitorStopped, 1);
   EXPECT_FALSE(h.win.progressVisible);
@@ -188,7 +188,7 @@ inline void expectUpgraded(const Harness& h) {
   std::string carried = image();
   carried.resize(2 * 56, '\0');
   EXPECT_EQ(std::string(h.ctrl.flash().begin(), h.ctrl.flash().end()), carried);
-  EXPECT_EQ(h.core.st.LinkMode, 0);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_FALSE(h.win.progressVisible);
   EXPECT_EQ(h.win.text(kStatusBox), "COM Opened");
   expectUnlockedAfterUpgrade(h);

@@ -99,7 +99,7 @@ TEST(ReliabilityFiles, FaultOnOneAnswerOfTheChain) {
         case Ends::Loaded:
           break;
         case Ends::Stopped:
-          EXPECT_EQ(h.core.st.LinkMode, 7);
+          EXPECT_EQ(h.core.st.LinkMode, LinkMode::FileChain);
           EXPECT_EQ(h.pump(), 0);  // waits: nothing more goes out
           EXPECT_EQ(h.sent().find("?C\r"), std::string::npos);
           EXPECT_FALSE(f.allFromFile() && t + 1 < std::size(targets));
@@ -107,7 +107,7 @@ TEST(ReliabilityFiles, FaultOnOneAnswerOfTheChain) {
           h.pump();
           break;
         case Ends::Skipped:
-          EXPECT_EQ(h.core.st.LinkMode, 0);
+          EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
           expectConnected(h);
           EXPECT_FALSE(f.allFromFile());
           f.load();
@@ -127,7 +127,7 @@ TEST(ReliabilityFiles, FaultOnOneAnswerOfTheChain) {
           break;
       }
       EXPECT_TRUE(f.allFromFile()) << f.fromFile() << " of " << f.saved.size();
-      EXPECT_EQ(h.core.st.LinkMode, 0);
+      EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
       expectConnected(h);  // the chain ended with a read-back
       EXPECT_EQ(fileBytes(h.path("p.txt")), f.bytes);
       EXPECT_TRUE(h.prompts.shown.empty());

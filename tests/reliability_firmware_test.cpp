@@ -101,11 +101,11 @@ TEST(ReliabilityFirmware, FaultOnOneAnswerOfTheUpgrade) {
         if (ends == kFailed) {
           ASSERT_EQ(h.prompts.shown.size(), 1u);
           EXPECT_EQ(h.prompts.shown[0].text, kDataError);
-          EXPECT_EQ(h.core.st.LinkMode, 0);
+          EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
           EXPECT_EQ(h.win.text(kStatusBox), "COM Opened");
         } else {
           EXPECT_TRUE(h.prompts.shown.empty());
-          EXPECT_EQ(h.core.st.LinkMode, ends);
+          EXPECT_EQ(h.core.st.LinkMode, static_cast<LinkMode>(ends));
           EXPECT_FALSE(h.win.isEnabled(1038));  // still locked: no time-out
         }
         EXPECT_FALSE(h.win.isEnabled(1118));

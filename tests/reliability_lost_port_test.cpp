@@ -165,7 +165,7 @@ TEST(ReliabilityLostPort, AtEveryByteOfEachExchange) {
       SCOPED_TRACE("gone after " + std::to_string(after) + " bytes");
       Harness h(ex.connected);
       h.port.onLost = [&h, &modesHit](const std::string& reason) {
-        modesHit.insert(h.core.st.LinkMode);
+        modesHit.insert(static_cast<int>(h.core.st.LinkMode));
         h.core.onPortLost(reason);
       };
       ex.prepare(h);

@@ -77,7 +77,7 @@ TEST(ReliabilityMonitor, FaultOnOneRecord) {
                       firstRecord.texts.at(kFirstChannelBox) + "\n");
         break;
     }
-    EXPECT_EQ(h.core.st.LinkMode, 10);
+    EXPECT_EQ(h.core.st.LinkMode, LinkMode::Monitor);
     EXPECT_LT(h.core.st.ReceiveBuffer.size(), 38u);
     if (row.shown == Shown::StreamStopped) {
       // Nothing more comes; the user stops and starts the display, and the stream is back.
@@ -123,7 +123,7 @@ void typeCellsAndCalibrate(Harness& h) {
 }
 
 void expectCalibrated(Harness& h) {
-  EXPECT_EQ(h.core.st.LinkMode, 0);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.prompts.shown.back().text, "校准完成！");
   const std::pair<char, int> cells[] = {{'4', 4100}, {'5', 4120}, {'6', 4090}, {'7', 4110}};
   for (const auto& [letter, value] : cells) EXPECT_EQ(h.ctrl.value(letter), value) << letter;
@@ -171,7 +171,7 @@ TEST(ReliabilityCalibration, FaultOnOneEcho) {
           expectCalibrated(h);
           continue;
         case Ends::Waits:
-          EXPECT_EQ(h.core.st.LinkMode, 15);
+          EXPECT_EQ(h.core.st.LinkMode, LinkMode::CalibrationEcho);
           EXPECT_NE(h.prompts.shown.back().text, "校准完成！");
           h.win.userPress(kCalibrate);  // pressed again: from the first step
           break;

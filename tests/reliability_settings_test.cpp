@@ -31,7 +31,7 @@ const Write kWrites[] = {
 
 // The window and the controller agree, and the next setting and a read-back work as ever.
 void expectCarriesOn(Harness& h) {
-  EXPECT_EQ(h.core.st.LinkMode, 0);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   h.sent();
   h.win.userSetSlider(1039, 33);
   EXPECT_EQ(h.sent(), "SD0033\r");

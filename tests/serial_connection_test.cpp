@@ -103,7 +103,7 @@ TEST(Connection, UpgradeButtonLocksTheControlsWaitsAndAsksTheKind) {
   h.win.userPress(1043);
   EXPECT_EQ(h.clock.waitedMs - before, 500u);
   EXPECT_EQ(h.port.portNumber(), 3);
-  EXPECT_EQ(h.core.st.LinkMode, 30);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::KindQuery);
   EXPECT_EQ(h.sent(), "?W\r");
   for (int id : upgradeLockedControls()) EXPECT_FALSE(h.win.isEnabled(id)) << id;
   for (int id : {1061, 1000, 1014, 1044, 1041, 1029}) EXPECT_TRUE(h.win.isEnabled(id)) << id;
@@ -123,13 +123,13 @@ TEST(Connection, UpgradeButtonOpensTheRememberedPortWhenClosed) {
 
 TEST(Connection, LostPortReleasesTheWindowAndPickingItAgainReadsBack) {
   Harness h;
-  h.core.st.LinkMode = 30;
+  h.core.st.LinkMode = LinkMode::KindQuery;
   h.ctrl.faults.vanishAfterBytes = 0;
   h.ctrl.receive("?C\r");  // anything: the controller is gone
   h.pump();
   EXPECT_FALSE(h.port.isOpen());
   EXPECT_EQ(h.win.text(1047), "串口未打开");
-  EXPECT_EQ(h.core.st.LinkMode, 0);
+  EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_FALSE(h.win.toolTips[1047].empty());
   EXPECT_TRUE(h.win.isEnabled(1061));
   h.ctrl.restart();
