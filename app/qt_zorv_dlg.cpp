@@ -17,6 +17,7 @@
 #include <QSlider>
 #include <QTimer>
 
+#include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "app/qt_prompts.h"
 #include "core/param_catalogue.h"
@@ -42,9 +43,9 @@ QIcon appIcon() {
   return QIcon(pm);
 }
 
-QString accessibleNameOf(const ControlSpec& c) {
+QString accessibleNameOf(const ControlRow& c) {
   if (c.buddy > 0) {
-    if (const ControlSpec* b = findControl(c.buddy)) return qs(b->caption);
+    if (const ControlRow* b = findControl(c.buddy)) return qs(b->caption);
   }
   return qs(c.caption);
 }
@@ -72,7 +73,7 @@ void CZorvDlg::build() {
   top->setSpacing(6);
   std::vector<QGridLayout*> grids;
   int panelIndex = 0;
-  for (const PanelSpec& p : panels()) {
+  for (const PanelRow& p : panels()) {
     QWidget* frame;
     if (*p.caption) {
       frame = new QGroupBox(qs(p.caption), this);
@@ -88,7 +89,7 @@ void CZorvDlg::build() {
     top->addWidget(frame, p.row, p.col, p.rowSpan, p.colSpan, Qt::AlignTop);
   }
 
-  for (const ControlSpec& c : controls()) {
+  for (const ControlRow& c : controls()) {
     QWidget* parentFrame = grids[static_cast<size_t>(c.panel)]->parentWidget();
     QWidget* w = nullptr;
     const int id = c.id;
@@ -118,13 +119,13 @@ void CZorvDlg::build() {
       case ControlKind::ReadOnlyEdit: {
         auto* e = new QLineEdit(parentFrame);
         e->setReadOnly(c.kind == ControlKind::ReadOnlyEdit);
-        if (c.kind == ControlKind::Edit || (id != 1028 && id != 1047 && id != 1112)) {
+        if (!c.text) {
           e->setText(QString::number(c.initial));
           e->setMaximumWidth(60);
           e->setAlignment(Qt::AlignRight);
         }
-        if (id == 1028) e->setMinimumWidth(300);
-        if (id == 1047) e->setMinimumWidth(110);
+        if (id == ids::kFirmwareHint) e->setMinimumWidth(300);
+        if (id == ids::kPortStatus) e->setMinimumWidth(110);
         connect(e, &QLineEdit::textChanged, this, [this, id] { core_->onEditChanged(id); });
         w = e;
         break;
@@ -238,7 +239,7 @@ bool CZorvDlg::eventFilter(QObject* watched, QEvent* event) {
 void CZorvDlg::initialise() { core_->initialise(); }
 
 void CZorvDlg::setPortLabels(const std::vector<std::string>& labels) {
-  auto* cb = static_cast<QComboBox*>(widgets_.value(1061));
+  auto* cb = static_cast<QComboBox*>(widgets_.value(ids::kPortList));
   for (int i = 0; i < cb->count() && i < static_cast<int>(labels.size()); ++i)
     cb->setItemText(i, QString::fromStdString(labels[static_cast<size_t>(i)]));
 }

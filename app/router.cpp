@@ -1,5 +1,6 @@
 #include "app/router.h"
 
+#include "core/control_ids.h"
 #include "app/router_receive.h"
 #include "core/control_groups.h"
 #include "core/param_catalogue.h"
@@ -14,10 +15,10 @@ namespace zorv {
 
 void Router::initialise() {
   membersToControls();
-  win.setComboIndex(1061, 2);
-  win.setComboIndex(1032, 0);
-  win.setComboIndex(1033, 0);
-  win.setComboIndex(1215, 0);
+  win.setComboIndex(ids::kPortList, 2);
+  win.setComboIndex(ids::kModelTypeList, 0);
+  win.setComboIndex(ids::kEscRateList, 0);
+  win.setComboIndex(ids::kServoRateList, 0);
   controlsToMembers();
   st.bound.firmwareHint = "<-Please select upgrade fireware(*.bin) first,then click the Upgrade!";
   membersToControls();
@@ -33,7 +34,7 @@ void Router::initialise() {
   st.BatteryValues.fill(0);
   st.PortOpenFailed = 0;
   st.ParamValues[2] = 1;
-  win.setEnabled(1043, false);
+  win.setEnabled(ids::kUpgradeButton, false);
   // The parameter controls stay locked until the controller has said what it is.
   setEnabled(identityEnableList(), false);
   setEnabled(identityDisableList(), false);
@@ -57,21 +58,21 @@ void Router::onPortLost(const std::string& reason) {
   controlsToMembers();
   st.bound.portStatus = "串口未打开";
   membersToControls();
-  win.setToolTip(1047, reason);
+  win.setToolTip(ids::kPortStatus, reason);
   win.setProgressVisible(false);
   // The port list stays usable, so the user can pick the port again; the read-back that follows
   // gives back whatever else a broken exchange left locked.
-  setEnabled({1061}, true);
+  setEnabled({ids::kPortList}, true);
 }
 
 void Router::onButtonClicked(int id) {
   switch (id) {
-    case 1001: onChooseImage(*this); return;
-    case 1043: onUpgradeButton(*this); return;
-    case 1015: onSaveParams(*this); return;
-    case 1100: onLoadHint(*this); return;
-    case 1096: onCalibrate(*this); return;
-    case 1118: onDisplayToggle(*this); return;
+    case ids::kChooseImageButton: onChooseImage(*this); return;
+    case ids::kUpgradeButton: onUpgradeButton(*this); return;
+    case ids::kSaveButton: onSaveParams(*this); return;
+    case ids::kLoadButton: onLoadHint(*this); return;
+    case ids::kBatterySaveButton: onCalibrate(*this); return;
+    case ids::kDisplayButton: onDisplayToggle(*this); return;
     default:
       if (isHelpButton(id)) showHelp(*this, id);
   }
@@ -79,11 +80,11 @@ void Router::onButtonClicked(int id) {
 
 void Router::onComboActivated(int id) {
   switch (id) {
-    case 1061: onPortSelected(*this); return;
-    case 1032:
-    case 1033:
-    case 1215: onParamListChanged(*this, id); return;
-    case 1099: onLoadListChanged(*this); return;
+    case ids::kPortList: onPortSelected(*this); return;
+    case ids::kModelTypeList:
+    case ids::kEscRateList:
+    case ids::kServoRateList: onParamListChanged(*this, id); return;
+    case ids::kLoadList: onLoadListChanged(*this); return;
     default: return;
   }
 }

@@ -1,5 +1,6 @@
 #include "core/control_groups.h"
 
+#include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "core/param_catalogue.h"
 
@@ -16,49 +17,53 @@ void addBoxes(std::vector<int>& v, int group) {
 }
 
 void addReadouts(std::vector<int>& v) {
-  addRange(v, 1102, 1109);  // CH1..CH8
-  addRange(v, 1121, 1128);  // M1..M8
+  addRange(v, ids::kFirstChannelReadout, ids::kLastChannelReadout);
+  addRange(v, ids::kFirstMotorReadout, ids::kLastMotorReadout);
 }
 
 }  // namespace
 
 const std::vector<int>& upgradeLockedControls() {
-  static const std::vector<int> ids = [] {
-    std::vector<int> v = {1215, 1015};
+  static const std::vector<int> list = [] {
+    std::vector<int> v = {ids::kServoRateList, ids::kSaveButton};
     addBoxes(v, kReceiverReverseGroup);
     addBoxes(v, kOutputReverseGroup);
     addReadouts(v);
-    v.push_back(1001);
-    addRange(v, 1002, 1013);
-    v.insert(v.end(), {1054, 1076, 1079});
+    v.push_back(ids::kChooseImageButton);
+    addRange(v, ids::kFirstLabelButton, ids::kLastLabelButton);
+    for (int index : {14, 8, 9}) v.push_back(sliderByIndex(index)->labelButton);
     for (const SliderParam& p : sliderParams()) v.push_back(p.edit);
-    v.insert(v.end(), {1032, 1033});
+    v.insert(v.end(), {ids::kModelTypeList, ids::kEscRateList});
     for (const SliderParam& p : sliderParams()) v.push_back(p.slider);
     v.insert(v.end(), kCellEdits.begin(), kCellEdits.end());
     addBoxes(v, kSensorGroup);
-    v.insert(v.end(), {1096, 1043, 1118, 1099, 1100});
+    v.insert(v.end(), {ids::kBatterySaveButton, ids::kUpgradeButton, ids::kDisplayButton, ids::kLoadList,
+                       ids::kLoadButton});
     for (int row = 0; row < 9; ++row)
       for (int col = 0; col < 8; ++col) v.push_back(matrixCheckId(row, col));
     return v;
   }();
-  return ids;
+  return list;
 }
 
 const std::vector<int>& readoutAndReverseControls() {
-  static const std::vector<int> ids = [] {
+  static const std::vector<int> list = [] {
     std::vector<int> v;
     addReadouts(v);
     addBoxes(v, kReceiverReverseGroup);
     addBoxes(v, kOutputReverseGroup);
     return v;
   }();
-  return ids;
+  return list;
 }
 
 const std::vector<int>& identityEnableList() {
-  static const std::vector<int> ids = [] {
-    std::vector<int> v = {1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1054,
-                          1099, 1100, 1096, 1015, 1215, 1032, 1033};
+  static const std::vector<int> list = [] {
+    std::vector<int> v;
+    addRange(v, ids::kFirstLabelButton, ids::kLastLabelButton - 1);
+    v.push_back(sliderByIndex(14)->labelButton);
+    v.insert(v.end(), {ids::kLoadList, ids::kLoadButton, ids::kBatterySaveButton, ids::kSaveButton,
+                       ids::kServoRateList, ids::kModelTypeList, ids::kEscRateList});
     for (int index : {3, 4, 5, 6, 7, 10, 11, 12, 13, 14}) {
       const SliderParam* p = sliderByIndex(index);
       v.push_back(p->edit);
@@ -66,19 +71,48 @@ const std::vector<int>& identityEnableList() {
     }
     return v;
   }();
-  return ids;
+  return list;
 }
 
-const std::vector<int>& identityDisableList() {
-  static const std::vector<int> ids = [] {
+const std::vector<int>& identityDisableList() { return readoutAndReverseControls(); }
+
+const std::vector<int>& readouts() {
+  static const std::vector<int> list = [] {
     std::vector<int> v;
-    for (int id = 1102; id <= 1109; ++id) v.push_back(id);
-    for (int id = 1121; id <= 1128; ++id) v.push_back(id);
-    for (int g : {kReceiverReverseGroup, kOutputReverseGroup})
-      for (int box : bitGroups()[static_cast<size_t>(g)].boxes) v.push_back(box);
+    addReadouts(v);
+    v.insert(v.end(), {ids::kCompassReadout, ids::kSonarReadout, ids::kBarometerReadout});
     return v;
   }();
-  return ids;
+  return list;
+}
+
+const std::vector<int>& displayControls() {
+  static const std::vector<int> list = [] {
+    std::vector<int> v = readouts();
+    addBoxes(v, kReceiverReverseGroup);
+    addBoxes(v, kOutputReverseGroup);
+    return v;
+  }();
+  return list;
+}
+
+const std::vector<int>& lockedWhileDisplaying() {
+  static const std::vector<int> list = [] {
+    std::vector<int> v;
+    for (const SliderParam& p : sliderParams()) v.insert(v.end(), {p.slider, p.edit, p.labelButton});
+    for (const ListParam& p : listParams()) {
+      v.push_back(p.combo);
+      if (const ControlRow* c = findControl(p.combo); c && c->buddy > 0) v.push_back(c->buddy);
+    }
+    for (int row = 0; row < 9; ++row) addBoxes(v, row);  // flight-mode matrix
+    // A sensor box sets LinkMode 0 and the calibration counts its 8-byte echoes: either would
+    // stall the display, so both wait until it is stopped.
+    addBoxes(v, kSensorGroup);
+    v.insert(v.end(), {ids::kBatterySaveButton, ids::kSaveButton, ids::kFirmwareHint, ids::kLoadList,
+                       ids::kLoadButton, ids::kChooseImageButton, ids::kUpgradeButton});
+    return v;
+  }();
+  return list;
 }
 
 }  // namespace zorv

@@ -19,7 +19,15 @@ const std::vector<int>& upgradeLockedControls();
 const std::vector<int>& readoutAndReverseControls();
 
 // Controls the identity check enables and disables; before it, the enabled ones stay locked.
+// It disables the read-outs and reverse boxes above.
 const std::vector<int>& identityEnableList();
 const std::vector<int>& identityDisableList();
+
+// The channel, motor and sensor read-outs the live display writes into.
+const std::vector<int>& readouts();
+// Usable only while the display runs: the read-outs and the reverse boxes.
+const std::vector<int>& displayControls();
+// Locked while the display runs: every control that writes a setting or starts another exchange.
+const std::vector<int>& lockedWhileDisplaying();
 
 }  // namespace zorv

@@ -3,6 +3,8 @@
 #include <map>
 #include <stdexcept>
 
+#include "core/param_catalogue.h"
+
 namespace zorv {
 
 const char* const kWindowTitle = "Программа настройки - Corvex Flight Controller (corvex.example)";
@@ -13,9 +15,9 @@ using K = ControlKind;
 
 enum PanelIndex { kSystem, kSettings, kLoad, kChannels, kSensors, kBattery, kMonitor, kReadouts };
 
-ControlSpec make(int id, K kind, const char* caption, int panel, int row, int col, int rowSpan = 1,
+ControlRow make(int id, K kind, const char* caption, int panel, int row, int col, int rowSpan = 1,
                  int colSpan = 1) {
-  ControlSpec c{};
+  ControlRow c{};
   c.id = id;
   c.kind = kind;
   c.caption = caption;
@@ -26,30 +28,6 @@ ControlSpec make(int id, K kind, const char* caption, int panel, int row, int co
   c.colSpan = colSpan;
   return c;
 }
-
-struct SliderRow {
-  int button, slider, edit;
-  const char* caption;
-  int lo, hi, tick;
-  bool rangeChecked;
-  int initial;
-};
-
-// The twelve slider rows of the settings panel, top to bottom.
-const SliderRow kSliderRows[] = {
-    {1004, 1038, 1063, "Уровень стабилиз.", 0, 100, 10, true, 0},
-    {1005, 1039, 1067, "Доп. стабилизация", 0, 100, 10, true, 0},
-    {1006, 1040, 1066, "Динамич. стабилиз.", 0, 100, 10, true, 0},
-    {1007, 1034, 1068, "Уровень балансир.", 0, 100, 10, true, 0},
-    {1008, 1035, 1069, "Доп. балансировка", 0, 100, 10, true, 0},
-    {1076, 1078, 1077, "Курсовая стабилиз.", 0, 100, 10, true, 0},
-    {1079, 1081, 1080, "Чувствит. компаса", 0, 100, 10, true, 0},
-    {1009, 1036, 1070, "Настройки барометр", 0, 100, 10, true, 0},
-    {1010, 1037, 1071, "Чувствит. барометр", 0, 100, 10, true, 0},
-    {1011, 1046, 1072, "Подвес по Pitch", -100, 100, 10, true, 0},
-    {1012, 1045, 1073, "Подвес по Roll", -100, 100, 10, true, 0},
-    {1054, 1055, 1074, "Монитор LIPO", 280, 370, 1, false, 355},
-};
 
 const char* const kMatrixRows[] = {"Стабильность", "Режим 3D", "Барометр",     "Компас",     "Care Free",
                                    "Подвес серво", "Удержание", "Автопосадка", "AutoLanding"};
@@ -68,9 +46,9 @@ const std::vector<int>& matrixIds() {
   return ids;
 }
 
-std::vector<ControlSpec> buildControls() {
-  std::vector<ControlSpec> t;
-  auto add = [&t](ControlSpec c) { t.push_back(c); };
+std::vector<ControlRow> buildControls() {
+  std::vector<ControlRow> t;
+  auto add = [&t](ControlRow c) { t.push_back(c); };
 
   // System and upgrade.
   add(make(1000, K::LabelButton, "Порт", kSystem, 0, 0));
@@ -78,9 +56,11 @@ std::vector<ControlSpec> buildControls() {
   t.back().initial = 2;
   t.back().buddy = 1000;
   add(make(1047, K::ReadOnlyEdit, "", kSystem, 0, 2));
+  t.back().text = true;
   add(make(1075, K::Progress, "Загрузка...", kSystem, 0, 3));
   add(make(1001, K::Button, "Обновление ПО", kSystem, 1, 0));
   add(make(1028, K::ReadOnlyEdit, "", kSystem, 1, 1, 1, 2));
+  t.back().text = true;
   add(make(1043, K::Button, "Обновить", kSystem, 1, 3));
 
   // Settings: lists, save button, sliders.
@@ -95,23 +75,23 @@ std::vector<ControlSpec> buildControls() {
   t.back().buddy = 1013;
   add(make(1015, K::Button, "Сохранить конфиг.", kSettings, 2, 2));
   int row = 3;
-  for (const SliderRow& s : kSliderRows) {
+  for (const SliderParam& s : sliderParams()) {
     if (s.slider == 1046) add(make(0, K::Scale, "0|50|100", kSettings, row++, 1));
     if (s.slider == 1055) add(make(0, K::Scale, "100-|0|100", kSettings, row++, 1));
-    add(make(s.button, K::LabelButton, s.caption, kSettings, row, 0));
-    ControlSpec slider = make(s.slider, K::Slider, "", kSettings, row, 1);
+    add(make(s.labelButton, K::LabelButton, s.caption, kSettings, row, 0));
+    ControlRow slider = make(s.slider, K::Slider, "", kSettings, row, 1);
     slider.lo = s.lo;
     slider.hi = s.hi;
     slider.tick = s.tick;
     slider.initial = s.initial;
-    slider.buddy = s.button;
+    slider.buddy = s.labelButton;
     add(slider);
-    ControlSpec edit = make(s.edit, K::Edit, "", kSettings, row, 2);
+    ControlRow edit = make(s.edit, K::Edit, "", kSettings, row, 2);
     edit.lo = s.lo;
     edit.hi = s.hi;
     edit.rangeChecked = s.rangeChecked;
     edit.initial = s.initial;
-    edit.buddy = s.button;
+    edit.buddy = s.labelButton;
     add(edit);
     ++row;
   }
@@ -124,6 +104,7 @@ std::vector<ControlSpec> buildControls() {
   t.back().initial = -1;  // nothing chosen until the read-back reports the last set
   add(make(0, K::Label, "Версия:", kLoad, 1, 0));
   add(make(1112, K::ReadOnlyEdit, "", kLoad, 1, 1));
+  t.back().text = true;
 
   // Flight-mode matrix.
   add(make(1014, K::Button, "Возможности", kChannels, 0, 0));
@@ -189,8 +170,8 @@ int matrixCheckId(int row, int column) {
   return matrixIds()[static_cast<size_t>(row * 8 + column)];
 }
 
-const std::vector<PanelSpec>& panels() {
-  static const std::vector<PanelSpec> p = {
+const std::vector<PanelRow>& panels() {
+  static const std::vector<PanelRow> p = {
       {"Настройки системы и обновление:", 0, 0, 1, 1},
       {"Панель настроек Corvex FC", 1, 0, 3, 1},
       {"", 0, 1, 1, 1},
@@ -203,15 +184,15 @@ const std::vector<PanelSpec>& panels() {
   return p;
 }
 
-const std::vector<ControlSpec>& controls() {
-  static const std::vector<ControlSpec> t = buildControls();
+const std::vector<ControlRow>& controls() {
+  static const std::vector<ControlRow> t = buildControls();
   return t;
 }
 
-const ControlSpec* findControl(int id) {
-  static const std::map<int, const ControlSpec*> byId = [] {
-    std::map<int, const ControlSpec*> m;
-    for (const ControlSpec& c : controls())
+const ControlRow* findControl(int id) {
+  static const std::map<int, const ControlRow*> byId = [] {
+    std::map<int, const ControlRow*> m;
+    for (const ControlRow& c : controls())
       if (c.id != 0) m[c.id] = &c;
     return m;
   }();

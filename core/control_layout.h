@@ -20,12 +20,12 @@ enum class ControlKind {
   Progress,
 };
 
-struct PanelSpec {
+struct PanelRow {
   const char* caption;  // empty: no frame
   int row, col, rowSpan, colSpan;  // place in the window's grid
 };
 
-struct ControlSpec {
+struct ControlRow {
   int id;  // 0 for static texts
   ControlKind kind;
   const char* caption;
@@ -35,11 +35,12 @@ struct ControlSpec {
   bool rangeChecked = false;
   int initial = 0;
   int buddy = 0;  // label button whose caption names this slider or number box
+  bool text = false;  // a read-only box bound to a text rather than a number
 };
 
-const std::vector<PanelSpec>& panels();
-const std::vector<ControlSpec>& controls();
-const ControlSpec* findControl(int id);
+const std::vector<PanelRow>& panels();
+const std::vector<ControlRow>& controls();
+const ControlRow* findControl(int id);
 
 // Items of a drop-down list, in order.
 const std::vector<std::string>& comboItems(int id);

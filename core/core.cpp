@@ -1,5 +1,6 @@
 #include "core/core.h"
 
+#include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "core/setting_command.h"
 #include "core/text_number.h"
@@ -9,7 +10,7 @@ namespace zorv {
 namespace {
 
 // Members that are exchanged as integers, in table order.
-bool isIntBound(const ControlSpec& c) {
+bool isIntBound(const ControlRow& c) {
   if (c.id == 0) return false;
   switch (c.kind) {
     case ControlKind::Slider:
@@ -17,7 +18,7 @@ bool isIntBound(const ControlSpec& c) {
     case ControlKind::Check:
       return true;
     case ControlKind::ReadOnlyEdit:
-      return c.id != 1028 && c.id != 1047 && c.id != 1112;
+      return !c.text;
     default:
       return false;
   }
@@ -25,10 +26,10 @@ bool isIntBound(const ControlSpec& c) {
 
 std::string* textMember(BoundValues& b, int id) {
   switch (id) {
-    case 1028: return &b.firmwareHint;
-    case 1047: return &b.portStatus;
-    case 1061: return &b.portName;
-    case 1112: return &b.versionText;
+    case ids::kFirmwareHint: return &b.firmwareHint;
+    case ids::kPortStatus: return &b.portStatus;
+    case ids::kPortList: return &b.portName;
+    case ids::kVersionBox: return &b.versionText;
     default: return nullptr;
   }
 }
@@ -37,12 +38,12 @@ std::string* textMember(BoundValues& b, int id) {
 
 Core::Core(SerialPort& p, Window& w, Prompts& pr, Clock& c, std::string settings)
     : port(p), win(w), prompts(pr), clock(c), settingsPath(std::move(settings)) {
-  for (const ControlSpec& c : controls())
+  for (const ControlRow& c : controls())
     if (isIntBound(c)) st.bound.at(c.id) = c.initial;
 }
 
 bool Core::controlsToMembers() {
-  for (const ControlSpec& c : controls()) {
+  for (const ControlRow& c : controls()) {
     if (c.id == 0) continue;
     if (std::string* text = textMember(st.bound, c.id)) {
       *text = win.text(c.id);
@@ -73,10 +74,10 @@ bool Core::controlsToMembers() {
 
 void Core::membersToControls() {
   ++exchangeDepth_;
-  for (const ControlSpec& c : controls()) {
+  for (const ControlRow& c : controls()) {
     if (c.id == 0) continue;
     if (std::string* text = textMember(st.bound, c.id)) {
-      if (c.id == 1061) continue;  // the port list's text follows its selection
+      if (c.id == ids::kPortList) continue;  // the port list's text follows its selection
       if (win.text(c.id) != *text) win.setText(c.id, *text);
       continue;
     }

@@ -18,7 +18,14 @@ struct SliderParam {
   int labelButton;  // caption button id
   char letter;      // setting and query letter
   int wireOffset;   // added before sending (100 for the gimbal rates)
+  // Its row in the settings panel: the label button's caption, the range (also the number box's
+  // range when rangeChecked), the slider's tick step and the value shown before the read-back.
+  const char* caption;
+  int lo, hi, tick;
+  bool rangeChecked;
+  int initial;
 };
+// In the settings panel's order, top to bottom.
 const std::array<SliderParam, 12>& sliderParams();
 const SliderParam* sliderBySlider(int sliderId);
 const SliderParam* sliderByEdit(int editId);

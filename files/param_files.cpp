@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/control_ids.h"
 #include "core/core.h"
 #include "files/file_store.h"
 #include "files/load_chain.h"
@@ -16,8 +17,6 @@ namespace zorv {
 
 namespace {
 
-constexpr int kPortList = 1061;
-constexpr int kLoadList = 1099;
 constexpr int kLoadFileItem = 4;
 constexpr int kChainWaitMs = 50;
 
@@ -90,7 +89,7 @@ void onSaveParams(Core& core) {
     return;
   const std::optional<std::string> path = core.prompts.saveFile("TKVR_Data", kSaveFilter, ".txt");
   if (!path) return;
-  const std::string bytes = writeParamFile(core.win.comboIndex(kPortList) + 1, core.st.ParamValues);
+  const std::string bytes = writeParamFile(core.win.comboIndex(ids::kPortList) + 1, core.st.ParamValues);
   const std::string error = replaceFileContents(*path, bytes);
   if (!error.empty())
     warn(core, "The parameters could not be saved: " + error + ".\r\rAny file that was there is unchanged.\r\r" +
@@ -102,7 +101,7 @@ void onLoadHint(Core& core) {
 }
 
 void onLoadListChanged(Core& core) {
-  const int item = core.win.comboIndex(kLoadList);
+  const int item = core.win.comboIndex(ids::kLoadList);
   if (item >= 0 && item < kLoadFileItem) {
     selectDefaultSet(core, item);
   } else if (item == kLoadFileItem) {

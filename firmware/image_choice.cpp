@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/core.h"
+#include "core/control_ids.h"
 #include "firmware/image.h"
 #include "firmware/upgrade.h"
 
@@ -26,7 +27,7 @@ void setHint(Core& core, const std::string& text) {
 
 void refuse(Core& core, const char* text) {
   core.prompts.message(text, kWarning, Prompts::Buttons::Ok, Prompts::Icon::Warning);
-  core.win.setEnabled(1043, false);
+  core.win.setEnabled(ids::kUpgradeButton, false);
 }
 
 }  // namespace
@@ -48,7 +49,7 @@ void onChooseImage(Core& core) {
                                 : "Fireware error，Please select it again");
       return;
     }
-    core.win.setEnabled(1043, true);
+    core.win.setEnabled(ids::kUpgradeButton, true);
   }
 
   // A refused file leaves the image, its size and packet count as they were.

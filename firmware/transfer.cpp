@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/core.h"
+#include "core/control_ids.h"
 #include "core/control_groups.h"
 #include "firmware/image.h"
 #include "firmware/packet.h"
@@ -23,7 +24,7 @@ using firmware::PacketKind;
 // full exchange per packet would also re-check every number box a thousand times per upload.
 void showPortStatus(Core& core, const std::string& text) {
   core.st.bound.portStatus = text;
-  core.win.setText(1047, text);
+  core.win.setText(ids::kPortStatus, text);
 }
 
 std::string percentText(const char* format, int32_t percent) {
@@ -57,8 +58,8 @@ bool imageHeld(const MainState& st) { return st.FirmwarePacketCount >= 2 && st.F
 // The upgrade buttons come back after a broken transfer: the parameter controls return with the
 // next connection's read-back, which does not know these two, and the image is still loaded.
 void giveBackUpgradeButtons(Core& core) {
-  core.win.setEnabled(1001, true);
-  core.win.setEnabled(1043, imageHeld(core.st));
+  core.win.setEnabled(ids::kChooseImageButton, true);
+  core.win.setEnabled(ids::kUpgradeButton, imageHeld(core.st));
 }
 
 // Ends the transfer. LinkMode leaves the packet modes before any message box opens, so bytes
@@ -84,7 +85,7 @@ void releaseLockedControls(Core& core, bool withStartButton) {
   const std::vector<int>& off = readoutAndReverseControls();
   core.setEnabled(off, false);
   for (int id : upgradeLockedControls())
-    if ((withStartButton || id != 1043) && std::find(off.begin(), off.end(), id) == off.end())
+    if ((withStartButton || id != ids::kUpgradeButton) && std::find(off.begin(), off.end(), id) == off.end())
       core.win.setEnabled(id, true);
 }
 

@@ -182,7 +182,7 @@ struct ControlIds {
 inline const ControlIds& controlIds() {
   static const ControlIds ids = [] {
     ControlIds out;
-    for (const ControlSpec& c : controls()) {
+    for (const ControlRow& c : controls()) {
       if (c.id == 0) continue;
       switch (c.kind) {
         case ControlKind::Button:
@@ -258,7 +258,7 @@ class Session {
       const int id = pick(ids.sliders, in.byte());
       const uint8_t pos = in.byte();
       if (win.isEnabled(id)) {
-        const ControlSpec* c = findControl(id);
+        const ControlRow* c = findControl(id);
         const int lo = c ? c->lo : 0;
         const int span = c ? std::max(c->hi - c->lo + 1, 1) : 256;
         win.userDrag(id, lo + pos % span);

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "core/control_groups.h"
+#include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "core/core.h"
 #include "monitor/monitor.h"
@@ -14,11 +16,6 @@ namespace zorv {
 
 namespace {
 
-constexpr int kToggleButton = 1118;
-constexpr int kFirmwareFileButton = 1001;
-constexpr int kUpgradeButton = 1043;
-constexpr int kFirmwareHintBox = 1028;
-
 constexpr std::string_view kStreamOn = "S~0001\r";
 constexpr std::string_view kStreamOff = "S~0000\r";
 constexpr const char* kStopCaption = "Stop Display";
@@ -26,42 +23,7 @@ constexpr const char* kStartCaption = "Display Data";
 constexpr const char* kChooseFirmwareHint =
     "<-Please select the upgrade fireware(*.bin) first,then click the upgrade !";
 
-void addGroup(std::vector<int>& v, int group) {
-  for (int box : bitGroups()[static_cast<size_t>(group)].boxes) v.push_back(box);
-}
-
 }  // namespace
-
-// The two lists that the display switches; everything else keeps its state.
-const std::vector<int>& displayControls() {
-  static const std::vector<int> ids = [] {
-    std::vector<int> v;
-    for (RecordKind kind : {RecordKind::Channels, RecordKind::Motors, RecordKind::Sensors})
-      for (const ShownReading& s : shownReadings(kind)) v.push_back(s.control);
-    addGroup(v, kReceiverReverseGroup);
-    addGroup(v, kOutputReverseGroup);
-    return v;
-  }();
-  return ids;
-}
-
-const std::vector<int>& lockedWhileDisplaying() {
-  static const std::vector<int> ids = [] {
-    std::vector<int> v;
-    for (const SliderParam& p : sliderParams()) v.insert(v.end(), {p.slider, p.edit, p.labelButton});
-    for (const ListParam& p : listParams()) {
-      v.push_back(p.combo);
-      if (const ControlSpec* c = findControl(p.combo); c && c->buddy > 0) v.push_back(c->buddy);
-    }
-    for (int row = 0; row < 9; ++row) addGroup(v, row);  // flight-mode matrix
-    // A sensor box sets LinkMode 0 and the calibration counts its 8-byte echoes: either would
-    // stall the display, so both wait until it is stopped.
-    addGroup(v, kSensorGroup);
-    v.insert(v.end(), {1096, 1015, kFirmwareHintBox, 1099, 1100, kFirmwareFileButton, kUpgradeButton});
-    return v;
-  }();
-  return ids;
-}
 
 void startDisplay(Core& core) {
   MainState& st = core.st;
@@ -72,7 +34,7 @@ void startDisplay(Core& core) {
   core.port.discardInput();
   core.setEnabled(lockedWhileDisplaying(), false);
   core.send(kStreamOn);
-  core.win.setText(kToggleButton, kStopCaption);
+  core.win.setText(ids::kDisplayButton, kStopCaption);
   st.MonitorStopped = 0;
 }
 
@@ -80,12 +42,12 @@ void showDisplayStopped(Core& core) {
   MainState& st = core.st;
   st.MonitorStopped = 1;
   st.LinkMode = LinkMode::Rest;
-  core.win.setText(kToggleButton, kStartCaption);
+  core.win.setText(ids::kDisplayButton, kStartCaption);
   st.bound.firmwareHint = kChooseFirmwareHint;
-  core.win.setText(kFirmwareHintBox, kChooseFirmwareHint);
+  core.win.setText(ids::kFirmwareHint, kChooseFirmwareHint);
   core.setEnabled(displayControls(), false);
   core.setEnabled(lockedWhileDisplaying(), true);
-  core.win.setEnabled(kUpgradeButton, false);  // the firmware file is chosen again first
+  core.win.setEnabled(ids::kUpgradeButton, false);  // the firmware file is chosen again first
 }
 
 void stopDisplay(Core& core) {

@@ -14,9 +14,4 @@ void stopDisplay(Core& core);
 // The window's part of stopping it alone, for a link that is gone: nothing is sent.
 void showDisplayStopped(Core& core);
 
-// Usable only while the display runs: the channel, motor and sensor read-outs, the reverse boxes.
-const std::vector<int>& displayControls();
-// Locked while the display runs: every control that writes a setting or starts another exchange.
-const std::vector<int>& lockedWhileDisplaying();
-
 }  // namespace zorv

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/control_layout.h"
+#include "core/control_ids.h"
 #include "core/core.h"
 #include "core/param_catalogue.h"
 #include "params/editing.h"
@@ -15,9 +16,7 @@ namespace zorv {
 
 namespace {
 
-constexpr int kAlarmSlider = 1055;
 // The height-lock box tells the controller "H 51" each time its shown text changes.
-constexpr int kHeightLockEdit = 1070;
 constexpr char kHeightLockLetter = 'H';
 constexpr int kHeightLockValue = 51;
 
@@ -26,7 +25,7 @@ struct Range {
 };
 
 Range sliderRange(const SliderParam& p) {
-  const ControlSpec* c = findControl(p.slider);
+  const ControlRow* c = findControl(p.slider);
   return {c->lo, c->hi};
 }
 
@@ -51,7 +50,7 @@ void onSliderMoved(Core& core, int sliderId) {
   } else {
     st.bound.at(p->edit) = pos;
     // The alarm voltage reaches ParamValues through its box's change handler.
-    if (p->slider != kAlarmSlider) st.ParamValues[static_cast<size_t>(p->index)] = pos;
+    if (p->slider != ids::kAlarmSlider) st.ParamValues[static_cast<size_t>(p->index)] = pos;
   }
   core.membersToControls();
 }
@@ -59,7 +58,7 @@ void onSliderMoved(Core& core, int sliderId) {
 void onEditChanged(Core& core, int editId) {
   const SliderParam* p = sliderByEdit(editId);
   if (!p) return;
-  if (editId == kHeightLockEdit) sendOneSetting(core, kHeightLockLetter, kHeightLockValue);
+  if (editId == ids::kHeightLockEdit) sendOneSetting(core, kHeightLockLetter, kHeightLockValue);
   MainState& st = core.st;
   core.controlsToMembers();
   const int value = leadingInt(core.win.text(editId));  // not a number: 0

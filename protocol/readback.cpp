@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/control_ids.h"
 #include "core/core.h"
 #include "core/control_groups.h"
 #include "core/param_catalogue.h"
@@ -22,8 +23,8 @@ struct Step {
 
 // The read-back, in chain order.
 constexpr std::array<Step, 36> kSteps = {{
-    {'C', Store::SliderPair, 3, 'A'},        {'A', Store::List, 1032, 'B'},
-    {'B', Store::List, 1033, 'D'},           {'D', Store::SliderPair, 4, 'E'},
+    {'C', Store::SliderPair, 3, 'A'},        {'A', Store::List, ids::kModelTypeList, 'B'},
+    {'B', Store::List, ids::kEscRateList, 'D'},           {'D', Store::SliderPair, 4, 'E'},
     {'E', Store::SliderPair, 5, 'F'},        {'F', Store::SliderPair, 6, 'G'},
     {'G', Store::SliderPair, 7, 'H'},        {'H', Store::None, 0, 'I'},
     {'I', Store::None, 0, 'J'},              {'J', Store::SliderPairLess100, 12, 'K'},
@@ -39,7 +40,7 @@ constexpr std::array<Step, 36> kSteps = {{
     {'d', Store::Bits, 3, 'e'},              {'e', Store::Bits, 4, 'f'},
     {'f', Store::Bits, 5, 'g'},              {'g', Store::Bits, 6, 'h'},
     {'h', Store::Bits, 7, 'i'},              {'i', Store::Bits, 8, 'k'},
-    {'k', Store::None, 0, 'j'},              {'j', Store::Preset, 1099, 'W'},
+    {'k', Store::None, 0, 'j'},              {'j', Store::Preset, ids::kLoadList, 'W'},
 }};
 
 void storeSliderPair(MainState& st, int index, int value) {
@@ -62,7 +63,7 @@ int store(Core& core, const Step& step, const std::string& field) {
       break;
     case Store::List: {
       core.win.setComboIndex(step.target, value - 1);
-      const int index = step.target == 1032 ? 0 : 1;
+      const int index = step.target == ids::kModelTypeList ? 0 : 1;
       st.ParamValues[index] = core.win.comboIndex(step.target) + 1;
       break;
     }
@@ -82,10 +83,10 @@ int store(Core& core, const Step& step, const std::string& field) {
     }
     case Store::Servo:
       if (value == 2) {
-        core.win.setComboIndex(1215, 1);
+        core.win.setComboIndex(ids::kServoRateList, 1);
         st.ParamValues[2] = 2;
       } else {
-        core.win.setComboIndex(1215, value - 1);
+        core.win.setComboIndex(ids::kServoRateList, value - 1);
         st.ParamValues[2] = 1;
       }
       break;
@@ -99,7 +100,7 @@ int store(Core& core, const Step& step, const std::string& field) {
       return leadingInt(text);
     }
     case Store::Preset:
-      core.win.setComboIndex(1099, value);
+      core.win.setComboIndex(ids::kLoadList, value);
       break;
   }
   return value;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 
+#include "core/control_ids.h"
 #include "core/core.h"
 #include "core/control_groups.h"
 #include "serial/port_file.h"
@@ -44,7 +45,7 @@ bool readPort(Core& core) {
   }
   const int number = decodePortFile(std::string(buf, n));
   core.port.setPortNumber(number);
-  core.win.setComboIndex(1061, number > 0 ? number - 1 : -1);  // a number outside the list clears the selection
+  core.win.setComboIndex(ids::kPortList, number > 0 ? number - 1 : -1);  // a number outside the list clears the selection
   return true;
 }
 
@@ -56,10 +57,10 @@ void applyLineSettings(Core& core) {
 bool tryOpen(Core& core) {
   core.port.setBufferSizes(kBufferSize, kBufferSize);
   if (core.port.open()) {
-    core.win.setToolTip(1047, "");
+    core.win.setToolTip(ids::kPortStatus, "");
     return true;
   }
-  core.win.setToolTip(1047, core.port.errorText());
+  core.win.setToolTip(ids::kPortStatus, core.port.errorText());
   return false;
 }
 
@@ -85,7 +86,7 @@ void openAtStart(Core& core) {
   core.controlsToMembers();
   st.bound.portStatus = st.PortOpenFailed == 1 ? "COM Failed" : "COM opened";
   core.membersToControls();
-  storePort(core, core.win.comboIndex(1061) + 1);
+  storePort(core, core.win.comboIndex(ids::kPortList) + 1);
   applyLineSettings(core);
   // The first query follows in window initialisation.
 }
@@ -94,7 +95,7 @@ void onPortSelected(Core& core) {
   MainState& st = core.st;
   st.PortOpenFailed = 0;
   if (core.port.isOpen()) core.port.close();
-  const int index = core.win.comboIndex(1061);
+  const int index = core.win.comboIndex(ids::kPortList);
   core.port.setPortNumber(index + 1);
   if (!tryOpen(core)) st.PortOpenFailed = 1;
   core.controlsToMembers();
@@ -119,7 +120,7 @@ void onUpgradeButton(Core& core) {
     if (!readPort(core)) return;
     core.port.setBufferSizes(kBufferSize, kBufferSize);
     if (!core.port.open()) {
-      core.win.setToolTip(1047, core.port.errorText());
+      core.win.setToolTip(ids::kPortStatus, core.port.errorText());
       core.prompts.message("Cannot open the port: " + core.port.errorText(), "Zorv", Prompts::Buttons::Ok,
                            Prompts::Icon::Warning);
       st.LinkMode = LinkMode::Rest;  // nothing was asked: leave the window ready for another try

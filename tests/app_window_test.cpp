@@ -65,7 +65,7 @@ struct WindowRig {
 
 TEST(Window, EveryControlOfTheTableIsBuiltWithItsNameCaptionAndRange) {
   WindowRig rig;
-  for (const ControlSpec& c : controls()) {
+  for (const ControlRow& c : controls()) {
     if (c.id == 0) continue;
     QWidget* w = rig.dlg->control(c.id);
     ASSERT_NE(w, nullptr) << c.id;

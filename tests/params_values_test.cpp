@@ -82,7 +82,7 @@ TEST(ParamsSliderDrag, MovesTheBoxAndTheTableButSendsNothing) {
     SCOPED_TRACE(p.slider);
     Connected w;
     Harness& h = w.h;
-    const ControlSpec* s = findControl(p.slider);
+    const ControlRow* s = findControl(p.slider);
     const int pos = s->lo + 3;
     h.win.userDrag(p.slider, pos);
     // The height-lock box announces every change of its text with "SH0051".

@@ -7,7 +7,7 @@
 namespace zorv::test {
 
 FakeWindow::FakeWindow() {
-  for (const ControlSpec& c : controls()) {
+  for (const ControlRow& c : controls()) {
     if (c.id == 0) continue;
     enabled[c.id] = true;
     switch (c.kind) {
@@ -15,7 +15,7 @@ FakeWindow::FakeWindow() {
       case ControlKind::Check: checks[c.id] = 0; break;
       case ControlKind::Combo: combos[c.id] = c.initial; break;
       case ControlKind::Edit: texts[c.id] = std::to_string(c.initial); break;
-      case ControlKind::ReadOnlyEdit: texts[c.id] = (c.id == 1028 || c.id == 1047 || c.id == 1112) ? "" : "0"; break;
+      case ControlKind::ReadOnlyEdit: texts[c.id] = c.text ? "" : "0"; break;
       default: texts[c.id] = c.caption; break;
     }
   }
@@ -34,7 +34,7 @@ void FakeWindow::setText(int id, const std::string& t) {
   auto& cur = texts[id];
   if (cur == t) return;
   cur = t;
-  const ControlSpec* c = findControl(id);
+  const ControlRow* c = findControl(id);
   if (core && c && c->kind == ControlKind::Edit) core->onEditChanged(id);
 }
 
@@ -44,7 +44,7 @@ int FakeWindow::sliderPos(int id) const {
 }
 
 void FakeWindow::setSliderPos(int id, int pos) {
-  const ControlSpec* c = findControl(id);
+  const ControlRow* c = findControl(id);
   if (c) pos = std::clamp(pos, c->lo, c->hi);
   int& cur = sliders[id];
   if (cur == pos) return;
