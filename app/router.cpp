@@ -5,10 +5,13 @@
 #include "core/control_groups.h"
 #include "core/param_catalogue.h"
 #include "files/param_files.h"
-#include "firmware/upgrade.h"
+#include "firmware/image_choice.h"
+#include "firmware/transfer.h"
 #include "monitor/display.h"
-#include "monitor/monitor.h"
-#include "params/editing.h"
+#include "monitor/calibration.h"
+#include "params/bit_boxes.h"
+#include "params/help_texts.h"
+#include "params/value_controls.h"
 #include "serial/connection.h"
 
 namespace zorv {

@@ -1,9 +1,12 @@
 #include "app/router_receive.h"
 
 #include "core/core.h"
+#include "core/reply.h"
 #include "files/param_files.h"
-#include "firmware/upgrade.h"
-#include "monitor/monitor.h"
+#include "firmware/transfer.h"
+#include "monitor/calibration.h"
+#include "monitor/display.h"
+#include "monitor/reverse_readback.h"
 #include "protocol/readback.h"
 
 namespace zorv {
@@ -69,7 +72,7 @@ void modeZero(Core& core, bool received) {
     st.ReceiveBuffer.erase(0, 8);
     st.ReceivedCount -= 8;
   }
-  if (st.ReceivedCount == 10) {
+  if (st.ReceivedCount == kQueryReplySize) {
     st.ReceivedCount = 0;
     readbackReply(core);
   }

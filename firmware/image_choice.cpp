@@ -5,7 +5,8 @@
 #include "core/core.h"
 #include "core/control_ids.h"
 #include "firmware/image.h"
-#include "firmware/upgrade.h"
+#include "firmware/image_choice.h"
+#include "firmware/transfer.h"
 
 namespace zorv {
 

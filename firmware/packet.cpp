@@ -42,14 +42,6 @@ DeviceReply parseReply(const uint8_t* reply) {
   return r;
 }
 
-namespace {
-std::string_view lastChars(std::string_view s, size_t n) { return s.size() > n ? s.substr(s.size() - n) : s; }
-}  // namespace
-
-std::string kindTag(std::string_view received) { return std::string(lastChars(received, 8).substr(0, 4)); }
-
-std::string answerTail(std::string_view received) { return std::string(lastChars(received, 6).substr(0, 4)); }
-
 bool isReadyAnswer(std::string_view text) { return text == "RADY" || text == "RADE"; }
 
 std::string upgradeCommandFor(std::string_view tag) {

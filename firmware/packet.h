@@ -40,12 +40,6 @@ DeviceReply parseReply(const uint8_t* reply);  // reads the 64-byte reply
 uint32_t readLe32(const uint8_t* p);
 void writeLe32(uint8_t* p, uint32_t v);
 
-// The kind tag of the answer to "?W\r": the four characters that begin eight before the end
-// (the first four when the text is shorter than eight).
-std::string kindTag(std::string_view received);
-// What the upgrade answer keeps: the first four of the last six characters (of the whole text
-// when it is shorter), so "RADY\r\n" keeps "RADY".
-std::string answerTail(std::string_view received);
 // Both answers of the loader start the transfer.
 bool isReadyAnswer(std::string_view text);
 

@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "core/core.h"
+#include "core/reply.h"
 #include "core/control_ids.h"
 #include "core/control_groups.h"
 #include "firmware/image.h"
 #include "firmware/packet.h"
-#include "firmware/upgrade.h"
+#include "firmware/transfer.h"
 
 namespace zorv {
 
@@ -162,7 +163,7 @@ void onReply(Core& core) {
 
 void onKindReply(Core& core) {
   MainState& st = core.st;
-  st.FirmwareTag = firmware::kindTag(st.ReceiveBuffer);
+  st.FirmwareTag = kindTag(st.ReceiveBuffer);
   st.ReceiveBuffer.clear();
   st.ReceivedCount = 0;
   const std::string command = firmware::upgradeCommandFor(st.FirmwareTag);
@@ -174,7 +175,7 @@ void onKindReply(Core& core) {
 void onUpgradeAnswer(Core& core) {
   MainState& st = core.st;
   const std::string head = st.ReceiveBuffer.substr(0, 4);
-  st.ReceiveBuffer = firmware::answerTail(st.ReceiveBuffer);
+  st.ReceiveBuffer = answerTail(st.ReceiveBuffer);
   st.ReceivedCount = 0;
   st.UploadSequence = 1;
   st.UploadPosition = 0;

@@ -1,6 +1,5 @@
 // Battery calibration: four steps, each sent after the controller's 8-byte echo of the one
-// before. The same echo step hands a reverse setting's echo to the reverse read-back, which
-// shows the eight flags and resumes the live display.
+// before. The same echo step hands a reverse setting's echo to the reverse read-back.
 
 #include <array>
 #include <cstdint>
@@ -8,18 +7,16 @@
 #include <string_view>
 
 #include "core/core.h"
-#include "monitor/display.h"
-#include "monitor/monitor.h"
+#include "monitor/calibration.h"
+#include "monitor/reverse_readback.h"
 #include "core/param_catalogue.h"
 #include "core/setting_command.h"
-#include "core/text_number.h"
 
 namespace zorv {
 
 namespace {
 
 constexpr int32_t kEchoSize = 8;
-constexpr int32_t kReplySize = 10;
 constexpr uint32_t kStepPauseMs = 50;
 constexpr size_t kFirstCellParam = 15;
 constexpr size_t kCalibrationValueSlot = 4;  // BatteryValues: c1..c4, then the value being sent
@@ -67,17 +64,6 @@ struct NextStep {
   int step;
 };
 constexpr std::array<NextStep, 3> kNextSteps = {{{"S0", 1}, {"S1", 2}, {"S2", 3}}};
-
-// A reverse setting's echo and the query that reads the flags back.
-struct ReverseEcho {
-  std::string_view echo;
-  std::string_view query;
-  int group;
-};
-constexpr std::array<ReverseEcho, 2> kReverseEchoes = {{
-    {"SN", "?N\r", kReceiverReverseGroup},
-    {"SO", "?O\r", kOutputReverseGroup},
-}};
 
 }  // namespace
 
@@ -131,47 +117,8 @@ void onEchoStep(Core& core) {
     core.prompts.message(kDoneText, kDoneCaption, Prompts::Buttons::Ok, Prompts::Icon::Information);
     return;
   }
-  for (const ReverseEcho& r : kReverseEchoes) {
-    if (echo == r.echo) {
-      st.LinkMode = LinkMode::ReverseReadback;
-      core.send(r.query);
-      return;
-    }
-  }
-  // Any other echo: still waiting in this mode.
-}
-
-void onReverseReadback(Core& core) {
-  MainState& st = core.st;
-  if (st.ReceivedCount != kReplySize) return;
-  st.ReceivedCount = 0;
-
-  const BitGroup* group = nullptr;
-  for (const ReverseEcho& r : kReverseEchoes)
-    if (st.ReceiveBuffer.compare(0, r.query.size(), r.query) == 0)
-      group = &bitGroups()[static_cast<size_t>(r.group)];
-  if (!group) {
-    // Not the reply asked for: dropped, so that it cannot stand in front of a later reply.
-    st.ReceiveBuffer.clear();
-    return;
-  }
-
-  // Characters 5..8 of the reply: of the last six, the first four.
-  const std::string& b = st.ReceiveBuffer;
-  const std::string lastSix = b.size() > 6 ? b.substr(b.size() - 6) : b;
-  const int value = leadingInt(std::string_view(lastSix).substr(0, 4));
-  st.ReceiveBuffer.clear();
-
-  core.controlsToMembers();
-  for (size_t k = 0; k < group->boxes.size(); ++k) {
-    const int bit = bitOf(value, static_cast<int>(k));
-    st.ParamValues[static_cast<size_t>(group->firstIndex) + k] = bit;
-    st.bound.at(group->boxes[k]) = bit;
-  }
-  core.membersToControls();
-
-  // The live display runs again, in a consistent state whether or not it ran before.
-  startDisplay(core);
+  // A reverse setting's echo; any other: still waiting in this mode.
+  startReverseReadback(core, echo);
 }
 
 }  // namespace zorv

@@ -8,7 +8,6 @@
 #include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "core/core.h"
-#include "monitor/monitor.h"
 #include "monitor/record.h"
 #include "core/param_catalogue.h"
 

@@ -1,11 +1,12 @@
 #pragma once
-// The live display's on and off steps, shared by the toggle button and the reverse read-back,
-// and the controls each of them unlocks or locks.
-
-#include <vector>
+// The live display: its button, the step that shows each record, and the on and off steps
+// shared by the button and the reverse read-back.
 
 namespace zorv {
 class Core;
+
+void onDisplayToggle(Core& core);  // button 1118
+void onMonitorStep(Core& core);    // mode 10 (bytes already appended)
 
 // LinkMode 10, read-outs and reverse boxes unlocked, parameter controls locked, "S~0001\r" sent.
 void startDisplay(Core& core);

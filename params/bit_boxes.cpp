@@ -7,7 +7,7 @@
 
 #include "core/core.h"
 #include "core/param_catalogue.h"
-#include "params/editing.h"
+#include "params/bit_boxes.h"
 
 namespace zorv {
 

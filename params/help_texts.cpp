@@ -5,7 +5,7 @@
 #include <array>
 
 #include "core/core.h"
-#include "params/editing.h"
+#include "params/help_texts.h"
 
 namespace zorv {
 

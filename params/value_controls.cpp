@@ -8,7 +8,7 @@
 #include "core/control_ids.h"
 #include "core/core.h"
 #include "core/param_catalogue.h"
-#include "params/editing.h"
+#include "params/value_controls.h"
 #include "params/setting_send.h"
 #include "core/text_number.h"
 

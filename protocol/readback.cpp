@@ -4,6 +4,7 @@
 
 #include "core/control_ids.h"
 #include "core/core.h"
+#include "core/reply.h"
 #include "core/control_groups.h"
 #include "core/param_catalogue.h"
 #include "core/text_number.h"
@@ -126,10 +127,7 @@ void readbackReply(Core& core) {
   }
   if (!step) return;  // not a reply of the chain: it stays at the head of the buffer
 
-  // Characters 4..7 of a 10-character reply: of the last six, the first four.
-  const std::string& b = st.ReceiveBuffer;
-  const std::string lastSix = b.size() > 6 ? b.substr(b.size() - 6) : b;
-  const std::string field = lastSix.substr(0, 4);
+  const std::string field = answerTail(st.ReceiveBuffer);
   st.ReceiveBuffer.clear();
 
   core.controlsToMembers();

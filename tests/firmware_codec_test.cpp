@@ -10,6 +10,7 @@
 
 #include "core/control_groups.h"
 #include "firmware/image.h"
+#include "core/reply.h"
 #include "firmware/packet.h"
 #include "core/control_layout.h"
 

@@ -11,7 +11,8 @@
 
 #include "core/control_layout.h"
 #include "firmware/packet.h"
-#include "firmware/upgrade.h"
+#include "firmware/image_choice.h"
+#include "firmware/transfer.h"
 #include "tests/support/harness.h"
 
 namespace zorv::test {

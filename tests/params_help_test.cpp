@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "params/editing.h"
+#include "params/help_texts.h"
 #include "tests/support/harness.h"
 
 namespace zorv::test {

@@ -1,5 +1,5 @@
 #pragma once
-// Choosing the firmware image and the packet transfer that writes it into the controller.
+// The packet transfer that writes the chosen image into the controller.
 
 #include <cstddef>
 #include <cstdint>
@@ -7,7 +7,6 @@
 namespace zorv {
 class Core;
 
-void onChooseImage(Core& core);  // button 1001 "Обновление ПО"
 void onKindReply(Core& core);    // mode 30: reply to "?W\r" (bytes already appended to ReceiveBuffer)
 void onUpgradeAnswer(Core& core);  // mode 2: "RADY"/"RADE" (bytes already appended)
 // Modes 3..6: raw reply bytes, gathered into ReplyArea at ReceivedCount.
