@@ -25,7 +25,6 @@
 // Options that change the window to show what a change would be worth (each is reported beside
 // the figure it changes, never in place of it):
 //   --hidden            the window is not shown, so nothing is painted
-//   --flush-writes      the port writes at once instead of on the event loop's next turn
 //   --repaint-hz N      the window repaints at most N times a second
 //   --link-all-ports    zorv starts with COM1..COM20 all linked, so listing the ports scans no devices
 //   --receive-only      the monitor's receive events only read the port: what the events cost alone
@@ -82,7 +81,7 @@ struct Config {
   bool receiveOnly = false;  // monitor: the window's port is read and nothing handled
   WindowOptions window;
   bool wants(const std::string& what) const { return only.empty() || only.count(what); }
-  bool changed() const { return !window.shown || window.flushWrites || window.repaintsPerSecond > 0; }
+  bool changed() const { return !window.shown || window.repaintsPerSecond > 0; }
 };
 
 bool anyRunFailed = false;  // a run that did not complete: the bench itself fails
@@ -483,7 +482,6 @@ struct Row {
 std::string windowNote(const Config& c) {
   std::string s;
   if (!c.window.shown) s += ", window hidden";
-  if (c.window.flushWrites) s += ", writes flushed";
   if (c.window.repaintsPerSecond > 0) s += ", ≤ " + std::to_string(c.window.repaintsPerSecond) + " repaints/s";
   if (c.receiveOnly) s += ", receive events only read";
   return s;
@@ -652,8 +650,6 @@ int main(int argc, char** argv) {
       c.exactLine = false;
     } else if (a == "--hidden") {
       c.window.shown = false;
-    } else if (a == "--flush-writes") {
-      c.window.flushWrites = true;
     } else if (a == "--repaint-hz") {
       c.window.repaintsPerSecond = std::max(1, std::atoi(value().c_str()));
     } else if (a == "--feed-ms") {
@@ -667,7 +663,7 @@ int main(int argc, char** argv) {
     } else {
       std::fprintf(stderr,
                    "usage: bench_wire [--runs N] [--seconds S] [--only readback,upload,monitor,startup]\n"
-                   "                  [--sim PATH] [--zorv PATH] [--no-exact-line] [--hidden] [--flush-writes]\n"
+                   "                  [--sim PATH] [--zorv PATH] [--no-exact-line] [--hidden]\n"
                    "                  [--repaint-hz N] [--link-all-ports] [--receive-only] [--feed-ms N] [--trace]\n");
       return 2;
     }

@@ -15,7 +15,11 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/child_process.h"
+
 namespace zorv::bench {
+
+using test::Child;
 
 constexpr double kBaud = 115200.0;
 constexpr double kByteUs = 10.0 * 1e6 / kBaud;  // 8N1: ten bits a byte
@@ -53,20 +57,6 @@ struct TempDir {
   TempDir();
   ~TempDir();
   std::string file(const std::string& name) const { return path + "/" + name; }
-};
-
-// A child process started with fork and exec; stdout optionally piped back to us.
-struct Child {
-  pid_t pid = -1;
-  int out = -1;  // read end of its stdout, or -1
-  // Starts `argv` in folder `cwd` (empty: ours) with `env` added to our environment.
-  bool start(const std::vector<std::string>& argv, const std::vector<std::string>& env, const std::string& cwd,
-             bool pipeStdout, std::string& error);
-  // The next line of its stdout, waiting at most timeoutMs.
-  bool readLine(std::string& line, int timeoutMs);
-  // SIGTERM, then SIGKILL if it has not ended after a second; reaps it.
-  void stop();
-  ~Child() { stop(); }
 };
 
 // corvex-sim in a child process.

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -13,48 +12,6 @@
 #include "serial/qt_serial_port.h"
 
 namespace zorv::bench {
-
-FlushingPort::FlushingPort() {
-  connect(&port_, &QSerialPort::readyRead, this, [this] {
-    if (onReceive) onReceive();
-  });
-}
-
-bool FlushingPort::open() {
-  error_.clear();
-  if (port_.isOpen()) port_.close();
-  const std::string device = resolvePortDevice(number_);
-  const QString canonical = QFileInfo(QString::fromStdString(device)).canonicalFilePath();
-  port_.setPortName(canonical.isEmpty() ? QString::fromStdString(device) : canonical);
-  port_.setReadBufferSize(inSize_);
-  if (device.empty() || !port_.open(QIODevice::ReadWrite)) {
-    error_ = device + ": " + port_.errorString().toStdString();
-    return false;
-  }
-  applyLineSettings();
-  return true;
-}
-
-void FlushingPort::applyLineSettings() {
-  if (!port_.isOpen()) return;
-  port_.setBaudRate(QSerialPort::Baud115200);
-  port_.setDataBits(QSerialPort::Data8);
-  port_.setParity(QSerialPort::NoParity);
-  port_.setStopBits(QSerialPort::OneStop);
-  port_.setFlowControl(QSerialPort::NoFlowControl);
-}
-
-std::vector<uint8_t> FlushingPort::readAll() {
-  if (!port_.isOpen()) return {};
-  const QByteArray data = port_.readAll();
-  return std::vector<uint8_t>(data.begin(), data.end());
-}
-
-void FlushingPort::write(const uint8_t* data, size_t n) {
-  if (!port_.isOpen() || n == 0) return;
-  port_.write(reinterpret_cast<const char*>(data), static_cast<qint64>(n));
-  port_.flush();
-}
 
 CountingPort::CountingPort(SerialPort& inner) : inner_(inner) {
   inner_.onReceive = [this] {
@@ -141,11 +98,7 @@ bool PaintCounter::eventFilter(QObject* watched, QEvent* event) {
 Session::Session(const std::string& device, const WindowOptions& options) {
   std::string error;
   if (!pointLink(portLinkFolder() + "/COM3", device, error)) std::fprintf(stderr, "%s\n", error.c_str());
-  if (options.flushWrites) {
-    realPort = std::make_unique<FlushingPort>();
-  } else {
-    realPort = std::make_unique<QtSerialPort>();
-  }
+  realPort = std::make_unique<QtSerialPort>();
   port = std::make_unique<CountingPort>(*realPort);
   port->trace = options.trace;
   dlg = std::make_unique<CZorvDlg>(*port, &prompts, clock, dir.file("tkvrconfig.ini"));

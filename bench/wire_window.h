@@ -1,11 +1,9 @@
 #pragma once
 // The window side of the end-to-end benchmarks: the real CZorvDlg on Qt's offscreen platform with
-// its port wrapped so that every byte and write is counted, and the two changes the benchmark can
-// try out on it (writes that leave at once, repaints held to a frame rate) to show what they would
-// be worth.
+// its port wrapped so that every byte and write is counted, and the change the benchmark can try
+// out on it (repaints held to a frame rate) to show what it would be worth.
 
 #include <QObject>
-#include <QSerialPort>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,31 +18,6 @@
 class QWidget;
 
 namespace zorv::bench {
-
-// QtSerialPort as it stands, but every write is flushed to the device at once: QSerialPort
-// otherwise keeps written bytes until the event loop's next turn, after whatever it has queued
-// (a repaint of the window, for one).
-class FlushingPort : public QObject, public SerialPort {
- public:
-  FlushingPort();
-  void setPortNumber(int n) override { number_ = n; }
-  int portNumber() const override { return number_; }
-  void setBufferSizes(int in, int) override { inSize_ = in; }
-  bool open() override;
-  void close() override { port_.close(); }
-  bool isOpen() const override { return port_.isOpen(); }
-  std::string errorText() const override { return error_; }
-  void applyLineSettings() override;
-  std::vector<uint8_t> readAll() override;
-  void write(const uint8_t* data, size_t n) override;
-  using SerialPort::write;
-
- private:
-  QSerialPort port_;
-  int number_ = 3;
-  int inSize_ = 1024;
-  std::string error_;
-};
 
 // The window's port: passes everything to the real one and counts.
 class CountingPort : public SerialPort {
@@ -103,7 +76,6 @@ class PaintCounter : public QObject {
 
 struct WindowOptions {
   bool shown = true;          // painted as on a screen (offscreen platform)
-  bool flushWrites = false;   // FlushingPort instead of QtSerialPort
   int repaintsPerSecond = 0;  // 0: as Qt does it (after every event that changed something)
   bool trace = false;
 };

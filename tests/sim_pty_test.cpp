@@ -6,7 +6,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,7 +17,7 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "tests/support/child_process.h"
 
 namespace {
 
@@ -53,49 +52,23 @@ class CorvexSimProgram : public ::testing::Test {
   }
 
   void TearDown() override {
-    if (pid_ > 0) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
-    }
-    if (out_ >= 0) close(out_);
+    child_.stop();
     std::error_code ec;
     fs::remove_all(dir_, ec);
   }
 
   // Starts the program and returns the device path it prints first.
   std::string start(std::vector<std::string> args) {
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) return "";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     args.insert(args.begin(), ZORV_BINARY_DIR "/sim/corvex-sim");
-    std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    const int rc = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeFds[1]);
-    out_ = pipeFds[0];
-    if (rc != 0) {
-      pid_ = -1;
-      return "";
-    }
-    std::string line = readFrom(out_, 0, true);
+    std::string error;
+    if (!child_.start(args, {}, "", true, error)) return "";
+    std::string line = readFrom(child_.out, 0, true);
     if (!line.empty() && line.back() == '\n') line.pop_back();
     return line;
   }
 
   // Asks SIGTERM to stop the program; true when it exits with status 0.
-  bool stop() {
-    kill(pid_, SIGTERM);
-    int status = 0;
-    const pid_t done = waitpid(pid_, &status, 0);
-    pid_ = -1;
-    return done > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  }
+  bool stop() { return child_.endsCleanly(); }
 
   static std::string ask(const std::string& device, const std::string& command, size_t answerSize) {
     const int fd = open(device.c_str(), O_RDWR | O_NOCTTY);
@@ -111,8 +84,7 @@ class CorvexSimProgram : public ::testing::Test {
 
   fs::path dir_;
   std::string link_, log_;
-  pid_t pid_ = -1;
-  int out_ = -1;
+  zorv::test::Child child_;
 };
 
 TEST_F(CorvexSimProgram, AnswersThroughTheDeviceAndTheLinkAcrossReopens) {
@@ -154,8 +126,8 @@ TEST_F(CorvexSimProgram, RefusesUnknownOptions) {
   const std::string device = start({"--kind", "ABCD"});
   EXPECT_EQ(device, "");
   int status = 0;
-  ASSERT_EQ(waitpid(pid_, &status, 0), pid_);
-  pid_ = -1;
+  ASSERT_EQ(waitpid(child_.pid, &status, 0), child_.pid);
+  child_.pid = -1;
   EXPECT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 2);
 }
