@@ -16,6 +16,11 @@ void addBoxes(std::vector<int>& v, int group) {
   for (int id : bitGroups()[static_cast<size_t>(group)].boxes) v.push_back(id);
 }
 
+void addReverseBoxes(std::vector<int>& v) {
+  addBoxes(v, kReceiverReverseGroup);
+  addBoxes(v, kOutputReverseGroup);
+}
+
 void addReadouts(std::vector<int>& v) {
   addRange(v, ids::kFirstChannelReadout, ids::kLastChannelReadout);
   addRange(v, ids::kFirstMotorReadout, ids::kLastMotorReadout);
@@ -26,8 +31,7 @@ void addReadouts(std::vector<int>& v) {
 const std::vector<int>& upgradeLockedControls() {
   static const std::vector<int> list = [] {
     std::vector<int> v = {ids::kServoRateList, ids::kSaveButton};
-    addBoxes(v, kReceiverReverseGroup);
-    addBoxes(v, kOutputReverseGroup);
+    addReverseBoxes(v);
     addReadouts(v);
     v.push_back(ids::kChooseImageButton);
     addRange(v, ids::kFirstLabelButton, ids::kLastLabelButton);
@@ -49,9 +53,8 @@ const std::vector<int>& upgradeLockedControls() {
 const std::vector<int>& readoutAndReverseControls() {
   static const std::vector<int> list = [] {
     std::vector<int> v;
-    addReadouts(v);
-    addBoxes(v, kReceiverReverseGroup);
-    addBoxes(v, kOutputReverseGroup);
+    addReadouts(v);  // the channels and motors; the sensor read-outs are not locked by an upgrade
+    addReverseBoxes(v);
     return v;
   }();
   return list;
@@ -89,8 +92,7 @@ const std::vector<int>& readouts() {
 const std::vector<int>& displayControls() {
   static const std::vector<int> list = [] {
     std::vector<int> v = readouts();
-    addBoxes(v, kReceiverReverseGroup);
-    addBoxes(v, kOutputReverseGroup);
+    addReverseBoxes(v);
     return v;
   }();
   return list;

@@ -10,6 +10,9 @@
 
 namespace zorv {
 
+// The sizes of MainState's arrays. They belong to the features that fill the arrays (the
+// parameter catalogue, the saved file's lines, the monitor, the firmware image), but MainState
+// holds the arrays, so the sizes stay here where every folder can see them.
 constexpr int kParamCount = 115;
 constexpr int kLoadedLineCount = 120;
 constexpr int kMonitorReadingCount = 32;

@@ -6,8 +6,8 @@ namespace zorv {
 
 namespace {
 
-std::array<std::string, 115> buildLabels() {
-  std::array<std::string, 115> l;
+std::array<std::string, kParamCount> buildLabels() {
+  std::array<std::string, kParamCount> l;
   const char* first[] = {"MultiAxisMode", "ESCOutputMode", "RudderOutMode", "Stabili_level", "AUX Stability",
                          "DynaStability", "Blance  Level", "AUXBalancelev", "DriectStabili", "HeadLockSense",
                          "Height   Lock", "AUXHeightlock", "PTZ PitchRate", "PTZ Roll Rate", "Alarm Voltage",
@@ -38,8 +38,8 @@ std::array<std::string, 115> buildLabels() {
 
 }  // namespace
 
-const std::array<std::string, 115>& paramLabels() {
-  static const std::array<std::string, 115> labels = buildLabels();
+const std::array<std::string, kParamCount>& paramLabels() {
+  static const std::array<std::string, kParamCount> labels = buildLabels();
   return labels;
 }
 

@@ -5,10 +5,12 @@
 #include <array>
 #include <string>
 
+#include "core/main_state.h"
+
 namespace zorv {
 
 // The 115 parameter labels, each exactly 13 characters, inner and trailing blanks kept.
-const std::array<std::string, 115>& paramLabels();
+const std::array<std::string, kParamCount>& paramLabels();
 
 // A slider parameter: slider and number box in step, written with its letter on release.
 struct SliderParam {

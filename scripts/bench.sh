@@ -4,7 +4,7 @@
 # the simulated controller over a pseudo-terminal (bench_wire). Ends with one table of the figures,
 # each the median of $ZORV_BENCH_RUNS runs (default 5).
 #
-#   bash scripts/bench.sh [bench_wire options, e.g. --flush-writes to try that change]
+#   bash scripts/bench.sh [bench_wire options, e.g. --repaint-hz 25 to try that change]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
