@@ -200,7 +200,7 @@ void CZorvDlg::build() {
           ->setAccessibleName(QString::fromStdString(paramLabels()[static_cast<size_t>(group.firstIndex + k)]).trimmed());
   }
   const char* cellNames[] = {"1 банка", "2 банка", "3 банка", "4 банка"};
-  for (int i = 0; i < 4; ++i) widgets_.value(1084 + (i ? i + 1 : 0))->setAccessibleName(qs(cellNames[i]));
+  for (size_t i = 0; i < kCellEdits.size(); ++i) widgets_.value(kCellEdits[i])->setAccessibleName(qs(cellNames[i]));
 }
 
 void CZorvDlg::wireSlider(int id) {
