@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
-#include "core/clock.h"
 #include "app/qt_automation.h"
 #include "app/qt_zorv_dlg.h"
+#include "core/clock.h"
 #include "serial/qt_serial_port.h"
 
 int main(int argc, char** argv) {

@@ -5,9 +5,9 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
-#include "core/clock.h"
 #include "app/qt_automation.h"
 #include "app/qt_zorv_dlg.h"
+#include "core/clock.h"
 #include "sim/routing_port.h"
 
 using zorv::sim::kDemoPort;

@@ -17,9 +17,9 @@
 #include <QSlider>
 #include <QTimer>
 
+#include "app/qt_prompts.h"
 #include "core/control_ids.h"
 #include "core/control_layout.h"
-#include "app/qt_prompts.h"
 #include "core/param_catalogue.h"
 
 namespace zorv {

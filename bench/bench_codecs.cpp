@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "core/clock.h"
-#include "tests/support/fake_clock.h"
 #include "app/router.h"
+#include "core/clock.h"
+#include "core/setting_command.h"
+#include "core/text_number.h"
 #include "files/param_file_format.h"
 #include "firmware/packet.h"
-#include "core/setting_command.h"
 #include "protocol/readback.h"
-#include "core/text_number.h"
+#include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
 
 #if __has_include("monitor/record.h")

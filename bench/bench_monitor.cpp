@@ -21,11 +21,11 @@
 #include <string>
 #include <vector>
 
-#include "core/clock.h"
-#include "tests/support/fake_clock.h"
-#include "app/router.h"
 #include "app/qt_zorv_dlg.h"
+#include "app/router.h"
+#include "core/clock.h"
 #include "sim/monitor_records.h"
+#include "tests/support/fake_clock.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "core/clock.h"
 #include "app/qt_zorv_dlg.h"
 #include "bench/wire_link.h"
+#include "core/clock.h"
 #include "core/serial_port.h"
 #include "tests/support/fakes.h"
 

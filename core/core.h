@@ -15,8 +15,8 @@
 #include "core/clock.h"
 #include "core/main_state.h"
 #include "core/prompts.h"
-#include "core/window.h"
 #include "core/serial_port.h"
+#include "core/window.h"
 
 namespace zorv {
 

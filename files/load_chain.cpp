@@ -1,8 +1,8 @@
 #include "files/load_chain.h"
 
-#include "files/param_file_format.h"
 #include "core/param_catalogue.h"
 #include "core/setting_command.h"
+#include "files/param_file_format.h"
 
 namespace zorv {
 

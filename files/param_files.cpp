@@ -8,10 +8,10 @@
 
 #include "core/control_ids.h"
 #include "core/core.h"
+#include "core/setting_command.h"
 #include "files/file_store.h"
 #include "files/load_chain.h"
 #include "files/param_file_format.h"
-#include "core/setting_command.h"
 
 namespace zorv {
 

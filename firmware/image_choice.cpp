@@ -2,8 +2,8 @@
 #include <optional>
 #include <string>
 
-#include "core/core.h"
 #include "core/control_ids.h"
+#include "core/core.h"
 #include "firmware/image.h"
 #include "firmware/image_choice.h"
 #include "firmware/transfer.h"

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "core/control_groups.h"
+#include "core/control_ids.h"
 #include "core/core.h"
 #include "core/reply.h"
-#include "core/control_ids.h"
-#include "core/control_groups.h"
 #include "firmware/image.h"
 #include "firmware/packet.h"
 #include "firmware/transfer.h"

@@ -37,16 +37,16 @@
 #include <utility>
 #include <vector>
 
-#include "core/clock.h"
-#include "tests/support/fake_clock.h"
-#include "core/control_layout.h"
 #include "app/router.h"
-#include "files/param_file_format.h"
+#include "core/clock.h"
 #include "core/control_groups.h"
+#include "core/control_layout.h"
+#include "core/serial_port.h"
+#include "files/param_file_format.h"
 #include "firmware/image.h"
 #include "fuzz/fuzz_support.h"
 #include "monitor/display.h"
-#include "core/serial_port.h"
+#include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
 
 namespace zorv::fuzz {

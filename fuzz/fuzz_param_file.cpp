@@ -11,10 +11,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/setting_command.h"
 #include "files/load_chain.h"
 #include "files/param_file_format.h"
 #include "fuzz/fuzz_support.h"
-#include "core/setting_command.h"
 
 namespace {
 

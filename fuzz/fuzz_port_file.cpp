@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "core/clock.h"
-#include "tests/support/fake_clock.h"
 #include "app/router.h"
-#include "fuzz/fuzz_support.h"
+#include "core/clock.h"
+#include "core/serial_port.h"
 #include "core/text_number.h"
+#include "fuzz/fuzz_support.h"
 #include "serial/connection.h"
 #include "serial/port_file.h"
-#include "core/serial_port.h"
+#include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
 
 namespace {

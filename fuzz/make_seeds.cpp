@@ -15,11 +15,11 @@
 #include <string_view>
 #include <vector>
 
+#include "core/param_catalogue.h"
 #include "files/param_file_format.h"
 #include "firmware/packet.h"
 #include "fuzz/dispatch_session.h"
 #include "fuzz/fuzz_support.h"
-#include "core/param_catalogue.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string_view>
 
 #include "core/core.h"
-#include "monitor/calibration.h"
-#include "monitor/reverse_readback.h"
 #include "core/param_catalogue.h"
 #include "core/setting_command.h"
+#include "monitor/calibration.h"
+#include "monitor/reverse_readback.h"
 
 namespace zorv {
 

@@ -8,8 +8,8 @@
 #include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "core/core.h"
-#include "monitor/record.h"
 #include "core/param_catalogue.h"
+#include "monitor/record.h"
 
 namespace zorv {
 

@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
-#include "core/control_layout.h"
 #include "core/control_ids.h"
+#include "core/control_layout.h"
 #include "core/core.h"
 #include "core/param_catalogue.h"
-#include "params/value_controls.h"
-#include "params/setting_send.h"
 #include "core/text_number.h"
+#include "params/setting_send.h"
+#include "params/value_controls.h"
 
 namespace zorv {
 

@@ -2,11 +2,11 @@
 
 #include <array>
 
+#include "core/control_groups.h"
 #include "core/control_ids.h"
 #include "core/core.h"
-#include "core/reply.h"
-#include "core/control_groups.h"
 #include "core/param_catalogue.h"
+#include "core/reply.h"
 #include "core/text_number.h"
 
 namespace zorv {

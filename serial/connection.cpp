@@ -5,9 +5,9 @@
 #include <cstring>
 #include <memory>
 
+#include "core/control_groups.h"
 #include "core/control_ids.h"
 #include "core/core.h"
-#include "core/control_groups.h"
 #include "serial/port_file.h"
 
 namespace zorv {

@@ -14,16 +14,16 @@
 
 #include <QLocalSocket>
 
-#include "core/control_layout.h"
 #include "app/qt_automation.h"
 #include "app/qt_zorv_dlg.h"
-#include "core/param_catalogue.h"
 #include "core/control_groups.h"
+#include "core/control_layout.h"
+#include "core/param_catalogue.h"
 #include "protocol/readback.h"
 #include "sim/sim_port.h"
+#include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"
-#include "tests/support/fake_clock.h"
 
 namespace zorv::test {
 namespace {

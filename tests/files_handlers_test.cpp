@@ -13,8 +13,8 @@
 #include <sys/resource.h>
 #endif
 
-#include "files/param_file_format.h"
 #include "core/param_catalogue.h"
+#include "files/param_file_format.h"
 #include "tests/support/harness.h"
 
 namespace zorv {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "sim/sim_port.h"
-#include "tests/support/harness.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/harness.h"
 
 namespace zorv::test {
 namespace {

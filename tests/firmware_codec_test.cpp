@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "core/control_groups.h"
-#include "firmware/image.h"
-#include "core/reply.h"
-#include "firmware/packet.h"
 #include "core/control_layout.h"
+#include "core/reply.h"
+#include "firmware/image.h"
+#include "firmware/packet.h"
 
 namespace zorv::firmware {
 namespace {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/control_layout.h"
-#include "firmware/packet.h"
 #include "firmware/image_choice.h"
+#include "firmware/packet.h"
 #include "firmware/transfer.h"
 #include "tests/support/harness.h"
 

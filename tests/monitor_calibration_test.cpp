@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/harness.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/harness.h"
 
 namespace zorv::test {
 namespace {

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 
+#include "core/control_groups.h"
 #include "core/control_layout.h"
 #include "core/param_catalogue.h"
-#include "core/control_groups.h"
-#include "protocol/readback.h"
 #include "core/text_number.h"
+#include "protocol/readback.h"
 #include "serial/port_file.h"
 #include "tests/support/harness.h"
 

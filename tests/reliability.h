@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "core/param_catalogue.h"
 #include "core/control_groups.h"
+#include "core/param_catalogue.h"
 #include "protocol/readback.h"
 #include "tests/support/harness.h"
 

@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <string>
 
-#include "core/clock.h"
-#include "tests/support/fake_clock.h"
 #include "app/router.h"
+#include "core/clock.h"
 #include "sim/controller.h"
 #include "sim/sim_port.h"
+#include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
 
 namespace zorv::test {
