@@ -48,6 +48,15 @@ struct ZorvCase {
   const char* mentions;  // in the error line (exit 2) or in stdout (exit 0)
 };
 
+template <typename Args>
+std::string joined(const Args& args) {
+  std::string text;
+  for (const auto& a : args) text += std::string(text.empty() ? "" : " ") + "'" + std::string(a) + "'";
+  return "[" + text + "]";
+}
+
+void PrintTo(const ZorvCase& c, std::ostream* os) { *os << joined(c.args); }
+
 class ZorvCommandLine : public ::testing::TestWithParam<ZorvCase> {};
 
 TEST_P(ZorvCommandLine, Parses) {
@@ -105,6 +114,8 @@ struct SimCase {
   bool pace, quiet;
   const char* mentions;
 };
+
+void PrintTo(const SimCase& c, std::ostream* os) { *os << joined(c.args); }
 
 class SimCommandLine : public ::testing::TestWithParam<SimCase> {};
 
@@ -202,6 +213,8 @@ struct ProgramCase {
   const char* firstErrLine;
 };
 
+void PrintTo(const ProgramCase& c, std::ostream* os) { *os << c.program << " " << joined(c.args); }
+
 class BuiltProgram : public ::testing::TestWithParam<ProgramCase> {};
 
 TEST_P(BuiltProgram, AnswersWithoutADisplay) {
@@ -242,6 +255,8 @@ struct SignalCase {
   int signal;
   std::string portFile;  // what the window remembered: the port it opened at start
 };
+
+void PrintTo(const SignalCase& c, std::ostream* os) { *os << joined(c.args) << " signal " << c.signal; }
 
 class ZorvDemoProcess : public ::testing::TestWithParam<SignalCase> {};
 
