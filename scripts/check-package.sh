@@ -52,5 +52,5 @@ for page in zorv corvex-sim; do
 done
 
 echo "== lintian"
-lintian --fail-on error --info "$deb"
+lintian --fail-on error --display-info "$deb"
 echo "check-package: all good"
