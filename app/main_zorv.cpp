@@ -1,22 +1,66 @@
 // zorv: the setup and tuning window for the Corvex flight controller.
+//
+//   zorv [--port N] [--demo]     (zorv --help lists every option)
 
 #include <QApplication>
+#include <cstdio>
+#include <memory>
 
 #include "app/qt_automation.h"
+#include "app/qt_command_line.h"
+#include "app/qt_signal_quit.h"
 #include "app/qt_zorv_dlg.h"
 #include "core/clock.h"
+#include "serial/port_file.h"
 #include "serial/qt_serial_port.h"
+#include "sim/qt_routing_port.h"
+
+namespace {
+
+// The window opens the remembered port at start and writes the number it opened back to the
+// file, so a port asked for on the command line is simply remembered first.
+void rememberPort(const std::string& path, int n) {
+  if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
+    const std::string bytes = zorv::encodePortFile(n);
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const zorv::CommandLine command = zorv::parseCommandLine(arguments);
+  if (command.exitCode >= 0) {
+    std::fputs(command.out.c_str(), stdout);
+    std::fputs(command.err.c_str(), stderr);
+    return command.exitCode;
+  }
+
   QApplication app(argc, argv);
-  // "Embedding" / "Automation" are the only options the program knows; they change nothing
-  // here, since the automation socket is always offered. Anything else is ignored.
-  zorv::QtSerialPort port;
+  QApplication::setApplicationName(QStringLiteral("zorv"));
+  QApplication::setApplicationVersion(QStringLiteral(ZORV_VERSION));
+  QGuiApplication::setDesktopFileName(QStringLiteral(ZORV_APP_ID));
+  // A session ending, Ctrl+C or kill ends every event loop, an open message box's included.
+  zorv::SignalQuit signalQuit([](int) { QCoreApplication::exit(0); });
+
+  std::unique_ptr<zorv::SerialPort> port;
+  if (command.options.demo) {
+    port = std::make_unique<zorv::sim::RoutingPort>();
+  } else {
+    port = std::make_unique<zorv::QtSerialPort>();
+  }
   zorv::SteadyClock clock;
-  zorv::CZorvDlg window(port, nullptr, clock);
-  port.onReceive = [&window] { window.core().onReceive(); };
-  port.onLost = [&window](const std::string& reason) { window.core().onPortLost(reason); };
-  window.setPortLabels(zorv::portListLabels());
+  zorv::CZorvDlg window(*port, nullptr, clock);
+  port->onReceive = [&window] { window.core().onReceive(); };
+  port->onLost = [&window](const std::string& reason) { window.core().onPortLost(reason); };
+  std::vector<std::string> labels = zorv::portListLabels();
+  if (command.options.demo) labels[zorv::sim::RoutingPort::kSimulatedPort - 1] = "COM3 (simulated controller)";
+  window.setPortLabels(labels);
+  if (command.options.port > 0) rememberPort(window.core().settingsPath, command.options.port);
+
   zorv::AutomationServer automation(window);
   automation.listen();
   window.initialise();

@@ -9,6 +9,8 @@ PACKAGES=(
   fonts-dejavu-core
 )
 if [ "${ZORV_WITH_FUZZ:-0}" = 1 ]; then PACKAGES+=(clang libclang-rt-14-dev); fi
+# scripts/package.sh: manual pages, shlibdeps, and the checks run on the package.
+if [ "${ZORV_PACKAGING:-0}" = 1 ]; then PACKAGES+=(help2man dpkg-dev file lintian desktop-file-utils appstream); fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,7 +1,7 @@
 // corvex-sim: serves the simulated Corvex controller on a pseudo-terminal, so that the window
 // (or any serial terminal) can talk to it as to a real board.
 //
-//   corvex-sim [--link PATH] [--log FILE] [--pace] [--kind TKVR|PXOJ] [--quiet]
+//   corvex-sim [--link PATH] [--log FILE] [--pace] [--kind TKVR|PXOJ] [--quiet]   (--help: every option)
 //
 // The first line on stdout is the device to open (e.g. /dev/pts/7). The program runs until
 // SIGINT or SIGTERM. The window may close and reopen the device as often as it likes: the
@@ -23,8 +23,10 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "sim/controller.h"
+#include "sim/sim_options.h"
 
 namespace {
 
@@ -35,14 +37,6 @@ constexpr double kByteMicros = 10.0 * 1e6 / 115200.0;  // 8N1: ten bits per byte
 constexpr size_t kMaxPendingOutput = 256 * 1024;
 constexpr int kStaleAfterMs = 2000;  // nobody read the device for this long: drop what waits
 
-struct Options {
-  std::string link;
-  std::string logPath;
-  std::string kind = "TKVR";
-  bool pace = false;
-  bool quiet = false;
-};
-
 int signalPipe[2] = {-1, -1};
 
 void onSignal(int) {
@@ -50,41 +44,6 @@ void onSignal(int) {
   const int saved = errno;
   (void)!write(signalPipe[1], &byte, 1);
   errno = saved;
-}
-
-void usage(FILE* to) {
-  std::fprintf(to,
-               "usage: corvex-sim [--link PATH] [--log FILE] [--pace] [--kind TKVR|PXOJ] [--quiet]\n"
-               "  --link PATH   also reach the device through the symbolic link PATH\n"
-               "  --log FILE    append every command received to FILE, one per line\n"
-               "  --pace        send no faster than a real line at 115200 baud\n"
-               "  --kind KIND   firmware kind reported and accepted for upgrades (default TKVR)\n"
-               "  --quiet       no messages on stderr\n");
-}
-
-bool parseOptions(int argc, char** argv, Options& o) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    auto next = [&](std::string& into) {
-      if (i + 1 >= argc) return false;
-      into = argv[++i];
-      return true;
-    };
-    if (arg == "--link") {
-      if (!next(o.link)) return false;
-    } else if (arg == "--log") {
-      if (!next(o.logPath)) return false;
-    } else if (arg == "--kind") {
-      if (!next(o.kind) || (o.kind != "TKVR" && o.kind != "PXOJ")) return false;
-    } else if (arg == "--pace") {
-      o.pace = true;
-    } else if (arg == "--quiet") {
-      o.quiet = true;
-    } else {
-      return false;
-    }
-  }
-  return true;
 }
 
 // A log line shows control bytes escaped, so that "?C\r" reads as such.
@@ -166,11 +125,13 @@ double microsSince(SteadyClock::time_point start, SteadyClock::time_point t) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options options;
-  if (!parseOptions(argc, argv, options)) {
-    usage(stderr);
-    return 2;
+  const zorv::sim::SimCommandLine command = zorv::sim::parseSimCommandLine(std::vector<std::string>(argv, argv + argc));
+  if (command.exitCode >= 0) {
+    std::fputs(command.out.c_str(), stdout);
+    std::fputs(command.err.c_str(), stderr);
+    return command.exitCode;
   }
+  const zorv::sim::SimOptions& options = command.options;
 
   Pty pty;
   std::string error;

@@ -1,0 +1,80 @@
+#include "app/qt_command_line.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+namespace zorv {
+
+namespace {
+
+constexpr char kProgram[] = "zorv";
+
+// The parser names the program after argv[0], a full path when started from a menu or a build
+// folder; help and manual pages show the plain name.
+std::string helpText(const QCommandLineParser& parser) {
+  QString text = parser.helpText();
+  const qsizetype end = text.indexOf('\n');
+  text.replace(0, end, QStringLiteral("Usage: %1 [options]").arg(QLatin1String(kProgram)));
+  return text.toStdString();
+}
+
+CommandLine usageError(const QCommandLineParser& parser, const QString& message) {
+  CommandLine result;
+  result.exitCode = kUsageExitCode;
+  result.err = std::string(kProgram) + ": " + message.toStdString() + "\n" + helpText(parser);
+  return result;
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("Sets up and tunes the Corvex flight controller over a serial link: reads every\n"
+                     "setting into one window, writes each change back at once, uploads firmware\n"
+                     "and shows live values."));
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Show this help and exit."));
+  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                   QStringLiteral("Show the version and exit."));
+  const QCommandLineOption port(
+      QStringLiteral("port"),
+      QStringLiteral("Open port COM<N> (1 to 20) at start instead of the one used last time."), QStringLiteral("N"));
+  const QCommandLineOption demo(QStringLiteral("demo"),
+                                QStringLiteral("Bind COM3 to a simulated controller inside the program, to try Zorv "
+                                               "without a board. Every other number stays a real port."));
+  parser.addOptions({help, version, port, demo});
+
+  if (!parser.parse(arguments)) return usageError(parser, parser.errorText());
+  if (!parser.positionalArguments().isEmpty()) {
+    return usageError(parser,
+                      QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+  }
+
+  CommandLine result;
+  if (parser.isSet(help)) {
+    result.exitCode = 0;
+    result.out = helpText(parser);
+    return result;
+  }
+  if (parser.isSet(version)) {
+    result.exitCode = 0;
+    result.out = std::string(kProgram) + " " + ZORV_VERSION + "\n";
+    return result;
+  }
+  if (parser.isSet(port)) {
+    const QString value = parser.value(port);
+    bool ok = false;
+    const int n = value.toInt(&ok);
+    if (!ok || n < 1 || n > kPortNumberCount) {
+      return usageError(parser, QStringLiteral("--port takes a port number from 1 to %1 (COM1 to COM%1), not '%2'.")
+                                    .arg(kPortNumberCount)
+                                    .arg(value));
+    }
+    result.options.port = n;
+  }
+  result.options.demo = parser.isSet(demo);
+  return result;
+}
+
+}  // namespace zorv

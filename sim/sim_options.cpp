@@ -1,0 +1,71 @@
+#include "sim/sim_options.h"
+
+namespace zorv::sim {
+
+namespace {
+
+constexpr int kUsageExitCode = 2;
+
+const char kHelp[] =
+    "Usage: corvex-sim [options]\n"
+    "Serves a simulated Corvex flight controller on a pseudo-terminal, so that zorv (or any serial\n"
+    "terminal) can talk to it as to a real board. The first line on stdout is the device to open.\n"
+    "Runs until interrupted (Ctrl+C) or sent SIGTERM.\n"
+    "\n"
+    "Options:\n"
+    "  --link PATH   also reach the device through the symbolic link PATH, e.g.\n"
+    "                ~/.config/zorv/ports/COM3 to make it zorv's COM3\n"
+    "  --log FILE    append every command received to FILE, one per line\n"
+    "  --pace        send no faster than a real line at 115200 baud\n"
+    "  --kind KIND   firmware kind reported and accepted for upgrades: TKVR (default) or PXOJ\n"
+    "  --quiet       no messages on stderr\n"
+    "  -h, --help    show this help and exit\n"
+    "  -v, --version show the version and exit\n";
+
+SimCommandLine usageError(const std::string& message) {
+  SimCommandLine result;
+  result.exitCode = kUsageExitCode;
+  result.err = "corvex-sim: " + message + "\n" + kHelp;
+  return result;
+}
+
+}  // namespace
+
+SimCommandLine parseSimCommandLine(const std::vector<std::string>& arguments) {
+  SimCommandLine result;
+  SimOptions& o = result.options;
+  for (size_t i = 1; i < arguments.size(); ++i) {
+    const std::string& arg = arguments[i];
+    const auto value = [&](std::string& into) {
+      if (i + 1 >= arguments.size()) return false;
+      into = arguments[++i];
+      return true;
+    };
+    if (arg == "-h" || arg == "--help") {
+      result.exitCode = 0;
+      result.out = kHelp;
+      return result;
+    } else if (arg == "-v" || arg == "--version") {
+      result.exitCode = 0;
+      result.out = std::string("corvex-sim ") + ZORV_VERSION + "\n";
+      return result;
+    } else if (arg == "--link" || arg == "--log" || arg == "--kind") {
+      std::string& into = arg == "--link" ? o.link : arg == "--log" ? o.logPath : o.kind;
+      if (!value(into)) return usageError("Missing value after '" + arg + "'.");
+      if (arg == "--kind" && o.kind != "TKVR" && o.kind != "PXOJ") {
+        return usageError("--kind takes TKVR or PXOJ, not '" + o.kind + "'.");
+      }
+    } else if (arg == "--pace") {
+      o.pace = true;
+    } else if (arg == "--quiet") {
+      o.quiet = true;
+    } else if (!arg.empty() && arg[0] == '-') {
+      return usageError("Unknown option '" + arg + "'.");
+    } else {
+      return usageError("Unexpected argument '" + arg + "'.");
+    }
+  }
+  return result;
+}
+
+}  // namespace zorv::sim

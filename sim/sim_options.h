@@ -1,0 +1,29 @@
+#pragma once
+// corvex-sim's command line.
+
+#include <string>
+#include <vector>
+
+namespace zorv::sim {
+
+struct SimOptions {
+  std::string link;
+  std::string logPath;
+  std::string kind = "TKVR";
+  bool pace = false;
+  bool quiet = false;
+};
+
+// The outcome of parsing. When exitCode is set (>= 0) the program prints out on stdout and err on
+// stderr and ends with that code; otherwise it serves the controller with options.
+struct SimCommandLine {
+  SimOptions options;
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+// arguments[0] is the program's path, as in argv.
+SimCommandLine parseSimCommandLine(const std::vector<std::string>& arguments);
+
+}  // namespace zorv::sim
