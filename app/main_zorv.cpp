@@ -13,7 +13,7 @@
 #include "core/clock.h"
 #include "serial/port_file.h"
 #include "serial/qt_serial_port.h"
-#include "sim/qt_routing_port.h"
+#include "sim/routing_port.h"
 
 namespace {
 
