@@ -15,6 +15,7 @@
 #include "app/main_state.h"
 #include "app/prompts.h"
 #include "app/window.h"
+#include "monitor/live_history.h"
 #include "serial/serial_port.h"
 
 namespace zorv {
@@ -25,6 +26,8 @@ class Core {
        std::string settingsPath = "tkvrconfig.ini");
 
   MainState st;
+  // What the live display received, for the live data window; fed by the display step.
+  LiveHistory live;
   int QueryRetries = 3;  // retry budget of the read-back
   SerialPort& port;
   Window& win;

@@ -102,6 +102,7 @@ void onDisplayToggle(Core& core) {
   // Every record shown reads the controls back; a number box out of range would raise its
   // warning fifty times a second while the box is locked. It is reported once, here, instead.
   if (!core.controlsToMembers()) return;
+  core.live.restart(core.clock.tickMs());
   startDisplay(core);
 }
 
@@ -118,7 +119,9 @@ void onMonitorStep(Core& core) {
   if (gathered.records.empty()) return;
 
   bool seen[3] = {false, false, false};
+  const uint32_t now = core.clock.tickMs();
   for (const MonitorRecord& r : gathered.records) {
+    core.live.add(now, r);
     const int first = firstReading(r.kind);
     for (size_t f = 0; f < kRecordFieldCount; ++f)
       st.MonitorReadings[static_cast<size_t>(first) + f] = r.fields[f];
