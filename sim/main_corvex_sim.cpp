@@ -1,7 +1,7 @@
 // corvex-sim: serves the simulated Corvex controller on a pseudo-terminal, so that the window
 // (or any serial terminal) can talk to it as to a real board.
 //
-//   corvex-sim [--link PATH] [--log FILE] [--pace] [--kind TKVR|PXOJ] [--quiet]
+//   corvex-sim [--link PATH] [--log FILE] [--pace] [--kind TKVR|PXOJ] [--moving-sticks] [--quiet]
 //
 // The first line on stdout is the device to open (e.g. /dev/pts/7). The program runs until
 // SIGINT or SIGTERM. The window may close and reopen the device as often as it likes: the
@@ -40,6 +40,7 @@ struct Options {
   std::string logPath;
   std::string kind = "TKVR";
   bool pace = false;
+  bool movingSticks = false;
   bool quiet = false;
 };
 
@@ -54,11 +55,13 @@ void onSignal(int) {
 
 void usage(FILE* to) {
   std::fprintf(to,
-               "usage: corvex-sim [--link PATH] [--log FILE] [--pace] [--kind TKVR|PXOJ] [--quiet]\n"
+               "usage: corvex-sim [--link PATH] [--log FILE] [--pace] [--kind TKVR|PXOJ] [--moving-sticks] [--quiet]\n"
                "  --link PATH   also reach the device through the symbolic link PATH\n"
                "  --log FILE    append every command received to FILE, one per line\n"
                "  --pace        send no faster than a real line at 115200 baud\n"
                "  --kind KIND   firmware kind reported and accepted for upgrades (default TKVR)\n"
+               "  --moving-sticks  the monitor stream shows sticks swept end to end and switches\n"
+               "                   flipped, as when a pilot checks the radio\n"
                "  --quiet       no messages on stderr\n");
 }
 
@@ -78,6 +81,8 @@ bool parseOptions(int argc, char** argv, Options& o) {
       if (!next(o.kind) || (o.kind != "TKVR" && o.kind != "PXOJ")) return false;
     } else if (arg == "--pace") {
       o.pace = true;
+    } else if (arg == "--moving-sticks") {
+      o.movingSticks = true;
     } else if (arg == "--quiet") {
       o.quiet = true;
     } else {
@@ -212,6 +217,7 @@ int main(int argc, char** argv) {
 
   zorv::sim::Controller controller;
   controller.kind = options.kind;
+  controller.movingSticks = options.movingSticks;
 
   const auto start = SteadyClock::now();
   auto lastTick = start;
