@@ -35,6 +35,7 @@ struct ControlSpec {
   bool rangeChecked = false;
   int initial = 0;
   int buddy = 0;  // label button whose caption names this slider or number box
+  const char* name = nullptr;  // the widget's objectName when not its id
 };
 
 const std::vector<PanelSpec>& panels();
@@ -46,6 +47,9 @@ const std::vector<std::string>& comboItems(int id);
 
 // The 72 flight-mode check boxes, row-major: matrixCheckId(row 0..8, column 0..7).
 int matrixCheckId(int row, int column);
+
+// "График": opens the live data window. It only shows what the display receives and sends nothing.
+constexpr int kGraphButton = 2000;
 
 // The window title.
 extern const char* const kWindowTitle;

@@ -56,6 +56,8 @@ class RoutingPort : public zorv::SerialPort {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   RoutingPort port;
+  // The sticks sweep end to end, so the live display and its graph show motion.
+  port.sim.controller().movingSticks = true;
   zorv::SteadyClock clock;
   zorv::CZorvDlg window(port, nullptr, clock);
   port.onReceive = [&window] { window.core().onReceive(); };
