@@ -87,8 +87,8 @@ using Traces = std::array<std::vector<TracePoint>, kRecordFieldCount>;
 // The eight lines of one kind over the spanMs before `untilMs` (time since the display started),
 // oldest first. Each line is thinned to at most two points per bucket (of `buckets` equal parts
 // of the span): the lowest and the highest value of the bucket in their order, so a short spike
-// stays visible however many records arrive; the newest record ends each line. Lines are cleared
-// first, keeping their storage.
+// stays visible however many records arrive. The newest record always ends a line (a third point
+// in the last bucket). Lines are cleared first, keeping their storage.
 void traceOf(const LiveHistory& history, RecordKind kind, uint32_t untilMs, uint32_t spanMs, size_t buckets,
              Traces* out);
 
