@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,9 +15,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSlider>
 #include <QTimer>
 
+#include <algorithm>
+
+#include "app/qt_live_window.h"
 #include "app/qt_prompts.h"
 #include "core/control_ids.h"
 #include "core/control_layout.h"
@@ -98,7 +103,11 @@ void CZorvDlg::build() {
       case ControlKind::Button: {
         auto* b = new QPushButton(qs(c.caption), parentFrame);
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, id] { core_->onButtonClicked(id); });
+        if (id == kGraphButton) {
+          connect(b, &QPushButton::clicked, this, &CZorvDlg::toggleLiveWindow);
+        } else {
+          connect(b, &QPushButton::clicked, this, [this, id] { core_->onButtonClicked(id); });
+        }
         w = b;
         break;
       }
@@ -177,7 +186,7 @@ void CZorvDlg::build() {
       }
     }
     if (id != 0) {
-      w->setObjectName(QString::number(id));
+      w->setObjectName(c.name ? QString(c.name) : QString::number(id));
       w->setAccessibleName(accessibleNameOf(c));
       widgets_[id] = w;
     }
@@ -326,9 +335,42 @@ void CZorvDlg::setProgressColor(int r, int g, int b) {
   progress_->setStyleSheet(QString("QProgressBar::chunk { background-color: rgb(%1,%2,%3); }").arg(r).arg(g).arg(b));
 }
 
-void CZorvDlg::hideWindow() { hide(); }
+void CZorvDlg::toggleLiveWindow() {
+  if (live_ && live_->isVisible() && !live_->isMinimized()) {
+    live_->close();
+    return;
+  }
+  if (!live_) {
+    // Only its size is kept between runs, beside the port list's links in the user's settings.
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty()) config = QDir::homePath() + "/.config";
+    live_ = std::make_unique<CLiveDataWnd>(core_->live, core_->st, core_->clock, ownPrompts_ ? nullptr : &core_->prompts,
+                                           config + "/zorv/live-window.ini");
+    live_->setWindowIcon(windowIcon());
+    // Beside the main window, as far as the screen has room for it there.
+    const QRect main = frameGeometry();
+    QPoint at(main.right() + 8, main.top());
+    if (QScreen* screen = this->screen()) {
+      const QRect room = screen->availableGeometry();
+      at.setX(std::max(room.left(), std::min(at.x(), room.right() - live_->width())));
+      at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - live_->height())));
+    }
+    live_->move(at);
+  }
+  live_->showNormal();
+  live_->raise();
+  live_->activateWindow();
+}
 
-void CZorvDlg::endWindow(bool accepted) { QDialog::done(accepted ? QDialog::Accepted : QDialog::Rejected); }
+void CZorvDlg::hideWindow() {
+  if (live_) live_->close();
+  hide();
+}
+
+void CZorvDlg::endWindow(bool accepted) {
+  if (live_) live_->close();
+  QDialog::done(accepted ? QDialog::Accepted : QDialog::Rejected);
+}
 
 void CZorvDlg::accept() { core_->onAccept(); }
 

@@ -15,6 +15,7 @@ class QTimer;
 namespace zorv {
 
 class QtPrompts;
+class CLiveDataWnd;
 
 class CZorvDlg : public QDialog, public Window {
   Q_OBJECT
@@ -28,6 +29,9 @@ class CZorvDlg : public QDialog, public Window {
   // Window initialisation: ranges, defaults, the remembered port and the first query.
   void initialise();
   QWidget* control(int id) const { return widgets_.value(id, nullptr); }
+  // "График": opens the live data window (or brings it back from the task bar), or closes it.
+  void toggleLiveWindow();
+  CLiveDataWnd* liveWindow() const { return live_.get(); }
   // Relabels the port list entries (device names beside COMn).
   void setPortLabels(const std::vector<std::string>& labels);
 
@@ -68,6 +72,7 @@ class CZorvDlg : public QDialog, public Window {
 
   std::unique_ptr<QtPrompts> ownPrompts_;
   std::unique_ptr<Router> core_;
+  std::unique_ptr<CLiveDataWnd> live_;  // reads core_: goes first
   QMap<int, QWidget*> widgets_;
   QMap<int, QTimer*> settleTimers_;
   QMap<int, bool> pagePressed_;

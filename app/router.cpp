@@ -46,7 +46,7 @@ void Router::initialise() {
   startReadback();
 }
 
-void Router::onReceive() { dispatchReceive(*this); }
+void Router::onReceive() { dispatchReceive(*this, &live); }
 
 void Router::onPortLost(const std::string& reason) {
   // The exchange under way ends as after a failure: an upgrade in flight gives its buttons back
@@ -75,7 +75,13 @@ void Router::onButtonClicked(int id) {
     case ids::kSaveButton: onSaveParams(*this); return;
     case ids::kLoadButton: onLoadHint(*this); return;
     case ids::kBatterySaveButton: onCalibrate(*this); return;
-    case ids::kDisplayButton: onDisplayToggle(*this); return;
+    case ids::kDisplayButton: {
+      // Starting the display starts a new history for the live data window.
+      const bool wasStopped = st.MonitorStopped != 0;
+      onDisplayToggle(*this);
+      if (wasStopped && st.MonitorStopped == 0) live.restart(clock.tickMs());
+      return;
+    }
     default:
       if (isHelpButton(id)) showHelp(*this, id);
   }

@@ -7,12 +7,16 @@
 #include <string>
 
 #include "core/core.h"
+#include "monitor/live_history.h"
 
 namespace zorv {
 
 class Router : public Core {
  public:
   using Core::Core;
+
+  // What the live display received, for the live data window; fed by the receive dispatcher.
+  LiveHistory live;
 
   // --- Window notifications ---
   void initialise();                   // window initialisation, once

@@ -6,6 +6,7 @@
 #include "firmware/transfer.h"
 #include "monitor/calibration.h"
 #include "monitor/display.h"
+#include "monitor/live_history.h"
 #include "monitor/reverse_readback.h"
 #include "protocol/readback.h"
 
@@ -80,7 +81,7 @@ void modeZero(Core& core, bool received) {
 
 }  // namespace
 
-void dispatchReceive(Core& core) {
+void dispatchReceive(Core& core, LiveHistory* live) {
   MainState& st = core.st;
   const LinkMode mode = st.LinkMode;
   if (!handledMode(mode)) return;  // the bytes stay in the port
@@ -115,9 +116,14 @@ void dispatchReceive(Core& core) {
     case LinkMode::FileChain:
       if (st.ReceivedCount > 6) onChainReply(core);
       break;
-    case LinkMode::Monitor:
-      onMonitorStep(core);
+    case LinkMode::Monitor: {
+      const std::vector<MonitorRecord> shown = onMonitorStep(core);
+      if (live) {
+        const uint32_t now = core.clock.tickMs();
+        for (const MonitorRecord& r : shown) live->add(now, r);
+      }
       break;
+    }
     case LinkMode::CalibrationEcho:
       onEchoStep(core);
       break;

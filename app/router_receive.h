@@ -4,7 +4,8 @@
 
 namespace zorv {
 class Core;
+class LiveHistory;
 
-void dispatchReceive(Core& core);
+void dispatchReceive(Core& core, LiveHistory* live = nullptr);
 
 }  // namespace zorv

@@ -140,6 +140,8 @@ std::vector<ControlRow> buildControls() {
 
   // Monitor: channels, channel reverse, motors, motor reverse.
   add(make(1118, K::Button, "Отобразить", kMonitor, 0, 0, 1, 2));
+  add(make(kGraphButton, K::Button, "График", kMonitor, 0, 2, 1, 2));
+  t.back().name = "graph";
   add(make(0, K::Scale, "CH1     CH2     CH3      CH4     CH5    CH6     CH7     CH8", kMonitor, 1, 0, 1, 8));
   for (int i = 0; i < 8; ++i) add(make(1102 + i, K::ReadOnlyEdit, "", kMonitor, 2, i));
   add(make(1206, K::Label, "Аппаратура управления (реверс каналов)", kMonitor, 3, 0, 1, 8));

@@ -36,6 +36,7 @@ struct ControlRow {
   int initial = 0;
   int buddy = 0;  // label button whose caption names this slider or number box
   bool text = false;  // a read-only box bound to a text rather than a number
+  const char* name = nullptr;  // the widget's objectName when not its id
 };
 
 const std::vector<PanelRow>& panels();
@@ -47,6 +48,9 @@ const std::vector<std::string>& comboItems(int id);
 
 // The 72 flight-mode check boxes, row-major: matrixCheckId(row 0..8, column 0..7).
 int matrixCheckId(int row, int column);
+
+// "График": opens the live data window. It only shows what the display receives and sends nothing.
+constexpr int kGraphButton = 2000;
 
 // The window title.
 extern const char* const kWindowTitle;

@@ -65,9 +65,9 @@ void onDisplayToggle(Core& core) {
   startDisplay(core);
 }
 
-void onMonitorStep(Core& core) {
+std::vector<MonitorRecord> onMonitorStep(Core& core) {
   MainState& st = core.st;
-  if (st.ReceivedCount < static_cast<int32_t>(kRecordReadable)) return;
+  if (st.ReceivedCount < static_cast<int32_t>(kRecordReadable)) return {};
 
   // Every record gathered since the last event is read, oldest first, so a burst that arrives
   // in one event leaves the newest of each kind on show. Only what may still begin a record is
@@ -75,7 +75,7 @@ void onMonitorStep(Core& core) {
   GatheredRecords gathered = gatherRecords(st.ReceiveBuffer);
   st.ReceiveBuffer.erase(0, gathered.keepFrom);
   st.ReceivedCount = static_cast<int32_t>(st.ReceiveBuffer.size());
-  if (gathered.records.empty()) return;
+  if (gathered.records.empty()) return {};
 
   bool seen[3] = {false, false, false};
   for (const MonitorRecord& r : gathered.records) {
@@ -91,6 +91,7 @@ void onMonitorStep(Core& core) {
       st.bound.at(s.control) = st.MonitorReadings[static_cast<size_t>(s.reading)];
   }
   core.membersToControls();
+  return std::move(gathered.records);
 }
 
 }  // namespace zorv

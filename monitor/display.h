@@ -2,11 +2,17 @@
 // The live display: its button, the step that shows each record, and the on and off steps
 // shared by the button and the reverse read-back.
 
+#include <vector>
+
+#include "monitor/record.h"
+
 namespace zorv {
 class Core;
 
 void onDisplayToggle(Core& core);  // button 1118
-void onMonitorStep(Core& core);    // mode 10 (bytes already appended)
+// Mode 10 (bytes already appended): shows every record gathered since the last event and
+// returns them, oldest first, for whoever keeps a history of them.
+std::vector<MonitorRecord> onMonitorStep(Core& core);
 
 // LinkMode 10, read-outs and reverse boxes unlocked, parameter controls locked, "S~0001\r" sent.
 void startDisplay(Core& core);

@@ -5,6 +5,7 @@ set -euo pipefail
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
+  qt6-charts-dev libqt6opengl6-dev  # the live data graph (Qt Charts needs the OpenGL CMake files)
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
 )

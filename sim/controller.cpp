@@ -248,7 +248,7 @@ void Controller::advance(uint32_t ms) {
   while (monitorElapsed_ >= kMonitorPeriodMs && monitorOn_) {
     monitorElapsed_ -= kMonitorPeriodMs;
     const uint32_t at = timeMs_ - static_cast<uint32_t>(monitorElapsed_);
-    send(monitorRecord(monitorNext_, at));
+    send(monitorRecord(monitorNext_, at, movingSticks));
     monitorNext_ = (monitorNext_ + 1) % kMonitorRecordKinds;
   }
 }

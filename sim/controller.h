@@ -41,6 +41,9 @@ class Controller {
   std::string kind = "TKVR";
   // The last default set selected by "Sj": 0..3 loaded a set, 4 announced a saved file. "?j" reads it.
   int lastDefaultSet;
+  // The monitor stream shows sticks swept end to end and switches flipped, as when a pilot checks
+  // the radio, instead of the small bench movements.
+  bool movingSticks = false;
 
   bool monitorOn() const { return monitorOn_; }
   bool inLoader() const { return inLoader_; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 namespace zorv::sim {
@@ -26,9 +27,16 @@ struct Sticks {
   int aileron, elevator, throttle, rudder;
 };
 
-Sticks sticks(uint32_t t) {
-  return {triangle(t, 2300, 1300, 1700), triangle(t, 3100, 1350, 1650), triangle(t, 5000, 1100, 1900),
-          triangle(t, 4100, 1400, 1600)};
+Sticks sticks(uint32_t t, bool moving) {
+  if (!moving)
+    return {triangle(t, 2300, 1300, 1700), triangle(t, 3100, 1350, 1650), triangle(t, 5000, 1100, 1900),
+            triangle(t, 4100, 1400, 1600)};
+  // The right stick stirs circles, the throttle goes from bottom to top and back, the rudder
+  // swings from end to end; all reach a little past 1000..2000.
+  constexpr double kPi = 3.14159265358979323846;
+  const double a = 2 * kPi * static_cast<double>(t % 3000) / 3000.0;
+  return {1500 + static_cast<int>(std::lround(512 * std::sin(a))), 1500 + static_cast<int>(std::lround(512 * std::cos(a))),
+          triangle(t, 6000, 988, 2012), triangle(t, 4400, 988, 2012)};
 }
 
 std::string format(const char* tag, const std::array<int, 8>& f) {
@@ -42,12 +50,13 @@ std::string format(const char* tag, const std::array<int, 8>& f) {
 
 }  // namespace
 
-std::string monitorRecord(int kind, uint32_t t) {
-  const Sticks s = sticks(t);
+std::string monitorRecord(int kind, uint32_t t, bool movingSticks) {
+  const Sticks s = sticks(t, movingSticks);
+  const uint32_t quick = movingSticks ? 3 : 1;  // switches and the knob move this much sooner
   switch (kind) {
     case 0:
-      return format("CHDA", {s.aileron, s.elevator, s.throttle, s.rudder, switch3(t, 4000), switch3(t, 7000),
-                             (t / 9000) % 2 ? 2000 : 1000, triangle(t, 12000, 1000, 2000)});
+      return format("CHDA", {s.aileron, s.elevator, s.throttle, s.rudder, switch3(t, 4000 / quick), switch3(t, 7000 / quick),
+                             (t / (9000 / quick)) % 2 ? 2000 : 1000, triangle(t, 12000 / quick, 1000, 2000)});
     case 1: {
       // Quad X mix of the sticks; outputs 5 and 6 drive the gimbal servos, 7 and 8 are idle.
       const int roll = (s.aileron - 1500) / 4, pitch = (s.elevator - 1500) / 4, yaw = (s.rudder - 1500) / 4;

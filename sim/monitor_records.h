@@ -14,7 +14,9 @@ inline constexpr int kMonitorRecordKinds = 3;  // "CHDA", "MSDA", "SSDA"
 // Record number `kind` (0 CHDA, 1 MSDA, 2 SSDA) as it reads `timeMs` after power-on: the tag,
 // eight right-aligned, blank-padded 4-character decimal fields, CR, LF. The values move slowly
 // and repeat, like sticks, motors and sensors on a bench: channels and motors 1000..2000,
-// heading 0..359 degrees, sonar in mm, barometric height in dm.
-std::string monitorRecord(int kind, uint32_t timeMs);
+// heading 0..359 degrees, sonar in mm, barometric height in dm. With movingSticks the sticks
+// are swept to their ends and a little beyond (988..2012, as many radios send) and the switches
+// flip every few seconds, as when a pilot checks the radio.
+std::string monitorRecord(int kind, uint32_t timeMs, bool movingSticks = false);
 
 }  // namespace zorv::sim

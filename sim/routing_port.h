@@ -20,6 +20,8 @@ class RoutingPort : public zorv::SerialPort {
     real.onLost = [this](const std::string& r) { if (onLost) onLost(r); };
     sim.onReceive = [this] { if (onReceive) onReceive(); };
     sim.onLost = [this](const std::string& r) { if (onLost) onLost(r); };
+    // The sticks sweep end to end, so the live display and its graph show motion.
+    sim.controller().movingSticks = true;
     elapsed_.start();
     QObject::connect(&pump_, &QTimer::timeout, [this] { pump(); });
     pump_.start(2);

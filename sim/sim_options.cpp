@@ -18,6 +18,8 @@ const char kHelp[] =
     "  --log FILE    append every command received to FILE, one per line\n"
     "  --pace        send no faster than a real line at 115200 baud\n"
     "  --kind KIND   firmware kind reported and accepted for upgrades: TKVR (default) or PXOJ\n"
+    "  --moving-sticks  the monitor stream sweeps the sticks end to end and flips the\n"
+    "                switches, as when a pilot checks the radio\n"
     "  --quiet       no messages on stderr\n"
     "  -h, --help    show this help and exit\n"
     "  -v, --version show the version and exit\n";
@@ -57,6 +59,8 @@ SimCommandLine parseSimCommandLine(const std::vector<std::string>& arguments) {
       }
     } else if (arg == "--pace") {
       o.pace = true;
+    } else if (arg == "--moving-sticks") {
+      o.movingSticks = true;
     } else if (arg == "--quiet") {
       o.quiet = true;
     } else if (!arg.empty() && arg[0] == '-') {

@@ -11,6 +11,7 @@ struct SimOptions {
   std::string logPath;
   std::string kind = "TKVR";
   bool pace = false;
+  bool movingSticks = false;
   bool quiet = false;
 };
 

@@ -69,7 +69,7 @@ TEST(Window, EveryControlOfTheTableIsBuiltWithItsNameCaptionAndRange) {
     if (c.id == 0) continue;
     QWidget* w = rig.dlg->control(c.id);
     ASSERT_NE(w, nullptr) << c.id;
-    EXPECT_EQ(w->objectName(), QString::number(c.id));
+    EXPECT_EQ(w->objectName(), c.name ? QString(c.name) : QString::number(c.id));
     EXPECT_FALSE(w->accessibleName().isEmpty() && c.kind != ControlKind::ReadOnlyEdit) << c.id;
     if (c.kind == ControlKind::Slider) {
       auto* s = rig.get<QSlider>(c.id);
