@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <atomic>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -73,6 +74,13 @@ INSTANTIATE_TEST_SUITE_P(
         IncludeCase{"core/b.cpp", "serial/a.h", false}, IncludeCase{"protocol/b.cpp", "serial/a.h", false},
         IncludeCase{"serial/b.cpp", "app/router.h", false}, IncludeCase{"app/router.cpp", "app/qt_dlg.h", false},
         IncludeCase{"core/b.cpp", "tests/support/a.h", false}, IncludeCase{"app/qt_dlg.cpp", "sim/a.h", false},
-        IncludeCase{"protocol/b.cpp", "serial/qt_port.h", false}));
+        IncludeCase{"protocol/b.cpp", "serial/qt_port.h", false}),
+    [](const ::testing::TestParamInfo<IncludeCase>& info) {
+      // "serial_b_cpp_includes_core_a_h": the row a failure names.
+      std::string name = std::string(info.param.file) + "_includes_" + info.param.include;
+      for (char& ch : name)
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+      return name;
+    });
 
 }  // namespace
