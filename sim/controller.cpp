@@ -75,6 +75,7 @@ void Controller::receive(const uint8_t* data, size_t n) {
       packet_.push_back(b);
       if (packet_.size() == kPacketSize) {
         onPacket();
+        countTowardsMute();
         packet_.clear();
       }
       continue;
@@ -97,6 +98,7 @@ void Controller::onLine(const std::string& line) {
   const size_t n = line.size();
   if (n == 1) return;  // a lone CR
   addLog(line);
+  if (muted()) return;
   if (n >= 3 && line[n - 3] == '?') {
     onQuery(line[n - 2]);
   } else if (n >= 7 && line[n - 7] == 'U' && line[n - 6] == 'P') {
@@ -104,6 +106,7 @@ void Controller::onLine(const std::string& line) {
   } else if (n >= 7 && line[n - 7] == 'S') {
     onSetting(line[n - 6], line.substr(n - 5, 4), line.substr(n - 7));
   }
+  countTowardsMute();  // after the answer: this command is still one of those answered
 }
 
 void Controller::onQuery(char letter) {
@@ -164,6 +167,7 @@ void Controller::onPacket() {
   char entry[32];
   std::snprintf(entry, sizeof entry, "PKT %02X seq=%u", kind, sequence);
   addLog(entry);
+  if (muted()) return;
 
   bool finished = false;
   if (kind == kPacketStart) {
@@ -272,7 +276,12 @@ void Controller::restart() {
   leaveModes();
   vanished_ = false;
   faults.vanishAfterBytes = -1;
+  faults.muteAfterCommands = -1;
   ++restarts_;
+}
+
+void Controller::countTowardsMute() {
+  if (faults.muteAfterCommands > 0) --faults.muteAfterCommands;
 }
 
 void Controller::leaveModes() {
@@ -282,6 +291,7 @@ void Controller::leaveModes() {
 }
 
 void Controller::send(std::vector<uint8_t> bytes) {
+  if (muted()) return;
   if (vanished()) {
     vanished_ = true;
     return;

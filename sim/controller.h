@@ -59,6 +59,8 @@ class Controller {
   void restart();
   // True once the vanish fault has fired; nothing is sent or heard afterwards.
   bool vanished() const { return vanished_ || faults.vanishAfterBytes == 0; }
+  // True once the mute fault has fired: commands are logged, nothing is done or answered.
+  bool muted() const { return faults.muteAfterCommands == 0; }
 
   // Every complete command received as its raw text ("?C\r", "SC0007\r"), and one short line per
   // loader packet ("PKT A5 seq=2"). Kept to the newest entries when it grows very long.
@@ -93,6 +95,8 @@ class Controller {
   void send(std::string_view text) { send(std::vector<uint8_t>(text.begin(), text.end())); }
   void addLog(std::string entry);
   void leaveModes();
+  // Counts one command or packet against the mute budget.
+  void countTowardsMute();
 
   std::array<int, 128> values_{};
   std::string line_;

@@ -26,6 +26,10 @@ struct Faults {
   // After this many further bytes the controller is gone (unplugged): nothing more goes out and
   // nothing more is heard. -1: never.
   int64_t vanishAfterBytes = -1;
+  // The controller answers this many further commands or loader packets and then falls silent:
+  // it still hears (and logs) what comes, but acts on nothing and sends nothing, the monitor
+  // stream included, until restarted. 0: silent from now on. -1: never.
+  int muteAfterCommands = -1;
 };
 
 using Chunks = std::vector<std::vector<uint8_t>>;

@@ -1,7 +1,7 @@
 // corvex-sim: serves the simulated Corvex controller on a pseudo-terminal, so that the window
 // (or any serial terminal) can talk to it as to a real board.
 //
-//   corvex-sim [--link PATH] [--log FILE] [--pace] [--kind TKVR|PXOJ] [--moving-sticks] [--quiet]   (--help: every option)
+//   corvex-sim [--link PATH] [--log FILE] [--pace] [--kind TKVR|PXOJ] [--moving-sticks] [--mute-after N] [--quiet]   (--help: every option)
 //
 // The first line on stdout is the device to open (e.g. /dev/pts/7). The program runs until
 // SIGINT or SIGTERM. The window may close and reopen the device as often as it likes: the
@@ -174,6 +174,7 @@ int main(int argc, char** argv) {
   zorv::sim::Controller controller;
   controller.kind = options.kind;
   controller.movingSticks = options.movingSticks;
+  controller.faults.muteAfterCommands = options.muteAfter;
 
   const auto start = SteadyClock::now();
   auto lastTick = start;

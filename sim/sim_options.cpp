@@ -20,6 +20,8 @@ const char kHelp[] =
     "  --kind KIND   firmware kind reported and accepted for upgrades: TKVR (default) or PXOJ\n"
     "  --moving-sticks  the monitor stream sweeps the sticks end to end and flips the\n"
     "                switches, as when a pilot checks the radio\n"
+    "  --mute-after N  answer N commands or upgrade packets, then fall silent, like a board\n"
+    "                that hangs or loses power (0: a port where nothing answers)\n"
     "  --quiet       no messages on stderr\n"
     "  -h, --help    show this help and exit\n"
     "  -v, --version show the version and exit\n";
@@ -57,6 +59,13 @@ SimCommandLine parseSimCommandLine(const std::vector<std::string>& arguments) {
       if (arg == "--kind" && o.kind != "TKVR" && o.kind != "PXOJ") {
         return usageError("--kind takes TKVR or PXOJ, not '" + o.kind + "'.");
       }
+    } else if (arg == "--mute-after") {
+      std::string n;
+      if (!value(n)) return usageError("Missing value after '" + arg + "'.");
+      if (n.empty() || n.size() > 9 || n.find_first_not_of("0123456789") != std::string::npos) {
+        return usageError("--mute-after takes a number of commands, not '" + n + "'.");
+      }
+      o.muteAfter = std::stoi(n);
     } else if (arg == "--pace") {
       o.pace = true;
     } else if (arg == "--moving-sticks") {

@@ -10,6 +10,7 @@ struct SimOptions {
   std::string link;
   std::string logPath;
   std::string kind = "TKVR";
+  int muteAfter = -1;  // commands answered before it falls silent; -1: never
   bool pace = false;
   bool movingSticks = false;
   bool quiet = false;

@@ -113,6 +113,7 @@ struct SimCase {
   std::string link, log, kind;
   bool pace, quiet;
   const char* mentions;
+  int muteAfter = -1;
 };
 
 void PrintTo(const SimCase& c, std::ostream* os) { *os << joined(c.args); }
@@ -131,6 +132,7 @@ TEST_P(SimCommandLine, Parses) {
     EXPECT_EQ(got.options.kind, c.kind);
     EXPECT_EQ(got.options.pace, c.pace);
     EXPECT_EQ(got.options.quiet, c.quiet);
+    EXPECT_EQ(got.options.muteAfter, c.muteAfter);
   } else if (c.exitCode == 0) {
     EXPECT_NE(got.out.find(c.mentions), std::string::npos) << got.out;
     EXPECT_EQ(got.err, "");
@@ -152,6 +154,11 @@ INSTANTIATE_TEST_SUITE_P(
         SimCase{{"--link"}, 2, "", "", "", false, false, "Missing value after '--link'"},
         SimCase{{"--log"}, 2, "", "", "", false, false, "Missing value after '--log'"},
         SimCase{{"--bogus"}, 2, "", "", "", false, false, "Unknown option '--bogus'"},
+        SimCase{{"--mute-after", "0"}, -1, "", "", "TKVR", false, false, "", 0},
+        SimCase{{"--mute-after", "12", "--quiet"}, -1, "", "", "TKVR", false, true, "", 12},
+        SimCase{{"--mute-after", "-1"}, 2, "", "", "", false, false, "a number of commands, not '-1'"},
+        SimCase{{"--mute-after", "x"}, 2, "", "", "", false, false, "a number of commands, not 'x'"},
+        SimCase{{"--mute-after"}, 2, "", "", "", false, false, "Missing value after '--mute-after'"},
         SimCase{{"/dev/pts/3"}, 2, "", "", "", false, false, "Unexpected argument '/dev/pts/3'"},
         SimCase{{"--help"}, 0, "", "", "", false, false, "--kind KIND"},
         SimCase{{"--quiet", "-h"}, 0, "", "", "", false, false, "Usage: corvex-sim [options]\n"},

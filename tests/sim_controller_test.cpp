@@ -554,6 +554,59 @@ TEST(SimFaults, RestartForgetsPartialInputAndLeavesEveryMode) {
   EXPECT_EQ(queried(c, 'V'), 2015);
 }
 
+TEST(SimFaults, MuteAnswersNCommandsOrPacketsThenNothing) {
+  const Bytes a0 = packet(0xA0, 1), a5 = packet(0xA5, 2, Bytes(56, 1));
+  struct Step {
+    std::string command;
+    bool answered;
+  };
+  struct Case {
+    const char* name;
+    int muteAfter;
+    std::vector<Step> steps;
+    int valueOfC;  // what "?C" holds afterwards: a command not answered is not acted on either
+  } cases[] = {
+      {"silent from the start", 0, {{"?C\r", false}, {"SC0007\r", false}, {"?W\r", false}}, 50},
+      {"two then silent", 2, {{"?C\r", true}, {"SC0007\r", true}, {"SC0009\r", false}, {"?C\r", false}}, 7},
+      {"an unknown query counts as heard", 1, {{"?Q\r", false}, {"?C\r", false}}, 50},
+      {"noise is not a command", 1, {{"\r\r", false}, {"?C\r", true}, {"?C\r", false}}, 50},
+      {"the loader stops midway", 2,
+       {{"UPTKVR\r", true}, {text(a0), true}, {text(a5), false}, {text(packet(0xA5, 3)), false}}, 50},
+      {"never", -1, {{"?C\r", true}, {"SC0007\r", true}, {"?C\r", true}}, 7},
+  };
+  for (const Case& k : cases) {
+    Controller c;
+    c.faults.muteAfterCommands = k.muteAfter;
+    size_t heard = 0;
+    for (const Step& step : k.steps) {
+      EXPECT_EQ(!ask(c, step.command).empty(), step.answered) << k.name << ": " << step.command;
+      if (step.command.find_first_not_of('\r') != std::string::npos) ++heard;
+    }
+    EXPECT_EQ(c.log().size(), heard) << k.name << ": a silent controller still hears every command";
+    EXPECT_EQ(c.muted(), k.muteAfter >= 0) << k.name;
+    c.restart();
+    EXPECT_FALSE(c.muted()) << k.name << ": a power cycle brings it back";
+    EXPECT_EQ(queried(c, 'C'), k.valueOfC) << k.name;
+  }
+}
+
+TEST(SimFaults, MuteStopsTheMonitorStreamToo) {
+  Controller c;
+  c.faults.muteAfterCommands = 1;
+  EXPECT_EQ(ask(c, "S~0001\r"), std::vector<std::string>{"S~0001\r\n"});
+  EXPECT_TRUE(c.muted());
+  c.advance(200);
+  EXPECT_FALSE(c.hasOutput()) << "the start is echoed, then not one record";
+
+  Controller d;
+  ask(d, "S~0001\r");
+  d.advance(60);
+  EXPECT_EQ(d.takeOutput().size(), 3u);
+  d.faults.muteAfterCommands = 0;  // silent at once, midway through the stream
+  d.advance(200);
+  EXPECT_FALSE(d.hasOutput());
+}
+
 // ---------------------------------------------------------------- input framing
 
 std::string sessionScript() {

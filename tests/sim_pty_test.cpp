@@ -26,9 +26,9 @@ namespace fs = std::filesystem;
 constexpr int kTimeoutMs = 5000;
 
 // Reads until `n` bytes or a line end (when n is 0) arrived, or the time is up.
-std::string readFrom(int fd, size_t n, bool untilNewline = false) {
+std::string readFrom(int fd, size_t n, bool untilNewline = false, int timeoutMs = kTimeoutMs) {
   std::string got;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kTimeoutMs);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   while ((untilNewline ? got.find('\n') == std::string::npos : got.size() < n) &&
          std::chrono::steady_clock::now() < deadline) {
     pollfd p{fd, POLLIN, 0};
@@ -70,14 +70,15 @@ class CorvexSimProgram : public ::testing::Test {
   // Asks SIGTERM to stop the program; true when it exits with status 0.
   bool stop() { return child_.endsCleanly(); }
 
-  static std::string ask(const std::string& device, const std::string& command, size_t answerSize) {
+  static std::string ask(const std::string& device, const std::string& command, size_t answerSize,
+                         int timeoutMs = kTimeoutMs) {
     const int fd = open(device.c_str(), O_RDWR | O_NOCTTY);
     if (fd < 0) return "cannot open " + device;
     if (write(fd, command.data(), command.size()) != static_cast<ssize_t>(command.size())) {
       close(fd);
       return "cannot write";
     }
-    std::string answer = readFrom(fd, answerSize);
+    std::string answer = readFrom(fd, answerSize, false, timeoutMs);
     close(fd);
     return answer;
   }
@@ -120,6 +121,20 @@ TEST_F(CorvexSimProgram, StreamsMonitorRecordsAtThePacedRate) {
   EXPECT_EQ(got.substr(58, 4), "MSDA");
   EXPECT_EQ(got.substr(96, 4), "SSDA");
   EXPECT_TRUE(stop());
+}
+
+TEST_F(CorvexSimProgram, FallsSilentAfterTheCommandsItWasToldToAnswer) {
+  const std::string device = start({"--quiet", "--mute-after", "2", "--log", log_});
+  ASSERT_EQ(device.rfind("/dev/", 0), 0u);
+  EXPECT_EQ(ask(device, "?C\r", 10), "?C\r 0050\r\n");
+  EXPECT_EQ(ask(device, "S~0001\r", 8), "S~0001\r\n");
+  // Not even the monitor records it was asked for: a generous wait brings nothing.
+  EXPECT_EQ(ask(device, "?W\r", 12, 500), "");
+  EXPECT_TRUE(stop());
+  std::ifstream log(log_);
+  std::stringstream lines;
+  lines << log.rdbuf();
+  EXPECT_EQ(lines.str(), "?C\\r\nS~0001\\r\n?W\\r\n") << "the silent controller still hears";
 }
 
 TEST_F(CorvexSimProgram, RefusesUnknownOptions) {
