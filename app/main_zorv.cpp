@@ -56,9 +56,15 @@ int main(int argc, char** argv) {
   zorv::CZorvDlg window(*port, nullptr, clock);
   port->onReceive = [&window] { window.core().onReceive(); };
   port->onLost = [&window](const std::string& reason) { window.core().onPortLost(reason); };
-  std::vector<std::string> labels = zorv::portListLabels();
-  if (command.options.demo) labels[zorv::sim::RoutingPort::kSimulatedPort - 1] = "COM3 (simulated controller)";
-  window.setPortLabels(labels);
+  // The port list is labelled from the devices present, now and each time it drops down; opening
+  // takes the device its label showed.
+  zorv::QtSerialPort& devices = command.options.demo ? static_cast<zorv::sim::RoutingPort&>(*port).real
+                                                     : static_cast<zorv::QtSerialPort&>(*port);
+  window.setPortLabelSource([&devices, demo = command.options.demo] {
+    std::vector<std::string> labels = devices.relabel();
+    if (demo) labels[zorv::sim::RoutingPort::kSimulatedPort - 1] = "COM3 (simulated controller)";
+    return labels;
+  });
   if (command.options.port > 0) rememberPort(window.core().settingsPath, command.options.port);
 
   zorv::AutomationServer automation(window);

@@ -1,5 +1,6 @@
 #include "app/qt_zorv_dlg.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -47,6 +48,17 @@ QIcon appIcon() {
   p.drawEllipse(QPoint(16, 16), 4, 4);
   return QIcon(pm);
 }
+
+// The port list asks for fresh labels each time it drops down, before it shows them.
+class PortListCombo : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+  std::function<void()> aboutToShow;
+  void showPopup() override {
+    if (aboutToShow) aboutToShow();
+    QComboBox::showPopup();
+  }
+};
 
 QString accessibleNameOf(const ControlRow& c) {
   if (c.buddy > 0) {
@@ -140,7 +152,7 @@ void CZorvDlg::build() {
         break;
       }
       case ControlKind::Combo: {
-        auto* cb = new QComboBox(parentFrame);
+        auto* cb = id == ids::kPortList ? new PortListCombo(parentFrame) : new QComboBox(parentFrame);
         for (const std::string& item : comboItems(id)) cb->addItem(QString::fromStdString(item));
         cb->setCurrentIndex(c.initial);
         connect(cb, QOverload<int>::of(&QComboBox::activated), this, [this, id] { core_->onComboActivated(id); });
@@ -251,6 +263,17 @@ void CZorvDlg::setPortLabels(const std::vector<std::string>& labels) {
   auto* cb = static_cast<QComboBox*>(widgets_.value(ids::kPortList));
   for (int i = 0; i < cb->count() && i < static_cast<int>(labels.size()); ++i)
     cb->setItemText(i, QString::fromStdString(labels[static_cast<size_t>(i)]));
+  // The drop-down is as wide as its longest entry; the closed box keeps its place in the layout.
+  cb->view()->setMinimumWidth(cb->view()->sizeHintForColumn(0) + 24);
+}
+
+void CZorvDlg::setPortLabelSource(std::function<std::vector<std::string>()> source) {
+  portLabelSource_ = std::move(source);
+  auto* cb = static_cast<PortListCombo*>(widgets_.value(ids::kPortList));
+  cb->aboutToShow = [this] {
+    if (portLabelSource_) setPortLabels(portLabelSource_());
+  };
+  if (portLabelSource_) setPortLabels(portLabelSource_());
 }
 
 std::string CZorvDlg::text(int id) const {

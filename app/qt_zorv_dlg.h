@@ -4,7 +4,9 @@
 
 #include <QDialog>
 #include <QMap>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/router.h"
 #include "core/window.h"
@@ -34,6 +36,9 @@ class CZorvDlg : public QDialog, public Window {
   CLiveDataWnd* liveWindow() const { return live_.get(); }
   // Relabels the port list entries (device names beside COMn).
   void setPortLabels(const std::vector<std::string>& labels);
+  // Where fresh labels come from: asked now and each time the user opens the port list, so a
+  // board plugged in after start shows up without a restart.
+  void setPortLabelSource(std::function<std::vector<std::string>()> source);
 
   // Window
   std::string text(int id) const override;
@@ -77,6 +82,7 @@ class CZorvDlg : public QDialog, public Window {
   QMap<int, QTimer*> settleTimers_;
   QMap<int, bool> pagePressed_;
   QProgressBar* progress_ = nullptr;
+  std::function<std::vector<std::string>()> portLabelSource_;
 };
 
 }  // namespace zorv

@@ -121,7 +121,7 @@ void onUpgradeButton(Core& core) {
     core.port.setBufferSizes(kBufferSize, kBufferSize);
     if (!core.port.open()) {
       core.win.setToolTip(ids::kPortStatus, core.port.errorText());
-      core.prompts.message("Cannot open the port: " + core.port.errorText(), "Zorv", Prompts::Buttons::Ok,
+      core.prompts.message(core.port.errorText(), "Zorv", Prompts::Buttons::Ok,
                            Prompts::Icon::Warning);
       st.LinkMode = LinkMode::Rest;  // nothing was asked: leave the window ready for another try
       return;

@@ -4,27 +4,41 @@
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QStandardPaths>
-#include <algorithm>
 
 namespace zorv {
 
 namespace {
 
-int deviceRank(const QSerialPortInfo& info) {
-  const QString name = info.portName();
-  if (name.startsWith("ttyACM")) return 0;
-  if (name.startsWith("ttyUSB")) return 1;
-  return 2;
+#ifdef Q_OS_WIN
+constexpr bool kWindows = true;
+#else
+constexpr bool kWindows = false;
+#endif
+
+std::vector<SerialDevice> presentDevices() {
+  std::vector<SerialDevice> devices;
+  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+    devices.push_back({info.systemLocation().toStdString(), info.description().toStdString(),
+                       info.manufacturer().toStdString()});
+  return devices;
 }
 
-std::vector<QSerialPortInfo> orderedDevices() {
-  std::vector<QSerialPortInfo> all;
-  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) all.push_back(info);
-  std::sort(all.begin(), all.end(), [](const QSerialPortInfo& a, const QSerialPortInfo& b) {
-    const int ra = deviceRank(a), rb = deviceRank(b);
-    return ra != rb ? ra < rb : a.portName() < b.portName();
-  });
-  return all;
+std::vector<PinnedPort> pinnedPorts() {
+  std::vector<PinnedPort> pins;
+  if (kWindows) return pins;
+  const QString folder = QString::fromStdString(portLinkFolder());
+  for (int n = 1; n <= kPortCount; ++n) {
+    const QFileInfo link(folder + "/COM" + QString::number(n));
+    if (!link.isSymLink() && !link.exists()) continue;
+    // canonicalFilePath() is empty when the link leads nowhere (the board is unplugged).
+    pins.push_back({n, link.filePath().toStdString(), link.canonicalFilePath().toStdString()});
+  }
+  return pins;
+}
+
+bool mayReadAndWrite(const std::string& device) {
+  const QFileInfo fi(QString::fromStdString(device));
+  return fi.isReadable() && fi.isWritable();
 }
 
 }  // namespace
@@ -35,39 +49,16 @@ std::string portLinkFolder() {
   return (base + "/zorv/ports").toStdString();
 }
 
-namespace {
-std::string resolveAgainst(int n, const std::vector<QSerialPortInfo>* scanned) {
-  if (n < 1 || n > 20) return {};
-#ifdef Q_OS_WIN
-  (void)scanned;
-  return "COM" + std::to_string(n);
-#else
-  const QString link = QString::fromStdString(portLinkFolder()) + "/COM" + QString::number(n);
-  if (QFileInfo(link).isSymLink() || QFileInfo::exists(link)) return link.toStdString();
-  const auto devices = scanned ? *scanned : orderedDevices();
-  if (static_cast<size_t>(n) <= devices.size()) return devices[static_cast<size_t>(n - 1)].systemLocation().toStdString();
-  return {};
-#endif
-}
-}  // namespace
+std::vector<PortEntry> scanPorts() { return layoutPorts(presentDevices(), pinnedPorts(), kWindows); }
 
-std::string resolvePortDevice(int n) { return resolveAgainst(n, nullptr); }
+std::string resolvePortDevice(int n) {
+  if (n < 1 || n > kPortCount) return {};
+  return scanPorts()[static_cast<size_t>(n - 1)].device;
+}
 
 std::vector<std::string> portListLabels() {
   std::vector<std::string> labels;
-  const std::vector<QSerialPortInfo> devices = orderedDevices();  // one scan for all twenty entries
-  for (int n = 1; n <= 20; ++n) {
-    std::string label = "COM" + std::to_string(n);
-#ifndef Q_OS_WIN
-    const std::string dev = resolveAgainst(n, &devices);
-    if (!dev.empty()) {
-      QFileInfo fi(QString::fromStdString(dev));
-      QString shown = fi.isSymLink() ? QFileInfo(fi.symLinkTarget()).fileName() : fi.fileName();
-      label += " (" + shown.toStdString() + ")";
-    }
-#endif
-    labels.push_back(label);
-  }
+  for (const PortEntry& e : scanPorts()) labels.push_back(e.label);
   return labels;
 }
 
@@ -78,28 +69,57 @@ QtSerialPort::QtSerialPort(QObject* parent) : QObject(parent) {
   connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) { onError(e); });
 }
 
+std::vector<std::string> QtSerialPort::relabel() {
+  entries_ = scanPorts();
+  std::vector<std::string> labels;
+  for (const PortEntry& e : entries_) labels.push_back(e.label);
+  return labels;
+}
+
 bool QtSerialPort::open() {
   error_.clear();
   if (port_.isOpen()) port_.close();
-  device_ = resolvePortDevice(number_);
+  if (entries_.empty()) entries_ = scanPorts();  // opened before the list was ever shown
+  OpenFailure failure;
+  failure.number = number_;
+  const bool listed = number_ >= 1 && number_ <= kPortCount;
+  const PortEntry entry = listed ? entries_[static_cast<size_t>(number_ - 1)] : PortEntry{};
+  device_ = entry.device;
+  failure.device = device_;
+  failure.pinnedLink = entry.link;
+  const QString path = QString::fromStdString(device_);
   if (device_.empty()) {
-    error_ = "COM" + std::to_string(number_) + ": no such device (nothing is bound to this number; link " +
-             portLinkFolder() + "/COM" + std::to_string(number_) + " to a device)";
-    return false;
+    failure.problem = OpenProblem::NothingBound;
+  } else if (!kWindows && !QFileInfo::exists(path)) {
+    failure.problem = OpenProblem::NotThere;
+  } else {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    port_.setPortName(canonical.isEmpty() ? path : canonical);
+    port_.setReadBufferSize(inSize_);
+    if (port_.open(QIODevice::ReadWrite)) {
+      applyLineSettings();
+      return true;
+    }
+    failure.systemText = port_.errorString().toStdString();
+    switch (port_.error()) {
+      case QSerialPort::DeviceNotFoundError:
+        failure.problem = OpenProblem::NotThere;
+        break;
+      case QSerialPort::PermissionError:
+        // The same error for "held by another program" and "not allowed": if we may read and
+        // write the device, someone else holds it. On Windows a held port is all it can mean.
+        failure.problem = kWindows || mayReadAndWrite(device_) ? OpenProblem::Busy : OpenProblem::NoPermission;
+        break;
+      case QSerialPort::OpenError:
+        failure.problem = OpenProblem::Busy;
+        break;
+      default:
+        failure.problem = OpenProblem::Other;
+        break;
+    }
   }
-  port_.setPortName(QFileInfo(QString::fromStdString(device_)).canonicalFilePath().isEmpty()
-                        ? QString::fromStdString(device_)
-                        : QFileInfo(QString::fromStdString(device_)).canonicalFilePath());
-  port_.setReadBufferSize(inSize_);
-  if (!port_.open(QIODevice::ReadWrite)) {
-    std::string reason = port_.errorString().toStdString();
-    if (port_.error() == QSerialPort::PermissionError)
-      reason += " (is the user in the 'dialout' group?)";
-    error_ = device_ + ": " + reason;
-    return false;
-  }
-  applyLineSettings();
-  return true;
+  error_ = describeOpenFailure(failure);
+  return false;
 }
 
 void QtSerialPort::close() {

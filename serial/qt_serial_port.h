@@ -1,8 +1,7 @@
 #pragma once
-// The serial port on a real device, through Qt SerialPort.
-// Port number n is COMn on Windows; elsewhere the link $XDG_CONFIG_HOME/zorv/ports/COMn when it
-// exists, otherwise the n-th serial device present (USB CDC-ACM first, then USB serial adapters,
-// then the rest, each sorted by name).
+// The serial port on a real device, through Qt SerialPort. Which device a number stands for is
+// decided by the port list (serial/port_list.h) when it is labelled; opening takes the device the
+// label showed, so what the user picked is what opens.
 
 #include <QObject>
 #include <QSerialPort>
@@ -10,12 +9,15 @@
 #include <vector>
 
 #include "core/serial_port.h"
+#include "serial/port_list.h"
 
 namespace zorv {
 
-// The device that port number n stands for, or "" when there is none.
+// The devices present and the pinned links, scanned now.
+std::vector<PortEntry> scanPorts();
+// The device that port number n stands for now, or "" when there is none.
 std::string resolvePortDevice(int n);
-// The port list's 20 entries: "COM1 (ttyACM0)", or "COM1" when nothing is bound to it.
+// The port list's 20 entries as they read now.
 std::vector<std::string> portListLabels();
 // The folder of the COMn links.
 std::string portLinkFolder();
@@ -37,12 +39,15 @@ class QtSerialPort : public QObject, public SerialPort {
   void write(const uint8_t* data, size_t n) override;
   using SerialPort::write;
 
+  // Scans again and returns the 20 labels; open() uses these entries until the next call.
+  std::vector<std::string> relabel();
   std::string device() const { return device_; }
 
  private:
   void onError(QSerialPort::SerialPortError e);
 
   QSerialPort port_;
+  std::vector<PortEntry> entries_;  // as last labelled
   int number_ = 3;
   int inSize_ = 1024;
   std::string device_;

@@ -136,6 +136,32 @@ TEST(Window, PortChangeThroughTheListReadsBackAgain) {
   EXPECT_EQ(rig.port.portNumber(), 7);
 }
 
+TEST(Window, PortListIsRelabelledEachTimeItOpens) {
+  WindowRig rig;
+  rig.connect();
+  auto* list = rig.get<QComboBox>(1061);
+  std::vector<std::vector<std::string>> scans = {
+      {"COM1", "COM2", "COM3"},
+      {"COM1 (ttyACM0 · Corvex FC)", "COM2", "COM3 (pts/0)"},
+  };
+  int asked = 0;
+  rig.dlg->setPortLabelSource([&] { return scans[static_cast<size_t>(std::min(asked++, 1))]; });
+  EXPECT_EQ(asked, 1) << "labelled once when the source is set";
+  EXPECT_EQ(list->itemText(0), "COM1");
+  const int selected = list->currentIndex();
+  rig.port.clearWritten();
+
+  list->showPopup();  // the board was plugged in meanwhile
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(list->itemText(0), QString::fromUtf8("COM1 (ttyACM0 · Corvex FC)"));
+  EXPECT_EQ(list->itemText(2), "COM3 (pts/0)");
+  EXPECT_EQ(list->itemText(3), "COM4") << "entries the scan does not name keep their text";
+  EXPECT_EQ(list->count(), 20);
+  EXPECT_EQ(list->currentIndex(), selected) << "relabelling is no choice";
+  EXPECT_EQ(rig.port.written(), "") << "and sends nothing";
+  list->hidePopup();
+}
+
 TEST(Window, EnterClosesAtOnceEscapeAsksFirst) {
   {
     WindowRig rig;

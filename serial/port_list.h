@@ -1,0 +1,62 @@
+#pragma once
+// The twenty entries of the port list: which device each number stands for and how its entry
+// reads. Pure: the Qt side scans the devices and the pinned links and hands them in here.
+//
+// Number n is pinned when the link COMn exists in the port-link folder; a pinned number keeps
+// its link whatever is plugged in. Every other number is the n-th serial device present (USB
+// CDC-ACM first, then USB serial adapters, then the rest, each sorted by name). On Windows n is
+// simply COMn.
+
+#include <string>
+#include <vector>
+
+namespace zorv {
+
+struct SerialDevice {
+  std::string location;     // "/dev/ttyACM0" (on Windows "COM3")
+  std::string description;  // what the system calls it ("Corvex FC"); may be empty
+  std::string maker;        // the manufacturer it reports; may be empty
+};
+
+struct PinnedPort {
+  int number = 0;      // 1..20
+  std::string link;    // the link itself
+  std::string target;  // the device it leads to now, "" when nothing is there
+};
+
+struct PortEntry {
+  std::string label;   // "COM1 (ttyACM0 · Corvex FC)", or "COM1" with no device
+  std::string device;  // what opening this number opens, "" when nothing is bound to it
+  std::string link;    // the pinned link, "" when the number is not pinned
+};
+
+constexpr int kPortCount = 20;
+
+// "/dev/ttyACM0" -> "ttyACM0", "/dev/pts/0" -> "pts/0"; other paths keep their last part.
+std::string shortDeviceName(const std::string& location);
+
+// The entries for numbers 1..20, index n - 1.
+std::vector<PortEntry> layoutPorts(std::vector<SerialDevice> devices, const std::vector<PinnedPort>& pins,
+                                   bool windows);
+
+// Why an open failed, in the terms a pilot can act on.
+enum class OpenProblem {
+  NothingBound,  // no device for this number
+  NotThere,      // the device (or the pinned link's device) is not present: unplugged
+  Busy,          // another program holds it
+  NoPermission,  // the user may not open it (on Linux: not in the dialout group)
+  Other,
+};
+
+struct OpenFailure {
+  OpenProblem problem = OpenProblem::Other;
+  int number = 0;
+  std::string device;       // as opened ("/dev/ttyACM0"), may be empty
+  std::string pinnedLink;   // the link when the number is pinned
+  std::string systemText;   // the system's own words, used for Other
+};
+
+// One or two sentences for the status box's tooltip and the upgrade's message box.
+std::string describeOpenFailure(const OpenFailure& failure);
+
+}  // namespace zorv
