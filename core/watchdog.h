@@ -1,0 +1,84 @@
+#pragma once
+// The no-answer watchdog: one deadline for the one exchange that waits for the controller.
+//
+// A sender arms it with what it asked, just before the write; the reply handler that takes the
+// answer either arms it again for the next question or disarms it. Nothing here has a timer:
+// the shell calls the router's onTick() now and then, and the router asks overdue(), which
+// compares the clock with the deadline (unsigned difference, so a wrap of the tick counter does
+// not matter). The watchdog never sends: what the window does about a silent controller is up to
+// the handler of the exchange that waited.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/clock.h"
+
+namespace zorv {
+
+// Every exchange that waits for the controller.
+enum class Exchange {
+  ReadBack,         // one query of the 36-query read-back
+  Identity,         // "?W" at the end of the read-back
+  DefaultSet,       // "Sj000k": the echo that starts the read-back
+  KindQuery,        // "?W" before an upgrade
+  UpgradeCommand,   // "UPTKVR"/"UPPXOJ": the loader's "RADY"
+  LoaderPacket,     // one 64-byte packet: the loader's 64-byte reply
+  FileChain,        // one setting of a saved file: its echo
+  Calibration,      // one calibration step: its echo
+  ReverseReadBack,  // "?N"/"?O" after a reverse echo
+  Display,          // the live display: a monitor record
+};
+
+// How long each answer may take. A 10-byte reply or an 8-byte echo is on the wire in under a
+// millisecond at 115 200 baud and the controller answers at once: a second is ample for a slow
+// USB stack or a busy computer, and short enough that a wrong port is noticed at once. The
+// loader writes to flash before it answers, so it gets two. The display streams a record every
+// 20 ms: a second without one means the stream has stopped.
+namespace answer_limits {
+constexpr uint32_t kReplyMs = 1000;
+constexpr uint32_t kLoaderReplyMs = 2000;
+constexpr uint32_t kRecordMs = 1000;
+// How often the shell asks: a limit is noticed at most this late.
+constexpr uint32_t kTickMs = 100;
+}  // namespace answer_limits
+
+uint32_t answerLimitMs(Exchange e);
+
+// What an armed watchdog waits for.
+struct Awaited {
+  Exchange exchange = Exchange::ReadBack;
+  std::string asked;  // for the user: "for its settings (query ?D)"
+  int32_t mode = 0;   // the link mode the answer is expected in
+  int done = 0;       // steps answered before this one (settings of a file, calibration steps)
+  int steps = 0;      // steps in the whole exchange, 0 when it does not count them
+};
+
+class Watchdog {
+ public:
+  explicit Watchdog(Clock& clock) : clock_(clock) {}
+
+  // Waits for the answer to what is about to be sent; replaces whatever was awaited before.
+  void arm(Awaited what);
+  // The answer came and nothing more is awaited.
+  void disarm() { awaited_.reset(); }
+  bool armed() const { return awaited_.has_value(); }
+  const Awaited* awaited() const { return awaited_ ? &*awaited_ : nullptr; }
+
+  // The exchange whose answer is overdue, once: the watchdog is disarmed by it and, unless it
+  // was the display, stays stale until the next arm().
+  std::optional<Awaited> overdue();
+
+  // After an overdue answer and until the next exchange is armed, anything that arrives is a
+  // late answer to a question given up on: the receive step throws it away.
+  bool stale() const { return stale_; }
+
+ private:
+  Clock& clock_;
+  std::optional<Awaited> awaited_;
+  uint32_t since_ = 0;
+  uint32_t limit_ = 0;
+  bool stale_ = false;
+};
+
+}  // namespace zorv

@@ -1,0 +1,97 @@
+// The no-answer watchdog on its own: each exchange's limit, the deadline across a wrap of the
+// tick counter, re-arming, and the stale state that throws late answers away.
+
+#include <gtest/gtest.h>
+
+#include "core/watchdog.h"
+
+namespace zorv {
+namespace {
+
+class StepClock : public Clock {
+ public:
+  uint32_t tickMs() override { return now; }
+  uint32_t now = 0;
+};
+
+TEST(Watchdog, EachExchangeGetsItsLimitAndWrapDoesNotMatter) {
+  struct Case {
+    Exchange exchange;
+    uint32_t start;
+    uint32_t quietBefore;  // still waiting this long after the arm
+    uint32_t dueAt;        // overdue from here
+  } cases[] = {
+      {Exchange::ReadBack, 0, 999, 1000},
+      {Exchange::Identity, 5000, 999, 1000},
+      {Exchange::DefaultSet, 0, 999, 1000},
+      {Exchange::KindQuery, 0, 999, 1000},
+      {Exchange::UpgradeCommand, 0, 1999, 2000},
+      {Exchange::LoaderPacket, 0, 1999, 2000},
+      {Exchange::FileChain, 0, 999, 1000},
+      {Exchange::Calibration, 0, 999, 1000},
+      {Exchange::ReverseReadBack, 0, 999, 1000},
+      {Exchange::Display, 0, 999, 1000},
+      {Exchange::ReadBack, 0xFFFFFF00u, 999, 1000},      // the counter wraps while waiting
+      {Exchange::LoaderPacket, 0xFFFFFFFFu, 1999, 2000},
+  };
+  for (const Case& k : cases) {
+    StepClock clock;
+    clock.now = k.start;
+    Watchdog dog(clock);
+    dog.arm({k.exchange, "asked", 0, 0, 0});
+    clock.now = k.start + k.quietBefore;
+    EXPECT_FALSE(dog.overdue()) << static_cast<int>(k.exchange) << " at " << k.start;
+    EXPECT_TRUE(dog.armed());
+    clock.now = k.start + k.dueAt;
+    const auto due = dog.overdue();
+    ASSERT_TRUE(due) << static_cast<int>(k.exchange) << " at " << k.start;
+    EXPECT_EQ(due->exchange, k.exchange);
+    EXPECT_FALSE(dog.armed());
+    EXPECT_FALSE(dog.overdue()) << "reported once";
+  }
+}
+
+TEST(Watchdog, EachAnswerGivesTheNextQuestionAFullLimit) {
+  StepClock clock;
+  Watchdog dog(clock);
+  dog.arm({Exchange::ReadBack, "?C", 0, 0, 0});
+  for (int step = 1; step <= 36; ++step) {
+    clock.now += 900;  // every answer comes late, but in time
+    EXPECT_FALSE(dog.overdue()) << step;
+    dog.arm({Exchange::ReadBack, "next", 0, step, 36});
+  }
+  clock.now += 1000;
+  const auto due = dog.overdue();
+  ASSERT_TRUE(due);
+  EXPECT_EQ(due->done, 36);
+  EXPECT_EQ(due->asked, "next");
+}
+
+TEST(Watchdog, DisarmedWaitsForNothingAndStaleLastsUntilTheNextArm) {
+  struct Case {
+    Exchange exchange;
+    bool staleAfter;
+  } cases[] = {
+      {Exchange::ReadBack, true}, {Exchange::FileChain, true}, {Exchange::LoaderPacket, true},
+      {Exchange::Display, false},  // the display stays on: what comes is welcome
+  };
+  for (const Case& k : cases) {
+    StepClock clock;
+    Watchdog dog(clock);
+    dog.arm({k.exchange, "", 0, 0, 0});
+    dog.disarm();
+    clock.now += 100000;
+    EXPECT_FALSE(dog.overdue());
+    EXPECT_FALSE(dog.stale()) << "an answered exchange leaves nothing stale";
+
+    dog.arm({k.exchange, "", 0, 0, 0});
+    clock.now += 100000;
+    ASSERT_TRUE(dog.overdue());
+    EXPECT_EQ(dog.stale(), k.staleAfter) << static_cast<int>(k.exchange);
+    dog.arm({Exchange::ReadBack, "", 0, 0, 0});
+    EXPECT_FALSE(dog.stale()) << "the next exchange takes what comes";
+  }
+}
+
+}  // namespace
+}  // namespace zorv
