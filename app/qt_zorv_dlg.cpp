@@ -80,6 +80,11 @@ CZorvDlg::CZorvDlg(SerialPort& port, Prompts* prompts, Clock& clock, std::string
   setWindowIcon(appIcon());
   setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
   build();
+  // The watchdog has no timer of its own: it is asked now and then whether an answer is overdue.
+  auto* tick = new QTimer(this);
+  tick->setInterval(static_cast<int>(answer_limits::kTickMs));
+  connect(tick, &QTimer::timeout, this, [this] { core_->onTick(); });
+  tick->start();
 }
 
 CZorvDlg::~CZorvDlg() = default;

@@ -1,5 +1,7 @@
 #include "app/router.h"
 
+#include <optional>
+
 #include "app/router_receive.h"
 #include "core/control_groups.h"
 #include "core/control_ids.h"
@@ -12,6 +14,7 @@
 #include "params/bit_boxes.h"
 #include "params/help_texts.h"
 #include "params/value_controls.h"
+#include "protocol/readback.h"
 #include "serial/connection.h"
 
 namespace zorv {
@@ -48,11 +51,44 @@ void Router::initialise() {
 
 void Router::onReceive() { dispatchReceive(*this, &live); }
 
+void Router::onTick() {
+  const std::optional<Awaited> due = watchdog.overdue();
+  if (!due) return;
+  // Another exchange has taken the link meanwhile (a setting written during a file upload ends
+  // it): nobody waits for this answer any more. The packet steps move the mode on right after
+  // they send, within the one upload.
+  auto exchangeOf = [](LinkMode mode) { return isUploadMode(mode) ? LinkMode::UpgradeAnswer : mode; };
+  if (exchangeOf(st.LinkMode) != exchangeOf(due->mode)) return;
+  switch (due->exchange) {
+    case Exchange::ReadBack:
+    case Exchange::Identity:
+      onReadbackSilent(*this, *due);
+      return;
+    case Exchange::DefaultSet:
+    case Exchange::FileChain:
+      onLoadSilent(*this, *due);
+      return;
+    case Exchange::KindQuery:
+    case Exchange::UpgradeCommand:
+    case Exchange::LoaderPacket:
+      onTransferSilent(*this, *due);
+      return;
+    case Exchange::Calibration:
+    case Exchange::ReverseReadBack:
+      onCalibrationSilent(*this, *due);
+      return;
+    case Exchange::Display:
+      onDisplaySilent(*this);
+      return;
+  }
+}
+
 void Router::onPortLost(const std::string& reason) {
   // The exchange under way ends as after a failure: an upgrade in flight gives its buttons back
   // (its image stays loaded for a retry), a running display shows itself stopped.
   onTransferAbandoned(*this);
   if (st.MonitorStopped == 0) showDisplayStopped(*this);
+  watchdog.disarm();  // the reason is shown instead of "No answer"
   port.close();
   st.PortOpenFailed = 1;
   st.LinkMode = LinkMode::Rest;

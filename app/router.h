@@ -28,6 +28,9 @@ class Router : public Core {
   void onSliderReleased(int id);       // end of a drag or a keyboard/wheel step
   void onSliderMoved(int id);          // position changed (program or user): redraw
   void onEditChanged(int id);          // number box text changed (program or user)
+  // Called now and then by the shell (every answer_limits::kTickMs): an answer that is overdue
+  // goes to the handler of the exchange that waited for it.
+  void onTick();
 
   // Closing: the close box, Esc, Enter.
   bool canExit() const { return !st.AutoProxy; }

@@ -85,6 +85,11 @@ void dispatchReceive(Core& core, LiveHistory* live) {
   MainState& st = core.st;
   const LinkMode mode = st.LinkMode;
   if (!handledMode(mode)) return;  // the bytes stay in the port
+  // A late answer to an exchange given up on: taken for the next one's, it would stall it.
+  if (core.watchdog.stale()) {
+    core.port.discardInput();
+    return;
+  }
 
   // Everything the port held is taken: the port's buffer keeps at most about 1 KiB, and what
   // is kept of it afterwards is bounded by ReceiveBuffer's own limit.
@@ -108,7 +113,10 @@ void dispatchReceive(Core& core, LiveHistory* live) {
       }
       // The identity answer may come in pieces like every other reply: the mode waits for the
       // rest, and ends once the count has reached 12 or passed it, whatever arrived.
-      if (st.ReceivedCount == 0 || st.ReceivedCount >= 12) st.LinkMode = LinkMode::Rest;
+      if (st.ReceivedCount == 0 || st.ReceivedCount >= 12) {
+        st.LinkMode = LinkMode::Rest;
+        core.watchdog.disarm();  // answered, whatever it said
+      }
       break;
     case LinkMode::UpgradeAnswer:
       onUpgradeAnswer(core);

@@ -2,6 +2,7 @@
 
 #include "core/control_ids.h"
 #include "core/control_layout.h"
+#include "core/no_answer.h"
 #include "core/setting_command.h"
 #include "core/text_number.h"
 
@@ -130,8 +131,19 @@ bool Core::sendSetting(char letter, int value) {
   return true;
 }
 
+void Core::await(Exchange exchange, std::string asked, int done, int steps) {
+  // Nothing answers on a port that did not open; the status box already says why.
+  if (!port.isOpen()) {
+    watchdog.disarm();
+    return;
+  }
+  if (watchdog.stale()) port.discardInput();
+  watchdog.arm({exchange, std::move(asked), st.LinkMode, done, steps});
+}
+
 void Core::startReadback(bool withExchange) {
   if (withExchange) controlsToMembers();
+  await(Exchange::ReadBack, readbackAsked('C', 1));
   send("?C\r");
   if (withExchange) membersToControls();
 }

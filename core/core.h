@@ -16,6 +16,7 @@
 #include "core/main_state.h"
 #include "core/prompts.h"
 #include "core/serial_port.h"
+#include "core/watchdog.h"
 #include "core/window.h"
 
 namespace zorv {
@@ -35,6 +36,14 @@ class Core {
   Prompts& prompts;
   Clock& clock;
   std::string settingsPath;  // the remembered-port file
+  Watchdog watchdog{clock};  // the answer the window waits for, if any
+  std::string statusBeforeNoAnswer;  // the open text that "No answer" replaced
+  std::string hintBeforeNoData;      // the hint box's text before the display's data stopped
+
+  // Arms the watchdog for the answer to what is sent next, in the current link mode. `asked`
+  // tells the user what it was ("for its settings (query ?D)"). A late answer to an exchange
+  // given up on that is still waiting in the port is thrown away first.
+  void await(Exchange exchange, std::string asked, int done = 0, int steps = 0);
 
   // Data exchange. controlsToMembers stops at the first number box that is out of range,
   // shows the range warning and returns false; members read before it keep their new values.

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "core/clock.h"
+#include "core/link_mode.h"
 
 namespace zorv {
 
@@ -49,7 +50,7 @@ uint32_t answerLimitMs(Exchange e);
 struct Awaited {
   Exchange exchange = Exchange::ReadBack;
   std::string asked;  // for the user: "for its settings (query ?D)"
-  int32_t mode = 0;   // the link mode the answer is expected in
+  LinkMode mode = LinkMode::Rest;  // the link mode the answer is expected in
   int done = 0;       // steps answered before this one (settings of a file, calibration steps)
   int steps = 0;      // steps in the whole exchange, 0 when it does not count them
 };

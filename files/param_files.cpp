@@ -4,10 +4,12 @@
 #include "files/param_files.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 #include "core/control_ids.h"
 #include "core/core.h"
+#include "core/no_answer.h"
 #include "core/setting_command.h"
 #include "files/file_store.h"
 #include "files/load_chain.h"
@@ -33,6 +35,22 @@ constexpr char kLoadHint[] =
 constexpr char kSaveFilter[] = "TXT File (*.txt)|*.txt||";
 constexpr char kLoadFilter[] = "file self_saved_(*.txt)|*.txt|All file(*.*)|*.*||";
 
+// Settings a saved file sends after its announcement "Sj0004".
+constexpr int kChainSettings = static_cast<int>(sizeof kLoadChain) - 1;
+
+// Arms the watchdog for the answer to the chain command about to go out ("SC0050\r").
+void awaitChainAnswer(Core& core, const std::string& command) {
+  const char letter = command.size() > 1 ? command[1] : 'j';
+  const int at = static_cast<int>(std::find(std::begin(kLoadChain), std::end(kLoadChain), letter) - std::begin(kLoadChain));
+  const int answered = std::max(0, at - 1);  // settings confirmed before this one
+  const std::string shown = command.substr(0, command.size() > 0 ? command.size() - 1 : 0);
+  core.await(Exchange::FileChain,
+             at == 0 ? "to take a saved file (" + shown + ")"
+                     : "to take setting " + std::to_string(answered + 1) + " of " + std::to_string(kChainSettings) +
+                           " from your file (" + shown + ")",
+             answered, kChainSettings);
+}
+
 void warn(Core& core, const std::string& text) {
   core.prompts.message(text, kWarningCaption, Prompts::Buttons::Ok, Prompts::Icon::Warning);
 }
@@ -46,6 +64,7 @@ void selectDefaultSet(Core& core, int k) {
   core.st.LinkMode = LinkMode::Rest;
   core.st.ReceiveBuffer.clear();
   core.st.ReceivedCount = 0;
+  core.await(Exchange::DefaultSet, "to load the default set “" + core.win.text(ids::kLoadList) + "”");
   core.sendSetting('j', k);
 }
 
@@ -78,6 +97,7 @@ void loadSavedFile(Core& core) {
   st.ReceiveBuffer.clear();
   st.ReceivedCount = 0;
   core.port.discardInput();
+  awaitChainAnswer(core, chainStartCommand());
   core.send(chainStartCommand());
 }
 
@@ -133,9 +153,11 @@ void onChainReply(Core& core) {
       return;  // not an answer of the chain: dropped
     case ChainStep::Broken:
       st.LinkMode = LinkMode::Rest;  // nothing the controller can take: the chain ends here
+      core.watchdog.disarm();
       return;
     case ChainStep::Send:
       core.port.discardInput();
+      awaitChainAnswer(core, step.command);
       core.send(step.command);
       return;
     case ChainStep::Finish:
@@ -144,6 +166,19 @@ void onChainReply(Core& core) {
       core.startReadback(false);  // the read-back shows what the controller now holds
       return;
   }
+}
+
+void onLoadSilent(Core& core, const Awaited& due) {
+  reportNoAnswer(core, due);
+  std::string text;
+  if (due.exchange == Exchange::DefaultSet) {
+    text = "The controller did not answer the choice of a default set, so it may or may not have loaded it. "
+           "Pick the port again to read what it now holds.";
+  } else {
+    text = "The controller stopped answering after " + std::to_string(due.done) + " of " +
+           std::to_string(due.steps) + " settings; pick the port again to read what it now holds.";
+  }
+  warn(core, text);
 }
 
 }  // namespace zorv

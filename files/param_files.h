@@ -1,6 +1,8 @@
 #pragma once
 // Saving the parameters to a file, and loading a default set or a saved file into the controller.
 
+#include "core/watchdog.h"
+
 namespace zorv {
 class Core;
 
@@ -8,5 +10,7 @@ void onSaveParams(Core& core);       // button 1015
 void onLoadHint(Core& core);         // button 1100
 void onLoadListChanged(Core& core);  // list 1099
 void onChainReply(Core& core);       // mode 7 (bytes already appended)
+// The controller stopped answering a default set or a saved file: a message says how far it got.
+void onLoadSilent(Core& core, const Awaited& due);
 
 }  // namespace zorv

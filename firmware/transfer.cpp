@@ -8,6 +8,7 @@
 #include "core/control_groups.h"
 #include "core/control_ids.h"
 #include "core/core.h"
+#include "core/no_answer.h"
 #include "core/reply.h"
 #include "firmware/image.h"
 #include "firmware/packet.h"
@@ -45,6 +46,11 @@ void showProgress(Core& core, int32_t barPos, const char* format) {
 }
 
 void sendPacket(Core& core, const Packet& p) {
+  const MainState& st = core.st;
+  const int32_t packets = st.FirmwarePacketCount + 2;  // start, N - 1 data, sum, finish
+  core.await(Exchange::LoaderPacket,
+             "to take firmware packet " + std::to_string(st.UploadSequence) + " of " + std::to_string(packets),
+             st.UploadSequence - 1, packets);
   std::copy(p.begin(), p.end(), core.st.PacketArea.begin());
   core.port.write(core.st.PacketArea.data(), core.st.PacketArea.size());
 }
@@ -66,17 +72,18 @@ void giveBackUpgradeButtons(Core& core) {
 // Ends the transfer. LinkMode leaves the packet modes before any message box opens, so bytes
 // arriving while it is shown are not taken for a reply.
 void endTransfer(Core& core) {
+  core.watchdog.disarm();
   core.st.LinkMode = LinkMode::Rest;
   core.st.UploadSum = 0;
   core.st.ReceivedCount = 0;
 }
 
-void fail(Core& core) {
+void fail(Core& core, const char* status = "COM Opened") {
   endTransfer(core);
   core.prompts.message("Data error，Please try it again!", "Tarvik Warning:", Prompts::Buttons::Ok,
                        Prompts::Icon::Warning);
   core.win.setProgressVisible(false);
-  showPortStatus(core, "COM Opened");
+  showPortStatus(core, status);
   giveBackUpgradeButtons(core);
 }
 
@@ -169,6 +176,7 @@ void onKindReply(Core& core) {
   const std::string command = firmware::upgradeCommandFor(st.FirmwareTag);
   if (command.empty()) return;  // not a kind we know: keep waiting in mode 30
   st.LinkMode = LinkMode::UpgradeAnswer;
+  core.await(Exchange::UpgradeCommand, "to start its loader (" + command.substr(0, command.size() - 1) + ")");
   core.send(command);
 }
 
@@ -214,6 +222,12 @@ void onTransferAbandoned(Core& core) {
   endTransfer(core);
   core.win.setProgressVisible(false);
   giveBackUpgradeButtons(core);
+}
+
+void onTransferSilent(Core& core, const Awaited& due) {
+  // "No answer" is on show while the message box is, and stays.
+  reportNoAnswer(core, due);
+  fail(core, kNoAnswerStatus);
 }
 
 }  // namespace zorv

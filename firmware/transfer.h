@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/watchdog.h"
+
 namespace zorv {
 class Core;
 
@@ -22,5 +24,9 @@ void onTransferAbandoned(Core& core);
 // loader: whatever an upgrade that failed or was broken off left locked comes back (the start
 // button follows the image).
 void onLinkConfirmed(Core& core);
+
+// The controller stopped answering the kind query, the upgrade command or a packet: the upgrade
+// ends as after a data error, with "No answer" in the status box.
+void onTransferSilent(Core& core, const Awaited& due);
 
 }  // namespace zorv

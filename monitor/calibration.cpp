@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/core.h"
+#include "core/no_answer.h"
 #include "core/param_catalogue.h"
 #include "core/setting_command.h"
 #include "monitor/calibration.h"
@@ -55,6 +56,8 @@ void sendStep(Core& core, int step) {
   MainState& st = core.st;
   st.CalibrationValue = static_cast<int32_t>(stepValue(st.CellVoltages, step));
   st.BatteryValues[kCalibrationValueSlot] = st.CalibrationValue;
+  core.await(Exchange::Calibration, "to take battery calibration step " + std::to_string(step + 1) + " of 4", step,
+             4);
   core.sendSetting(static_cast<char>('0' + step), st.CalibrationValue);
 }
 
@@ -114,11 +117,21 @@ void onEchoStep(Core& core) {
   }
   if (echo == "S3") {
     st.LinkMode = LinkMode::Rest;  // before the box: nothing else is awaited
+    core.watchdog.disarm();
     core.prompts.message(kDoneText, kDoneCaption, Prompts::Buttons::Ok, Prompts::Icon::Information);
     return;
   }
   // A reverse setting's echo; any other: still waiting in this mode.
   startReverseReadback(core, echo);
+}
+
+void onCalibrationSilent(Core& core, const Awaited& due) {
+  reportNoAnswer(core, due);
+  if (due.exchange != Exchange::Calibration) return;  // the reverse boxes keep what they showed
+  core.prompts.message("The battery calibration did not complete: the controller stopped answering after " +
+                           std::to_string(due.done) + " of " + std::to_string(due.steps) +
+                           " steps. Check its power and cable, pick the port again, then calibrate once more.",
+                       kWarningCaption, Prompts::Buttons::Ok, Prompts::Icon::Warning);
 }
 
 }  // namespace zorv

@@ -21,6 +21,18 @@ constexpr const char* kStopCaption = "Stop Display";
 constexpr const char* kStartCaption = "Display Data";
 constexpr const char* kChooseFirmwareHint =
     "<-Please select the upgrade fireware(*.bin) first,then click the upgrade !";
+constexpr const char* kNoDataHint =
+    "No data from the controller: check its power and cable. The display stays on and shows the values as "
+    "soon as they come.";
+constexpr const char* kDisplayAsked = "for live data (S~0001)";
+
+// The hint box goes back to what it said before the data stopped.
+void dataFlowsAgain(Core& core) {
+  MainState& st = core.st;
+  if (st.bound.firmwareHint != kNoDataHint) return;
+  st.bound.firmwareHint = core.hintBeforeNoData;
+  core.win.setText(ids::kFirmwareHint, st.bound.firmwareHint);
+}
 
 }  // namespace
 
@@ -32,6 +44,7 @@ void startDisplay(Core& core) {
   st.ReceiveBuffer.clear();
   core.port.discardInput();
   core.setEnabled(lockedWhileDisplaying(), false);
+  core.await(Exchange::Display, kDisplayAsked);
   core.send(kStreamOn);
   core.win.setText(ids::kDisplayButton, kStopCaption);
   st.MonitorStopped = 0;
@@ -41,6 +54,7 @@ void showDisplayStopped(Core& core) {
   MainState& st = core.st;
   st.MonitorStopped = 1;
   st.LinkMode = LinkMode::Rest;
+  if (const Awaited* a = core.watchdog.awaited(); a && a->exchange == Exchange::Display) core.watchdog.disarm();
   core.win.setText(ids::kDisplayButton, kStartCaption);
   st.bound.firmwareHint = kChooseFirmwareHint;
   core.win.setText(ids::kFirmwareHint, kChooseFirmwareHint);
@@ -76,6 +90,9 @@ std::vector<MonitorRecord> onMonitorStep(Core& core) {
   st.ReceiveBuffer.erase(0, gathered.keepFrom);
   st.ReceivedCount = static_cast<int32_t>(st.ReceiveBuffer.size());
   if (gathered.records.empty()) return {};
+  // Records flow: the next one is due within the limit again.
+  dataFlowsAgain(core);
+  core.await(Exchange::Display, kDisplayAsked);
 
   bool seen[3] = {false, false, false};
   for (const MonitorRecord& r : gathered.records) {
@@ -92,6 +109,14 @@ std::vector<MonitorRecord> onMonitorStep(Core& core) {
   }
   core.membersToControls();
   return std::move(gathered.records);
+}
+
+void onDisplaySilent(Core& core) {
+  MainState& st = core.st;
+  if (st.bound.firmwareHint == kNoDataHint) return;
+  core.hintBeforeNoData = st.bound.firmwareHint;
+  st.bound.firmwareHint = kNoDataHint;
+  core.win.setText(ids::kFirmwareHint, kNoDataHint);
 }
 
 }  // namespace zorv

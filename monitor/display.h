@@ -20,5 +20,7 @@ void startDisplay(Core& core);
 void stopDisplay(Core& core);
 // The window's part of stopping it alone, for a link that is gone: nothing is sent.
 void showDisplayStopped(Core& core);
+// No monitor record for a while: the hint box says so; the display stays on.
+void onDisplaySilent(Core& core);
 
 }  // namespace zorv

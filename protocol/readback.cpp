@@ -5,6 +5,7 @@
 #include "core/control_groups.h"
 #include "core/control_ids.h"
 #include "core/core.h"
+#include "core/no_answer.h"
 #include "core/param_catalogue.h"
 #include "core/reply.h"
 #include "core/text_number.h"
@@ -23,7 +24,7 @@ struct Step {
 };
 
 // The read-back, in chain order.
-constexpr std::array<Step, 36> kSteps = {{
+constexpr std::array<Step, kReadbackQueries> kSteps = {{
     {'C', Store::SliderPair, 3, 'A'},        {'A', Store::List, ids::kModelTypeList, 'B'},
     {'B', Store::List, ids::kEscRateList, 'D'},           {'D', Store::SliderPair, 4, 'E'},
     {'E', Store::SliderPair, 5, 'F'},        {'F', Store::SliderPair, 6, 'G'},
@@ -112,8 +113,13 @@ int store(Core& core, const Step& step, const std::string& field) {
 void sendQuery(Core& core, char letter) {
   core.port.discardInput();
   const char q[] = {'?', letter, '\r'};
+  int at = 0;
+  while (at < kReadbackQueries && kSteps[static_cast<size_t>(at)].query != letter) ++at;
+  core.await(letter == 'W' ? Exchange::Identity : Exchange::ReadBack, readbackAsked(letter, at + 1));
   core.send(std::string_view(q, 3));
 }
+
+void onReadbackSilent(Core& core, const Awaited& due) { reportNoAnswer(core, due); }
 
 void readbackReply(Core& core) {
   MainState& st = core.st;
@@ -167,6 +173,7 @@ void identityCheck(Core& core) {
   core.setEnabled(identityEnableList(), true);
   core.setEnabled(identityDisableList(), false);
   core.linkConfirmed();  // after a broken upgrade, the rest of what it locked
+  answerCameBack(core);
 }
 
 }  // namespace zorv

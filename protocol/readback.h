@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "core/watchdog.h"
+
 namespace zorv {
 class Core;
 
@@ -10,8 +12,12 @@ class Core;
 void readbackReply(Core& core);
 // Mode 1: ReceivedCount has just reached exactly 12 (already set back to 0).
 void identityCheck(Core& core);
-// Sends a query between a read and a write exchange, after discarding pending input.
+// Sends a query between a read and a write exchange, after discarding pending input; the
+// watchdog waits for its reply.
 void sendQuery(Core& core, char letter);
+// The controller did not answer a query of the read-back or the identity query: the chain stops
+// where it is and the controls stay as they are. Picking the port again starts it anew.
+void onReadbackSilent(Core& core, const Awaited& due);
 
 }  // namespace zorv
 

@@ -133,6 +133,7 @@ void onUpgradeButton(Core& core) {
   core.clock.busyWait(500);
   st.ReceiveBuffer.clear();
   core.controlsToMembers();
+  core.await(Exchange::KindQuery, "for its firmware kind before the upgrade (query ?W)");
   core.send("?W\r");
   core.membersToControls();
 }

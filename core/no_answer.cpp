@@ -1,0 +1,58 @@
+#include "core/no_answer.h"
+
+#include "core/control_ids.h"
+#include "core/core.h"
+
+namespace zorv {
+
+namespace {
+
+std::string portShown(Core& core) {
+  const std::string com = "COM" + std::to_string(core.port.portNumber());
+  const std::string label = core.win.text(ids::kPortList);
+  return label.rfind(com + " (", 0) == 0 ? label : com;
+}
+
+}  // namespace
+
+std::string readbackAsked(char letter, int position) {
+  if (letter == 'W') return "for its firmware kind at the end of the read-back (query ?W)";
+  return "for its settings (query ?" + std::string(1, letter) + ", " + std::to_string(position) + " of " +
+         std::to_string(kReadbackQueries) + ")";
+}
+
+std::string noAnswerTip(const std::string& port, const Awaited& due) {
+  const uint32_t seconds = answerLimitMs(due.exchange) / 1000;
+  return "Zorv asked the controller on " + port + " " + due.asked + " and had no answer within " +
+         std::to_string(seconds) + (seconds == 1 ? " second" : " seconds") +
+         ".\n\nCheck that:\n"
+         "- the controller is powered;\n"
+         "- this is its port (open the port list to see which device each number is);\n"
+         "- the USB cable carries data (a charge-only cable does not);\n"
+         "- no other program holds the port (on Linux, ModemManager may grab a new board).\n\n"
+         "Then pick the port again to read the controller once more.";
+}
+
+void reportNoAnswer(Core& core, const Awaited& due) {
+  MainState& st = core.st;
+  st.LinkMode = LinkMode::Rest;
+  st.ReceiveBuffer.clear();
+  st.ReceivedCount = 0;
+  core.port.discardInput();
+  if (st.bound.portStatus != kNoAnswerStatus) core.statusBeforeNoAnswer = st.bound.portStatus;
+  // The status box alone: a full data exchange would re-check every number box and could raise
+  // a range warning out of nowhere.
+  st.bound.portStatus = kNoAnswerStatus;
+  core.win.setText(ids::kPortStatus, kNoAnswerStatus);
+  core.win.setToolTip(ids::kPortStatus, noAnswerTip(portShown(core), due));
+}
+
+void answerCameBack(Core& core) {
+  MainState& st = core.st;
+  if (st.bound.portStatus != kNoAnswerStatus) return;
+  st.bound.portStatus = core.statusBeforeNoAnswer.empty() ? "COM Opened" : core.statusBeforeNoAnswer;
+  core.win.setText(ids::kPortStatus, st.bound.portStatus);
+  core.win.setToolTip(ids::kPortStatus, "");
+}
+
+}  // namespace zorv
