@@ -1,0 +1,126 @@
+// End to end with a controller that falls silent: the window with its real serial port and real
+// clock, COM3 pinned to corvex-sim's pseudo-terminal, and the simulator told to go quiet after a
+// number of commands. The window says "No answer" once the limit has passed (the time it took is
+// printed, not asserted), and the simulator's log shows that nothing more was sent meanwhile.
+
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/qt_zorv_dlg.h"
+#include "core/no_answer.h"
+#include "serial/qt_serial_port.h"
+#include "tests/support/child_process.h"
+#include "tests/support/fakes.h"
+#include "tests/support/qt_app.h"
+
+namespace zorv::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string slurp(const fs::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  std::stringstream ss;
+  ss << f.rdbuf();
+  return ss.str();
+}
+
+int lines(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
+
+class SilentController : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    qtApp();
+    char pattern[] = "/tmp/zorv-silent-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+    const char* old = getenv("XDG_CONFIG_HOME");
+    hadOld_ = old != nullptr;
+    if (old) old_ = old;
+    setenv("XDG_CONFIG_HOME", (dir_ / "cfg").c_str(), 1);
+    link_ = dir_ / "cfg" / "zorv" / "ports" / "COM3";
+    log_ = dir_ / "sim.log";
+    std::ofstream(dir_ / "tkvrconfig.ini", std::ios::binary).write("3\0", 2);
+  }
+  void TearDown() override {
+    sim_.stop();
+    if (hadOld_) {
+      setenv("XDG_CONFIG_HOME", old_.c_str(), 1);
+    } else {
+      unsetenv("XDG_CONFIG_HOME");
+    }
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+
+  // corvex-sim on a pseudo-terminal linked as COM3, silent after `answered` commands.
+  bool startSimulator(int answered) {
+    std::string error;
+    if (!sim_.start({ZORV_BINARY_DIR "/sim/corvex-sim", "--quiet", "--link", link_.string(), "--log", log_.string(),
+                     "--mute-after", std::to_string(answered)},
+                    {}, "", false, error))
+      return false;
+    for (int i = 0; i < 500 && !fs::is_symlink(link_); ++i) spinEvents(10);
+    return fs::is_symlink(link_);
+  }
+
+  fs::path dir_, link_, log_;
+  std::string old_;
+  bool hadOld_ = false;
+  Child sim_;
+};
+
+TEST_F(SilentController, WindowSaysNoAnswerAndSendsNothingMore) {
+  struct Case {
+    int answered;
+    const char* lastHeard;  // the command that got no answer
+  } cases[] = {
+      {0, "?C\\r"},   // a port where nothing answers
+      {10, "?K\\r"},  // the board stops midway through the read-back
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.lastHeard);
+    ASSERT_TRUE(startSimulator(k.answered));
+    {
+      QtSerialPort port;
+      SteadyClock clock;
+      ScriptedPrompts prompts;
+      CZorvDlg window(port, &prompts, clock, (dir_ / "tkvrconfig.ini").string());
+      port.onReceive = [&window] { window.core().onReceive(); };
+      window.setPortLabelSource([&port] { return port.relabel(); });
+      auto* status = qobject_cast<QLineEdit*>(window.control(1047));
+      ASSERT_NE(status, nullptr);
+
+      QElapsedTimer sinceOpen;
+      sinceOpen.start();
+      window.initialise();
+      while (status->text() != kNoAnswerStatus && sinceOpen.elapsed() < 10000) spinEvents(5);
+      const qint64 shownAfter = sinceOpen.elapsed();
+      ASSERT_EQ(status->text().toStdString(), kNoAnswerStatus) << "never said so";
+      std::printf("[          ] \"No answer\" %lld ms after the open\n", static_cast<long long>(shownAfter));
+      EXPECT_GE(shownAfter, static_cast<qint64>(answer_limits::kReplyMs)) << "not before the limit";
+      EXPECT_NE(status->toolTip().toStdString().find("COM3 (pts/"), std::string::npos)
+          << status->toolTip().toStdString();
+
+      spinEvents(1500);  // nothing is sent to wake it
+      const std::string log = slurp(log_);
+      EXPECT_EQ(lines(log), k.answered + 1) << log;
+      EXPECT_EQ(log.substr(log.size() - std::string(k.lastHeard).size() - 1), std::string(k.lastHeard) + "\n");
+    }
+    sim_.stop();
+    fs::remove(log_);
+  }
+}
+
+}  // namespace
+}  // namespace zorv::test
