@@ -284,14 +284,31 @@ TEST(ReliabilityNoAnswer, ASettingWrittenMeanwhileEndsTheWaitWithoutAMessage) {
   EXPECT_NE(h.win.text(kStatusBox), kNoAnswerStatus);
 }
 
-TEST(ReliabilityNoAnswer, UnpluggedWhileWaitingSaysWhyInsteadOfNoAnswer) {
-  Harness h;
-  h.ctrl.faults.muteAfterCommands = 0;
-  pickPortAgain(h);
-  h.ctrl.faults.vanishAfterBytes = 0;
-  h.pump();  // the port reports it lost
-  passTime(h, 3000);
-  expectLost(h);
+TEST(ReliabilityNoAnswer, APortThatIsGoneOrNeverOpenedSaysWhyInsteadOfNoAnswer) {
+  {
+    SCOPED_TRACE("unplugged while an answer is awaited");
+    Harness h;
+    h.ctrl.faults.muteAfterCommands = 0;
+    pickPortAgain(h);
+    h.ctrl.faults.vanishAfterBytes = 0;
+    h.pump();  // the port reports it lost
+    passTime(h, 3000);
+    expectLost(h);
+  }
+  struct Case {
+    bool atStart;
+    const char* status;
+  } cases[] = {{true, "COM Failed"}, {false, "串口未打开"}};
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.status);
+    Harness h(!k.atStart);
+    h.port.failOpen = true;
+    h.port.failOpenText = "COM3 (ttyACM0) is in use by another program.";
+    k.atStart ? h.connect() : pickPortAgain(h);
+    passTime(h, 3000);
+    EXPECT_EQ(h.win.text(kStatusBox), k.status);
+    EXPECT_EQ(tipOf(h), h.port.failOpenText);
+  }
 }
 
 // --- The display: it stays on, the hint box says when no data arrives, and it recovers. ---
