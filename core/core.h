@@ -36,6 +36,12 @@ class Core {
   Prompts& prompts;
   Clock& clock;
   std::string settingsPath;  // the remembered-port file
+  // How the remembered-port file is used. The window reads it and writes every choice back;
+  // a script reads it without ever creating or writing it, or leaves it alone altogether and
+  // keeps the number it gave the port (the list then shows that number).
+  enum class PortFileUse { ReadWrite, ReadOnly, None };
+  PortFileUse portFileUse = PortFileUse::ReadWrite;
+
   Watchdog watchdog{clock};  // the answer the window waits for, if any
   std::string statusBeforeNoAnswer;  // the open text that "No answer" replaced
   std::string hintBeforeNoData;      // the hint box's text before the display's data stopped
@@ -71,6 +77,9 @@ class Core {
   virtual void linkConfirmed() = 0;
   // The user picked the port again: an upgrade waiting for a reply ends, a running display stops.
   virtual void endExchangesForNewPort() = 0;
+  // A live-display record has just been stored in MonitorReadings. The window waits for the
+  // display to show it; a script prints every record.
+  virtual void monitorRecordTaken() {}
 
  protected:
   // Runs fn now, or right after the data exchange when one is under way.

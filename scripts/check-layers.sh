@@ -2,7 +2,8 @@
 # Prints which part of the program includes which (from the #include "folder/..." lines) and fails
 # on any include that points up the layers:
 #   core  <-  serial, protocol, params, firmware, monitor, files (not one another)
-#         <-  router (app/router*)  <-  Qt shell (app/, serial/qt_*)  <-  mains (app/main_*)
+#         <-  router (app/router*)  <-  Qt shell (app/, serial/qt_*), command-line shell (ctl/)
+#         <-  mains (app/main_*)
 # sim/, tests/, bench/ and fuzz/ stand on the side: they may include anything, while the program
 # includes none of them (except the mains, which may start the simulated controller).
 set -euo pipefail
@@ -13,6 +14,7 @@ part_of() {
   case "$1" in
     app/router*) echo router ;;
     app/main_*) echo mains ;;
+    ctl/*) echo ctl ;;
     app/* | */qt_*) echo qt ;;
     core/* | serial/* | protocol/* | params/* | firmware/* | monitor/* | files/*) echo "${1%%/*}" ;;
     sim/* | tests/* | bench/* | fuzz/*) echo "${1%%/*}" ;;
@@ -26,7 +28,7 @@ level_of() {
     core) echo 0 ;;
     serial | protocol | params | firmware | monitor | files) echo 1 ;;
     router) echo 2 ;;
-    qt) echo 3 ;;
+    qt | ctl) echo 3 ;;
     mains) echo 4 ;;
     *) echo side ;;
   esac

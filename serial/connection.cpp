@@ -22,8 +22,20 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// Opened for reading and writing, created when missing, never truncated.
-File openPortFile(Core& core) {
+// Opened for reading and writing, created when missing, never truncated. Read-only use opens it
+// for reading and takes a missing file as an empty one (missing is then not an error).
+File openPortFile(Core& core, bool* missing = nullptr) {
+  if (core.portFileUse == Core::PortFileUse::ReadOnly) {
+    std::FILE* f = std::fopen(core.settingsPath.c_str(), "rb");
+    if (!f && errno == ENOENT && missing) {
+      *missing = true;
+      return File(nullptr);
+    }
+    if (!f)
+      core.prompts.message("Cannot open the file " + core.settingsPath + ": " + std::strerror(errno), "Zorv",
+                           Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    return File(f);
+  }
   std::FILE* f = std::fopen(core.settingsPath.c_str(), "r+b");
   if (!f && errno == ENOENT) f = std::fopen(core.settingsPath.c_str(), "w+b");
   if (!f) {
@@ -34,10 +46,16 @@ File openPortFile(Core& core) {
 }
 
 bool readPort(Core& core) {
-  File f = openPortFile(core);
-  if (!f) return false;
+  if (core.portFileUse == Core::PortFileUse::None) {
+    const int number = core.port.portNumber();
+    core.win.setComboIndex(ids::kPortList, number > 0 ? number - 1 : -1);
+    return true;
+  }
+  bool missing = false;
+  File f = openPortFile(core, &missing);
+  if (!f && !missing) return false;
   char buf[kPortFileReadLimit];
-  const size_t n = std::fread(buf, 1, sizeof buf, f.get());
+  const size_t n = f ? std::fread(buf, 1, sizeof buf, f.get()) : 0;
   f.reset();
   if (n == 0) {
     core.port.setPortNumber(3);
@@ -69,6 +87,7 @@ bool tryOpen(Core& core) {
 void readRememberedPort(Core& core) { readPort(core); }
 
 void storePort(Core& core, int n) {
+  if (core.portFileUse != Core::PortFileUse::ReadWrite) return;
   File f = openPortFile(core);
   if (!f) return;
   const std::string bytes = encodePortFile(n);

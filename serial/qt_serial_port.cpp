@@ -83,7 +83,9 @@ bool QtSerialPort::open() {
   OpenFailure failure;
   failure.number = number_;
   const bool listed = number_ >= 1 && number_ <= kPortCount;
-  const PortEntry entry = listed ? entries_[static_cast<size_t>(number_ - 1)] : PortEntry{};
+  const PortEntry entry = !bound_.empty() ? PortEntry{bound_, bound_, ""}
+                          : listed        ? entries_[static_cast<size_t>(number_ - 1)]
+                                          : PortEntry{};
   device_ = entry.device;
   failure.device = device_;
   failure.pinnedLink = entry.link;

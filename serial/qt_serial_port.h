@@ -42,6 +42,8 @@ class QtSerialPort : public QObject, public SerialPort {
   // Scans again and returns the 20 labels; open() uses these entries until the next call.
   std::vector<std::string> relabel();
   std::string device() const { return device_; }
+  // Opens this device path, whatever the port number, when not empty.
+  void bindDevice(const std::string& path) { bound_ = path; }
 
  private:
   void onError(QSerialPort::SerialPortError e);
@@ -51,6 +53,7 @@ class QtSerialPort : public QObject, public SerialPort {
   int number_ = 3;
   int inSize_ = 1024;
   std::string device_;
+  std::string bound_;
   std::string error_;
 };
 

@@ -1,0 +1,186 @@
+// zorvctl: the window's jobs from a terminal or a script, on the window's own handlers. Qt Core
+// and Qt SerialPort only: no widgets, no display.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <csignal>
+#include <iostream>
+#include <memory>
+#include <unistd.h>
+
+#include "core/clock.h"
+#include "ctl/options.h"
+#include "ctl/session.h"
+#include "serial/qt_serial_port.h"
+#include "sim/sim_port.h"
+
+namespace {
+
+using zorv::Pump;
+
+constexpr int kPumpIntervalMs = 2;
+constexpr int kDemoPort = 3;  // the number the demo window gives its simulated controller
+
+// The event loop a job waits in: receive events, the simulated controller's time, the time
+// limit and Ctrl-C.
+class QtPump : public Pump {
+ public:
+  explicit QtPump(std::function<void()> tick) : tick_(std::move(tick)) {}
+
+  Stop runUntil(const std::function<bool()>& done) override { return run(-1, done); }
+  Stop runFor(int ms, const std::function<bool()>& done) override { return run(ms, done); }
+  void setLimit(int ms) override {
+    limitMs_ = ms;
+    limit_.start();
+  }
+  void interrupt() {
+    interrupted_ = true;
+    if (loop_) loop_->quit();
+  }
+
+ private:
+  Stop run(int ms, const std::function<bool()>& done) {
+    QElapsedTimer span;
+    span.start();
+    Stop result = Stop::Done;
+    auto settled = [&] {
+      if (interrupted_) {
+        result = Stop::Interrupted;
+      } else if (done && done()) {
+        result = Stop::Done;
+      } else if (ms >= 0 && span.elapsed() >= ms) {
+        result = Stop::Done;
+      } else if (limitMs_ >= 0 && limit_.elapsed() >= limitMs_) {
+        result = Stop::TimedOut;
+      } else {
+        return false;
+      }
+      return true;
+    };
+    if (settled()) return result;
+    QEventLoop loop;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+      if (tick_) tick_();
+      if (settled()) loop.quit();
+    });
+    timer.start(kPumpIntervalMs);
+    QEventLoop* outer = loop_;
+    loop_ = &loop;
+    loop.exec();
+    loop_ = outer;
+    if (interrupted_) result = Stop::Interrupted;
+    return result;
+  }
+
+  std::function<void()> tick_;
+  QElapsedTimer limit_;
+  int limitMs_ = -1;
+  bool interrupted_ = false;
+  QEventLoop* loop_ = nullptr;
+};
+
+// Ctrl-C reaches the event loop through a pipe: the signal handler only writes one byte.
+int interruptPipe[2] = {-1, -1};
+
+void onInterrupt(int) {
+  const char byte = 1;
+  (void)!write(interruptPipe[1], &byte, 1);
+}
+
+// The numbers as the window's list shows them: number, device, the entry's text.
+int listPorts(bool demo) {
+  const std::vector<zorv::PortEntry> entries = zorv::scanPorts();
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const int number = static_cast<int>(i) + 1;
+    std::string device = entries[i].device.empty() ? "-" : entries[i].device;
+    std::string label = entries[i].label;
+    if (demo && number == kDemoPort) {
+      device = "demo";
+      label = "COM3 (simulated controller)";
+    }
+    std::cout << number << "\t" << device << "\t" << label << "\n";
+  }
+  return zorv::kExitDone;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  std::vector<std::string> words(argv + 1, argv + argc);
+  std::string error;
+  const std::optional<zorv::Options> options = zorv::parseOptions(words, &error);
+  if (!options) {
+    std::cerr << "zorvctl: " << error << "\nTry 'zorvctl --help'.\n";
+    return zorv::kExitUsage;
+  }
+  if (options->help) {
+    std::cout << zorv::usageText();
+    return zorv::kExitDone;
+  }
+  if (options->version) {
+    std::cout << "zorvctl " << ZORV_VERSION << "\n";
+    return zorv::kExitDone;
+  }
+  if (options->command == "ports") return listPorts(options->link == zorv::Options::Link::Demo);
+
+  zorv::Session::Setup setup;
+  setup.link = options->link;
+  setup.timeoutMs = options->timeoutMs > 0 ? options->timeoutMs : zorv::defaultTimeoutMs(options->command);
+  setup.progressBar = isatty(STDERR_FILENO) != 0;
+
+  std::unique_ptr<zorv::SerialPort> port;
+  zorv::sim::SimPort* sim = nullptr;
+  if (options->link == zorv::Options::Link::Demo) {
+    auto simPort = std::make_unique<zorv::sim::SimPort>();
+    sim = simPort.get();
+    port = std::move(simPort);
+    setup.portNumber = kDemoPort;
+  } else {
+    auto real = std::make_unique<zorv::QtSerialPort>();
+    if (options->link == zorv::Options::Link::Device) real->bindDevice(options->device);
+    // A device named on the command line has no number of its own; it stands where the window
+    // stands before any port was remembered.
+    setup.portNumber = options->link == zorv::Options::Link::Number ? options->port : kDemoPort;
+    port = std::move(real);
+  }
+
+  // The simulated controller lives on the program's time and answers one write per event.
+  QElapsedTimer elapsed;
+  elapsed.start();
+  qint64 last = 0;
+  QtPump pump([&] {
+    if (!sim) return;
+    const qint64 now = elapsed.elapsed();
+    if (now > last) {
+      sim->advance(static_cast<uint32_t>(now - last));
+      last = now;
+    }
+    for (int i = 0; i < 64 && sim->deliverOne(); ++i) {
+    }
+  });
+
+  if (pipe(interruptPipe) == 0) {
+    struct sigaction sa {};
+    sa.sa_handler = onInterrupt;
+    sigemptyset(&sa.sa_mask);
+    sigaction(SIGINT, &sa, nullptr);
+  }
+  QSocketNotifier interrupts(interruptPipe[0], QSocketNotifier::Read);
+  QObject::connect(&interrupts, &QSocketNotifier::activated, [&] {
+    char byte;
+    (void)!read(interruptPipe[0], &byte, 1);
+    pump.interrupt();
+  });
+
+  zorv::SteadyClock clock;
+  zorv::Session session(*port, clock, pump, std::cout, std::cerr, setup);
+  const int rc = session.run(*options);
+  std::cout.flush();
+  return rc;
+}
