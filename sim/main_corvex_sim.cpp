@@ -1,7 +1,8 @@
 // corvex-sim: serves the simulated Corvex controller on a pseudo-terminal, so that the window
 // (or any serial terminal) can talk to it as to a real board.
 //
-//   corvex-sim [--link PATH] [--log FILE] [--pace] [--kind TKVR|PXOJ] [--moving-sticks] [--mute-after N] [--quiet]   (--help: every option)
+//   corvex-sim [--link PATH] [--log FILE] [--flash FILE] [--pace] [--kind TKVR|PXOJ] [--moving-sticks]
+//              [--mute-after N] [--quiet]   (--help: every option)
 //
 // The first line on stdout is the device to open (e.g. /dev/pts/7). The program runs until
 // SIGINT or SIGTERM. The window may close and reopen the device as often as it likes: the
@@ -118,6 +119,16 @@ void removeLink(const std::string& link, const std::string& target) {
   if (fs::read_symlink(link, ec) == fs::path(target) && !ec) fs::remove(link, ec);
 }
 
+// The whole image, replacing the file: written beside it, then renamed over it.
+bool writeFlash(const std::string& path, const std::vector<uint8_t>& image) {
+  const std::string temporary = path + ".part";
+  FILE* f = std::fopen(temporary.c_str(), "wb");
+  if (!f) return false;
+  const bool written = std::fwrite(image.data(), 1, image.size(), f) == image.size();
+  if (std::fclose(f) != 0 || !written) return false;
+  return std::rename(temporary.c_str(), path.c_str()) == 0;
+}
+
 double microsSince(SteadyClock::time_point start, SteadyClock::time_point t) {
   return std::chrono::duration<double, std::micro>(t - start).count();
 }
@@ -184,6 +195,7 @@ int main(int argc, char** argv) {
   double blockedSinceUs = -1;
   double masterQuietUntilUs = 0;
   bool stop = false;
+  int restartsSeen = 0;
 
   while (!stop) {
     const auto now = SteadyClock::now();
@@ -192,6 +204,13 @@ int main(int argc, char** argv) {
     if (elapsed.count() > 0) {
       controller.advance(static_cast<uint32_t>(std::min<int64_t>(elapsed.count(), 60000)));
       lastTick += elapsed;
+    }
+
+    // A completed upgrade restarts the application: its image goes to the flash file.
+    if (controller.restarts() != restartsSeen) {
+      restartsSeen = controller.restarts();
+      if (!options.flashPath.empty() && !controller.flash().empty() && !writeFlash(options.flashPath, controller.flash()))
+        std::fprintf(stderr, "corvex-sim: cannot write %s: %s\n", options.flashPath.c_str(), std::strerror(errno));
     }
 
     for (const std::string& entry : controller.log()) {

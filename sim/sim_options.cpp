@@ -16,6 +16,7 @@ const char kHelp[] =
     "  --link PATH   also reach the device through the symbolic link PATH, e.g.\n"
     "                ~/.config/zorv/ports/COM3 to make it zorv's COM3\n"
     "  --log FILE    append every command received to FILE, one per line\n"
+    "  --flash FILE  write the flash image to FILE after every completed upgrade\n"
     "  --pace        send no faster than a real line at 115200 baud\n"
     "  --kind KIND   firmware kind reported and accepted for upgrades: TKVR (default) or PXOJ\n"
     "  --moving-sticks  the monitor stream sweeps the sticks end to end and flips the\n"
@@ -53,8 +54,8 @@ SimCommandLine parseSimCommandLine(const std::vector<std::string>& arguments) {
       result.exitCode = 0;
       result.out = std::string("corvex-sim ") + ZORV_VERSION + "\n";
       return result;
-    } else if (arg == "--link" || arg == "--log" || arg == "--kind") {
-      std::string& into = arg == "--link" ? o.link : arg == "--log" ? o.logPath : o.kind;
+    } else if (arg == "--link" || arg == "--log" || arg == "--flash" || arg == "--kind") {
+      std::string& into = arg == "--link" ? o.link : arg == "--log" ? o.logPath : arg == "--flash" ? o.flashPath : o.kind;
       if (!value(into)) return usageError("Missing value after '" + arg + "'.");
       if (arg == "--kind" && o.kind != "TKVR" && o.kind != "PXOJ") {
         return usageError("--kind takes TKVR or PXOJ, not '" + o.kind + "'.");

@@ -9,6 +9,7 @@ namespace zorv::sim {
 struct SimOptions {
   std::string link;
   std::string logPath;
+  std::string flashPath;
   std::string kind = "TKVR";
   int muteAfter = -1;  // commands answered before it falls silent; -1: never
   bool pace = false;
