@@ -165,6 +165,7 @@ int main(int argc, char** argv) {
     }
   });
 
+  signal(SIGPIPE, SIG_IGN);  // a closed pipe shows as a failed write, and the job ends cleanly
   if (pipe(interruptPipe) == 0) {
     struct sigaction sa {};
     sa.sa_handler = onInterrupt;

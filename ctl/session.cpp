@@ -469,8 +469,9 @@ int Session::monitor(bool json, int seconds) {
   }
   printing_ = true;
   pump_.setLimit(setup_.timeoutMs);
-  const Pump::Stop stop =
-      seconds > 0 ? pump_.runFor(seconds, [&] { return lost_; }) : pump_.runUntil([&] { return lost_; });
+  // A reader that went away (the end of a pipe) ends the display like Ctrl-C, without the message.
+  auto over = [&] { return lost_ || !out_.good(); };
+  const Pump::Stop stop = seconds > 0 ? pump_.runFor(seconds, over) : pump_.runUntil(over);
   printing_ = false;
   if (!lost_) {
     win_.userPress(ids::kDisplayButton);  // the display off: the controller stops streaming

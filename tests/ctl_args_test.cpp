@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
+#include <sstream>
 
 #include "core/param_catalogue.h"
 #include "ctl/answered_prompts.h"
@@ -234,6 +236,30 @@ TEST(ZorvctlOutput, BoxTextsBecomeTerminalLines) {
       {"a\rb", "a\nb"},
   };
   for (const Row& row : rows) EXPECT_EQ(terminalText(row.box), row.terminal);
+}
+
+// The manual page and --help name every command and every exit status the program has.
+TEST(ZorvctlManual, NamesEveryCommandAndExitStatus) {
+  std::ifstream f(std::string(ZORV_SOURCE_DIR) + "/docs/zorvctl.1");
+  std::stringstream page;
+  page << f.rdbuf();
+  const std::string man = page.str();
+  ASSERT_FALSE(man.empty());
+  const std::string help = usageText();
+  for (const char* command : {"ports", "read", "get", "set", "save", "load", "flash", "monitor", "calibrate"}) {
+    const bool inPage = man.find(std::string("\n.B ") + command + "\n") != std::string::npos ||
+                        man.find(std::string("\n.BR ") + command + " ") != std::string::npos ||
+                        man.find(std::string("\n.BI ") + command + " ") != std::string::npos ||
+                        man.find(std::string("\n.BI \"") + command + " ") != std::string::npos;
+    EXPECT_TRUE(inPage) << command << " is not described in docs/zorvctl.1";
+    EXPECT_NE(help.find(std::string("\n  ") + command), std::string::npos) << command << " is not in --help";
+    std::string error;
+    EXPECT_TRUE(parseOptions({command}, &error) || error.find("usage") != std::string::npos) << command;
+  }
+  for (int status : {0, 1, 2, 3, 4, 130}) {
+    EXPECT_NE(man.find("\n.B " + std::to_string(status) + "\n"), std::string::npos) << status;
+    EXPECT_NE(help.find("\n  " + std::to_string(status) + " "), std::string::npos) << status;
+  }
 }
 
 }  // namespace
