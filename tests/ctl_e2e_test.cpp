@@ -454,6 +454,26 @@ TEST_F(Zorvctl, ASilentControllerEndsInExit1WithinTheTimeout) {
   EXPECT_EQ(r.out, "");
 }
 
+class ZorvctlAtWireRate : public Zorvctl {
+ protected:
+  void SetUp() override { startSim({"--pace"}); }
+};
+
+TEST_F(ZorvctlAtWireRate, CtrlCDuringFlashSaysTheControllerMayBeInItsLoader) {
+  spit(dir_ / "fw.bin", std::string(65536, '\x5A'));
+  Child c({ZORV_BINARY_DIR "/app/zorvctl", "--port", "3", "flash", "fw.bin"}, dir_, env());
+  const auto deadline = Clock::now() + std::chrono::seconds(20);
+  while (Clock::now() < deadline && c.run.err.find("\n5%\n") == std::string::npos) c.pump(20);
+  ASSERT_NE(c.run.err.find("\n5%\n"), std::string::npos) << c.run.err;
+  c.signal(SIGINT);
+  const Result r = c.finish();
+  EXPECT_EQ(r.rc, 130);
+  EXPECT_NE(r.err.find("the controller may be left in its loader without a whole firmware"), std::string::npos)
+      << r.err;
+  EXPECT_EQ(r.err.find("100%"), std::string::npos);
+  EXPECT_FALSE(fs::exists(dir_ / "flash.bin")) << "no upgrade was completed";
+}
+
 class ZorvctlOtherKind : public Zorvctl {
  protected:
   void SetUp() override { startSim({"--kind", "PXOJ"}); }

@@ -70,11 +70,15 @@ INSTANTIATE_TEST_SUITE_P(
         IncludeCase{"app/qt_dlg.cpp", "app/router.h", true}, IncludeCase{"app/main_x.cpp", "app/qt_dlg.h", true},
         IncludeCase{"app/main_x.cpp", "sim/a.h", true}, IncludeCase{"tests/t.cpp", "app/qt_dlg.h", true},
         IncludeCase{"sim/b.cpp", "core/a.h", true}, IncludeCase{"serial/qt_port.cpp", "core/a.h", true},
+        // The command-line shell stands on the router beside the Qt shell; only the mains use it.
+        IncludeCase{"ctl/b.cpp", "app/router.h", true}, IncludeCase{"app/main_x.cpp", "ctl/a.h", true},
         // Up the layers, sideways among the handler folders, or into the side folders.
         IncludeCase{"core/b.cpp", "serial/a.h", false}, IncludeCase{"protocol/b.cpp", "serial/a.h", false},
         IncludeCase{"serial/b.cpp", "app/router.h", false}, IncludeCase{"app/router.cpp", "app/qt_dlg.h", false},
         IncludeCase{"core/b.cpp", "tests/support/a.h", false}, IncludeCase{"app/qt_dlg.cpp", "sim/a.h", false},
-        IncludeCase{"protocol/b.cpp", "serial/qt_port.h", false}),
+        IncludeCase{"protocol/b.cpp", "serial/qt_port.h", false}, IncludeCase{"ctl/b.cpp", "app/qt_dlg.h", false},
+        IncludeCase{"app/qt_dlg.cpp", "ctl/a.h", false}, IncludeCase{"app/router.cpp", "ctl/a.h", false},
+        IncludeCase{"ctl/b.cpp", "sim/a.h", false}),
     [](const ::testing::TestParamInfo<IncludeCase>& info) {
       // "serial_b_cpp_includes_core_a_h": the row a failure names.
       std::string name = std::string(info.param.file) + "_includes_" + info.param.include;
