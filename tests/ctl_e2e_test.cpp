@@ -245,6 +245,16 @@ TEST_F(Zorvctl, SetOfAMatrixBoxSendsThePartnerRowAfterItAndChecksByReadingBack) 
   EXPECT_GT(lastIdentity, lastSetting);
 }
 
+TEST_F(Zorvctl, SetReportsAChangeThatAFlightModeRuleUndidInTheSameCommand) {
+  // Stability on CH5 L is ticked on a fresh controller; ticking 3D mode there clears it again.
+  const Result r = zorvctl({"--port", "3", "set", "AutoStaCH5L=1", "3DStruntCH5L=1"});
+  EXPECT_EQ(r.rc, 1);
+  EXPECT_NE(r.err.find("'AutoSta CH5 L' is 0, not 1: the window's rules between the flight-mode rows changed it"),
+            std::string::npos)
+      << r.err;
+  EXPECT_EQ(r.err.find("the controller holds"), std::string::npos) << "the controller agrees with the window";
+}
+
 TEST_F(Zorvctl, SetGoesThroughEachKindOfControlAndTheControllerHoldsTheValues) {
   const Result r = zorvctl({"--port", "3", "set", "AlarmVoltage=300", "PTZ PitchRate=-20", "MultiAxisMode=4",
                          "RudderOutMode=2", "Gyroscope=0", "R_CH3Reverse=0", "O_M/S8Reverse=1"});
