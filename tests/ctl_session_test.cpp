@@ -1,0 +1,131 @@
+// zorvctl's jobs in memory: the session against the simulated controller on a SimPort, with the
+// controller's time driven by the pump, so the faults of the link can be armed on any answer.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "ctl/session.h"
+#include "sim/sim_port.h"
+#include "tests/support/fake_clock.h"
+
+namespace zorv {
+namespace {
+
+// Delivers the controller's answers one event at a time; when none is pending, a millisecond
+// of the controller's time passes. The time limit counts those milliseconds.
+class SimPump : public Pump {
+ public:
+  explicit SimPump(sim::SimPort& port) : port_(port) {}
+  Stop runUntil(const std::function<bool()>& done) override { return run(-1, done); }
+  Stop runFor(int ms, const std::function<bool()>& done) override { return run(ms, done); }
+  void setLimit(int ms) override {
+    limitMs_ = ms;
+    sinceLimit_ = 0;
+  }
+  int interruptAfterEvents = -1;  // Ctrl-C after this many events
+
+ private:
+  Stop run(int ms, const std::function<bool()>& done) {
+    for (int spent = 0;;) {
+      if (interruptAfterEvents == 0) return Stop::Interrupted;
+      if (done && done()) return Stop::Done;
+      if (ms >= 0 && spent >= ms) return Stop::Done;
+      if (limitMs_ >= 0 && sinceLimit_ >= limitMs_) return Stop::TimedOut;
+      if (port_.deliverOne()) {
+        if (interruptAfterEvents > 0) --interruptAfterEvents;
+        continue;
+      }
+      port_.advance(1);
+      ++spent;
+      ++sinceLimit_;
+    }
+  }
+  sim::SimPort& port_;
+  int limitMs_ = -1;
+  int sinceLimit_ = 0;
+};
+
+struct InMemory {
+  sim::Controller ctrl;
+  sim::SimPort port{ctrl};
+  FakeClock clock;
+  SimPump pump{port};
+  std::ostringstream out, err;
+
+  int run(std::vector<std::string> words) {
+    std::string error;
+    const std::optional<Options> o = parseOptions(words, &error);
+    if (!o) return -1;
+    Session::Setup setup;
+    setup.link = Options::Link::Demo;
+    setup.timeoutMs = 2000;
+    Session session(port, clock, pump, out, err, setup);
+    return session.run(*o);
+  }
+};
+
+TEST(ZorvctlSession, FaultsOfTheLinkEndTheJobWithExit1AndSayWhere) {
+  struct Row {
+    const char* name;
+    std::vector<std::string> words;
+    void (*arm)(sim::Controller&);
+    int rc;
+    const char* says;
+  };
+  const Row rows[] = {
+      {"a zero value, asked again and taken", {"read"}, [](sim::Controller& c) { c.setValue('D', 0); }, 0, ""},
+      {"no answer at all", {"read"}, [](sim::Controller& c) { c.faults.dropAnswers = 1000; }, 1,
+       "did not answer while reading the settings back (the last command sent was ?C\\r)"},
+      {"unplugged during the read-back", {"get", "3"}, [](sim::Controller& c) { c.faults.vanishAfterBytes = 55; }, 1,
+       "the port went away while reading the settings back"},
+      {"unplugged during the upgrade", {"flash", "IMAGE"}, [](sim::Controller& c) { c.faults.vanishAfterBytes = 2000; },
+       1, "the controller stopped answering during the upgrade (Port closed"},
+      {"wrong sequence in the upgrade", {"flash", "IMAGE"}, [](sim::Controller& c) { c.faults.wrongSequence = true; },
+       1, "the upgrade failed: Data error，Please try it again!"},
+      {"unplugged during the file chain", {"load", "SAVED"}, [](sim::Controller& c) { c.faults.vanishAfterBytes = 450; },
+       1, "the controller stopped answering after"},
+      {"unplugged during the display", {"monitor", "--seconds", "1"},
+       [](sim::Controller& c) { c.faults.vanishAfterBytes = 900; }, 1, "the port went away"},
+  };
+  const std::string image = testing::TempDir() + "zorvctl-session.bin";
+  {
+    std::ofstream(image, std::ios::binary) << std::string(3000, '\x11');
+  }
+  const std::string saved = testing::TempDir() + "zorvctl-session.txt";
+  {
+    InMemory m;
+    ASSERT_EQ(m.run({"save", saved}), 0) << m.err.str();
+  }
+  for (const Row& row : rows) {
+    InMemory m;
+    row.arm(m.ctrl);
+    std::vector<std::string> words = row.words;
+    for (std::string& w : words) {
+      if (w == "IMAGE") w = image;
+      if (w == "SAVED") w = saved;
+    }
+    const int rc = m.run(words);
+    EXPECT_EQ(rc, row.rc) << row.name << ": " << m.err.str();
+    EXPECT_NE(m.err.str().find(row.says), std::string::npos) << row.name << ": " << m.err.str();
+  }
+}
+
+TEST(ZorvctlSession, CtrlCDuringTheFileChainSaysHowFarItGot) {
+  const std::string saved = testing::TempDir() + "zorvctl-chain.txt";
+  {
+    InMemory m;
+    ASSERT_EQ(m.run({"save", saved}), 0) << m.err.str();
+  }
+  InMemory m;
+  // The read-back takes 37 answers (and the echo of the height-lock box); then five of the chain.
+  m.pump.interruptAfterEvents = 38 + 1 + 6;
+  EXPECT_EQ(m.run({"load", saved}), kExitInterrupted);
+  EXPECT_NE(m.err.str().find("stopped by Ctrl-C. The controller holds the first "), std::string::npos) << m.err.str();
+  EXPECT_NE(m.err.str().find(" settings of the file, the rest are as they were. Run the load again."),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace zorv
