@@ -10,7 +10,9 @@
 #include <csignal>
 #include <iostream>
 #include <memory>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include "core/clock.h"
 #include "ctl/options.h"
@@ -22,14 +24,15 @@ namespace {
 
 using zorv::Pump;
 
-constexpr int kPumpIntervalMs = 2;
+constexpr int kPumpIntervalMs = 2;     // the simulated controller's time runs on this timer
+constexpr int kRealPumpIntervalMs = 10;  // a real port raises its own receive events
 constexpr int kDemoPort = 3;  // the number the demo window gives its simulated controller
 
 // The event loop a job waits in: receive events, the simulated controller's time, the time
 // limit and Ctrl-C.
 class QtPump : public Pump {
  public:
-  explicit QtPump(std::function<void()> tick) : tick_(std::move(tick)) {}
+  QtPump(std::function<void()> tick, int intervalMs) : tick_(std::move(tick)), intervalMs_(intervalMs) {}
 
   Stop runUntil(const std::function<bool()>& done) override { return run(-1, done); }
   Stop runFor(int ms, const std::function<bool()>& done) override { return run(ms, done); }
@@ -68,7 +71,7 @@ class QtPump : public Pump {
       if (tick_) tick_();
       if (settled()) loop.quit();
     });
-    timer.start(kPumpIntervalMs);
+    timer.start(intervalMs_);
     QEventLoop* outer = loop_;
     loop_ = &loop;
     loop.exec();
@@ -78,12 +81,14 @@ class QtPump : public Pump {
   }
 
   std::function<void()> tick_;
+  int intervalMs_;
   QElapsedTimer limit_;
   int limitMs_ = -1;
   bool interrupted_ = false;
   QEventLoop* loop_ = nullptr;
 };
 
+#ifndef _WIN32
 // Ctrl-C reaches the event loop through a pipe: the signal handler only writes one byte.
 int interruptPipe[2] = {-1, -1};
 
@@ -91,6 +96,7 @@ void onInterrupt(int) {
   const char byte = 1;
   (void)!write(interruptPipe[1], &byte, 1);
 }
+#endif
 
 // The numbers as the window's list shows them: number, device, the entry's text.
 int listPorts(bool demo) {
@@ -132,7 +138,9 @@ int main(int argc, char** argv) {
   zorv::Session::Setup setup;
   setup.link = options->link;
   setup.timeoutMs = options->timeoutMs > 0 ? options->timeoutMs : zorv::defaultTimeoutMs(options->command);
+#ifndef _WIN32
   setup.progressBar = isatty(STDERR_FILENO) != 0;
+#endif
 
   std::unique_ptr<zorv::SerialPort> port;
   zorv::sim::SimPort* sim = nullptr;
@@ -163,21 +171,24 @@ int main(int argc, char** argv) {
     }
     for (int i = 0; i < 64 && sim->deliverOne(); ++i) {
     }
-  });
+  }, sim ? kPumpIntervalMs : kRealPumpIntervalMs);
 
+#ifndef _WIN32
   signal(SIGPIPE, SIG_IGN);  // a closed pipe shows as a failed write, and the job ends cleanly
+  std::unique_ptr<QSocketNotifier> interrupts;
   if (pipe(interruptPipe) == 0) {
     struct sigaction sa {};
     sa.sa_handler = onInterrupt;
     sigemptyset(&sa.sa_mask);
     sigaction(SIGINT, &sa, nullptr);
+    interrupts = std::make_unique<QSocketNotifier>(interruptPipe[0], QSocketNotifier::Read);
+    QObject::connect(interrupts.get(), &QSocketNotifier::activated, [&] {
+      char byte;
+      (void)!read(interruptPipe[0], &byte, 1);
+      pump.interrupt();
+    });
   }
-  QSocketNotifier interrupts(interruptPipe[0], QSocketNotifier::Read);
-  QObject::connect(&interrupts, &QSocketNotifier::activated, [&] {
-    char byte;
-    (void)!read(interruptPipe[0], &byte, 1);
-    pump.interrupt();
-  });
+#endif
 
   zorv::SteadyClock clock;
   zorv::Session session(*port, clock, pump, std::cout, std::cerr, setup);
