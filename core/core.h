@@ -77,9 +77,6 @@ class Core {
   virtual void linkConfirmed() = 0;
   // The user picked the port again: an upgrade waiting for a reply ends, a running display stops.
   virtual void endExchangesForNewPort() = 0;
-  // A live-display record has just been stored in MonitorReadings. The window waits for the
-  // display to show it; a script prints every record.
-  virtual void monitorRecordTaken() {}
 
  protected:
   // Runs fn now, or right after the data exchange when one is under way.

@@ -6,6 +6,7 @@
 #include "core/control_layout.h"
 #include "core/param_catalogue.h"
 #include "ctl/output.h"
+#include "monitor/live_history.h"
 #include "monitor/record.h"
 
 namespace zorv {
@@ -23,22 +24,7 @@ constexpr char kCalibratedCaption[] = "Tarvik航模提示:";
 // What the window's question boxes use: nothing in them reports a failure.
 bool isQuestion(const AnsweredPrompts::Shown& s) { return s.buttons != Prompts::Buttons::Ok; }
 
-// The read-out boxes of the live display in the column order of the output.
-std::vector<int> readoutOrder() {
-  std::vector<int> v;
-  for (int id = ids::kFirstChannelReadout; id <= ids::kLastChannelReadout; ++id) v.push_back(id);
-  for (int id = ids::kFirstMotorReadout; id <= ids::kLastMotorReadout; ++id) v.push_back(id);
-  v.insert(v.end(), {ids::kCompassReadout, ids::kSonarReadout, ids::kBarometerReadout});
-  return v;
-}
-
-// The MonitorReadings entry each read-out box shows.
-int readingShownIn(int control) {
-  for (RecordKind kind : {RecordKind::Channels, RecordKind::Motors, RecordKind::Sensors})
-    for (const ShownReading& s : shownReadings(kind))
-      if (s.control == control) return s.reading;
-  return -1;
-}
+constexpr size_t kSensorsShown = 3;  // compass, sonar, barometer: the sensor boxes of the window
 
 std::string printable(const std::string& bytes) {
   std::string out;
@@ -61,8 +47,6 @@ void Session::CtlRouter::linkConfirmed() {
   ++session_.confirmations_;
 }
 
-void Session::CtlRouter::monitorRecordTaken() { session_.printRecord(); }
-
 Session::Session(SerialPort& port, Clock& clock, Pump& pump, std::ostream& out, std::ostream& err, Setup setup)
     : tap_(port),
       router_(*this, tap_, win_, prompts_, clock, setup.settingsPath),
@@ -76,6 +60,7 @@ Session::Session(SerialPort& port, Clock& clock, Pump& pump, std::ostream& out, 
     const LinkMode before = router_.st.LinkMode;
     const int confirmed = confirmations_;
     router_.onReceive();
+    printNewRecords();
     // The identity answer has been taken and named another kind: the read-back is over.
     if (before == LinkMode::Identity && router_.st.LinkMode == LinkMode::Rest && confirmations_ == confirmed) {
       refused_ = true;
@@ -451,11 +436,23 @@ int Session::flash(const std::string& path) {
   return kExitDone;
 }
 
-void Session::printRecord() {
-  if (!printing_) return;
-  std::vector<int> values;
-  for (int control : readoutOrder()) values.push_back(router_.st.MonitorReadings[static_cast<size_t>(readingShownIn(control))]);
-  out_ << (monitorJson_ ? monitorJsonLine(values) : monitorCsvLine(values)) << std::flush;
+// One line per record the display step has read: the record's group of values new, the others
+// as they last came.
+void Session::printNewRecords() {
+  const LiveHistory& history = router_.live;
+  if (history.added() < recordsSeen_) recordsSeen_ = 0;  // the display started again
+  const uint64_t fresh = std::min<uint64_t>(history.added() - recordsSeen_, history.size());
+  recordsSeen_ = history.added();
+  if (!printing_ || fresh == 0) return;
+  readings_.resize(2 * kRecordFieldCount + kSensorsShown, 0);
+  for (size_t i = history.size() - static_cast<size_t>(fresh); i < history.size(); ++i) {
+    const LiveSample& s = history.at(i);
+    const size_t first = static_cast<size_t>(s.kind) * kRecordFieldCount;
+    const size_t n = s.kind == RecordKind::Sensors ? kSensorsShown : kRecordFieldCount;
+    for (size_t k = 0; k < n; ++k) readings_[first + k] = s.values[k];
+    out_ << (monitorJson_ ? monitorJsonLine(readings_) : monitorCsvLine(readings_));
+  }
+  out_ << std::flush;
   pump_.setLimit(setup_.timeoutMs);  // records come: the limit is for the next one
 }
 
@@ -467,6 +464,7 @@ int Session::monitor(bool json, int seconds) {
     err_ << "zorvctl: the window keeps its display button locked\n";
     return kExitFailed;
   }
+  recordsSeen_ = router_.live.added();
   printing_ = true;
   pump_.setLimit(setup_.timeoutMs);
   // A reader that went away (the end of a pipe) ends the display like Ctrl-C, without the message.

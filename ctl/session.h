@@ -68,7 +68,6 @@ class Session {
     CtlRouter(Session& s, SerialPort& port, Window& win, Prompts& prompts, Clock& clock, std::string path)
         : Router(port, win, prompts, clock, std::move(path)), session_(s) {}
     void linkConfirmed() override;
-    void monitorRecordTaken() override;
 
    private:
     Session& session_;
@@ -93,7 +92,7 @@ class Session {
   int monitor(bool json, int seconds);
   int calibrate(const std::vector<int>& cells);
 
-  void printRecord();
+  void printNewRecords();
   void showProgress();
   bool apply(const Assignment& a, bool* displayOn, std::string* error);
 
@@ -115,6 +114,8 @@ class Session {
   std::string stateOnStop_;  // what Ctrl-C leaves in the controller at this point of the job
   bool monitorJson_ = false;
   bool printing_ = false;  // monitor lines wanted
+  uint64_t recordsSeen_ = 0;  // of the router's live history
+  std::vector<int> readings_;  // the line printed last: CH1..CH8, M1..M8, compass, sonar, barometer
   int lastPercent_ = -1;
 };
 

@@ -100,7 +100,6 @@ std::vector<MonitorRecord> onMonitorStep(Core& core) {
     for (size_t f = 0; f < kRecordFieldCount; ++f)
       st.MonitorReadings[static_cast<size_t>(first) + f] = r.fields[f];
     seen[static_cast<int>(r.kind)] = true;
-    core.monitorRecordTaken();
   }
   core.controlsToMembers();
   for (RecordKind kind : {RecordKind::Channels, RecordKind::Motors, RecordKind::Sensors}) {
