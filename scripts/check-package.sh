@@ -22,6 +22,9 @@ got="$(env -u DISPLAY -u WAYLAND_DISPLAY zorv --version)"
 [ "$got" = "zorv $version" ] || fail "zorv --version said '$got', the package is $version"
 echo "$got"
 corvex-sim --help | head -1
+got="$(env -u DISPLAY -u WAYLAND_DISPLAY zorvctl --version)"
+[ "$got" = "zorvctl $version" ] || fail "zorvctl --version said '$got', the package is $version"
+(cd "$(mktemp -d)" && env -u DISPLAY -u WAYLAND_DISPLAY zorvctl --demo get AlarmVoltage) || fail "zorvctl --demo did not read back"
 status=0
 zorv --port 21 2>/dev/null || status=$?
 [ "$status" = 2 ] || fail "zorv --port 21 ended with $status, not 2"
@@ -47,7 +50,7 @@ metainfo="$(dpkg -L zorv | grep '^/usr/share/metainfo/.*\.metainfo\.xml$')"
 desktop-file-validate "$desktop"
 echo "$desktop: valid"
 appstreamcli validate --no-net "$metainfo"
-for page in zorv corvex-sim; do
+for page in zorv zorvctl corvex-sim; do
   [ -s "/usr/share/man/man1/$page.1.gz" ] || fail "no manual page for $page"
 done
 

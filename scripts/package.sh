@@ -12,7 +12,7 @@ OUT_DIR="$PWD/build-package"
 # The package's files are built below; CPack itself must not build the tests and benchmarks.
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${ZORV_BUILD_TYPE:-RelWithDebInfo}" \
   -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "$@" >/dev/null
-cmake --build "$BUILD_DIR" -j"$(nproc)" --target zorv corvex-sim zorv_package_files
+cmake --build "$BUILD_DIR" -j"$(nproc)" --target zorv zorvctl corvex-sim zorv_package_files
 mkdir -p "$OUT_DIR"
 (cd "$BUILD_DIR" && cpack -G DEB -B "$OUT_DIR")
 version="$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$BUILD_DIR/CPackConfig.cmake")"
