@@ -15,6 +15,7 @@
 #endif
 
 #include "core/clock.h"
+#include "core/watchdog.h"
 #include "ctl/options.h"
 #include "ctl/session.h"
 #include "serial/qt_serial_port.h"
@@ -32,7 +33,9 @@ constexpr int kDemoPort = 3;  // the number the demo window gives its simulated 
 // limit and Ctrl-C.
 class QtPump : public Pump {
  public:
-  QtPump(std::function<void()> tick, int intervalMs) : tick_(std::move(tick)), intervalMs_(intervalMs) {}
+  QtPump(std::function<void()> tick, int intervalMs) : tick_(std::move(tick)), intervalMs_(intervalMs) {
+    sinceTick_.start();
+  }
 
   Stop runUntil(const std::function<bool()>& done) override { return run(-1, done); }
   Stop runFor(int ms, const std::function<bool()>& done) override { return run(ms, done); }
@@ -40,6 +43,9 @@ class QtPump : public Pump {
     limitMs_ = ms;
     limit_.start();
   }
+  // Asked every kTickMs: the window's no-answer watchdog.
+  std::function<void()> everyTick;
+
   void interrupt() {
     interrupted_ = true;
     if (loop_) loop_->quit();
@@ -69,6 +75,10 @@ class QtPump : public Pump {
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
       if (tick_) tick_();
+      if (everyTick && sinceTick_.elapsed() >= zorv::answer_limits::kTickMs) {
+        sinceTick_.start();
+        everyTick();
+      }
       if (settled()) loop.quit();
     });
     timer.start(intervalMs_);
@@ -83,6 +93,7 @@ class QtPump : public Pump {
   std::function<void()> tick_;
   int intervalMs_;
   QElapsedTimer limit_;
+  QElapsedTimer sinceTick_;
   int limitMs_ = -1;
   bool interrupted_ = false;
   QEventLoop* loop_ = nullptr;
@@ -192,6 +203,7 @@ int main(int argc, char** argv) {
 
   zorv::SteadyClock clock;
   zorv::Session session(*port, clock, pump, std::cout, std::cerr, setup);
+  pump.everyTick = [&session] { session.router().onTick(); };
   const int rc = session.run(*options);
   std::cout.flush();
   return rc;

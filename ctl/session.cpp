@@ -4,6 +4,7 @@
 
 #include "core/control_ids.h"
 #include "core/control_layout.h"
+#include "core/no_answer.h"
 #include "core/param_catalogue.h"
 #include "ctl/output.h"
 #include "monitor/live_history.h"
@@ -140,8 +141,10 @@ int Session::connect(bool needSettings) {
 int Session::awaitReadback(const char* what) {
   const int before = confirmations_;
   refused_ = false;
-  const Pump::Stop stop = pump_.runUntil([&] { return confirmations_ > before || refused_ || lost_; });
+  const Pump::Stop stop =
+      pump_.runUntil([&] { return confirmations_ > before || refused_ || lost_ || noAnswer(); });
   if (stop == Pump::Stop::Interrupted) return interrupted("");
+  if (noAnswer()) return reportNoAnswer(what);
   if (lost_) {
     err_ << "zorvctl: the port went away while " << what << ": " << lostReason_ << "\n";
     return kExitFailed;
@@ -184,6 +187,17 @@ int Session::waitQuiet(int ms) {
     }
   }
   return kExitDone;
+}
+
+bool Session::noAnswer() const { return win_.text(ids::kPortStatus) == kNoAnswerStatus; }
+
+// What the window's status box says about the silence, without its advice to pick the port.
+int Session::reportNoAnswer(const char* what) {
+  std::string tip = win_.toolTip(ids::kPortStatus);
+  const size_t pick = tip.find("\n\nThen pick the port again");
+  if (pick != std::string::npos) tip.erase(pick);
+  err_ << "zorvctl: the controller did not answer while " << what << ". " << tip << "\n";
+  return kExitFailed;
 }
 
 int Session::interrupted(const std::string& state) {
@@ -363,11 +377,12 @@ int Session::loadFile(const std::string& path) {
   };
   const int before = confirmations_;
   refused_ = false;
-  const Pump::Stop stop = pump_.runUntil([&] { return confirmations_ > before || refused_ || lost_; });
+  const Pump::Stop stop =
+      pump_.runUntil([&] { return confirmations_ > before || refused_ || lost_ || noAnswer(); });
   if (stop == Pump::Stop::Interrupted)
     return interrupted("The controller holds the first " + std::to_string(settingsSent()) +
                        " settings of the file, the rest are as they were. Run the load again.");
-  if (stop == Pump::Stop::TimedOut || lost_) {
+  if (stop == Pump::Stop::TimedOut || lost_ || noAnswer()) {
     err_ << "zorvctl: the controller stopped answering after " << settingsSent()
          << " settings of the file; it holds those, the rest are as they were\n";
     return kExitFailed;
@@ -418,7 +433,7 @@ int Session::flash(const std::string& path) {
     err_ << "zorvctl: the window keeps its upgrade button locked\n";
     return kExitFailed;
   }
-  const Pump::Stop stop = pump_.runUntil([&] { return finished() || lost_; });
+  const Pump::Stop stop = pump_.runUntil([&] { return finished() || lost_ || noAnswer(); });
   if (setup_.progressBar && lastPercent_ >= 0) err_ << "\n";
   if (stop == Pump::Stop::Interrupted)
     return interrupted("The upgrade was broken off: the controller may be left in its loader without a whole "
@@ -511,11 +526,17 @@ int Session::calibrate(const std::vector<int>& cells) {
     const auto& s = prompts_.shown();
     for (size_t i = shown; i < s.size(); ++i)
       if (s[i].caption == kCalibratedCaption) return true;
-    return lost_;
+    std::string w;
+    return lost_ || noAnswer() || newWarning(shown, &w);
   });
   if (stop == Pump::Stop::Interrupted)
     return interrupted("The calibration was broken off; run it again before relying on the battery reading.");
-  if (stop == Pump::Stop::TimedOut || lost_) {
+  if (newWarning(shown, &warning)) {
+    out_ << "not done\n";
+    err_ << "zorvctl: " << warning << "\n";
+    return kExitFailed;
+  }
+  if (stop == Pump::Stop::TimedOut || lost_ || noAnswer()) {
     out_ << "not done\n";
     err_ << "zorvctl: the controller stopped answering during the calibration\n";
     return kExitFailed;

@@ -81,6 +81,9 @@ class Session {
   std::string lastQuery() const;
   std::string kind() const;
   bool newWarning(size_t since, std::string* text) const;
+  // The window's watchdog gave up on an answer: the status box reads "No answer".
+  bool noAnswer() const;
+  int reportNoAnswer(const char* what);
 
   int read(bool json);
   int get(const std::vector<int>& indexes);
