@@ -33,6 +33,14 @@ class SerialPort {
   // Queues bytes for sending in order; bytes written to a port that is not open are dropped.
   virtual void write(const uint8_t* data, size_t n) = 0;
 
+  // Waits up to ms for bytes to arrive, without raising onReceive; true when some are waiting.
+  // Only for a handler that must let the line go quiet before it asks something; a port that
+  // cannot wait says nothing arrived.
+  virtual bool waitForInput(int ms) {
+    (void)ms;
+    return false;
+  }
+
   void write(std::string_view s) { write(reinterpret_cast<const uint8_t*>(s.data()), s.size()); }
   void discardInput() { (void)readAll(); }
 

@@ -64,7 +64,7 @@ std::vector<std::string> portListLabels() {
 
 QtSerialPort::QtSerialPort(QObject* parent) : QObject(parent) {
   connect(&port_, &QSerialPort::readyRead, this, [this] {
-    if (onReceive) onReceive();
+    if (onReceive && !waiting_) onReceive();
   });
   connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) { onError(e); });
 }
@@ -148,6 +148,15 @@ void QtSerialPort::write(const uint8_t* data, size_t n) {
   port_.write(reinterpret_cast<const char*>(data), static_cast<qint64>(n));
   // Put the bytes on the line now, not after the next repaint of the window.
   port_.flush();
+}
+
+bool QtSerialPort::waitForInput(int ms) {
+  if (!port_.isOpen()) return false;
+  if (port_.bytesAvailable() > 0) return true;
+  waiting_ = true;
+  const bool arrived = port_.waitForReadyRead(ms);
+  waiting_ = false;
+  return arrived || port_.bytesAvailable() > 0;
 }
 
 void QtSerialPort::onError(QSerialPort::SerialPortError e) {

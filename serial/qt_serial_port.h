@@ -37,6 +37,7 @@ class QtSerialPort : public QObject, public SerialPort {
   void applyLineSettings() override;
   std::vector<uint8_t> readAll() override;
   void write(const uint8_t* data, size_t n) override;
+  bool waitForInput(int ms) override;
   using SerialPort::write;
 
   // Scans again and returns the 20 labels; open() uses these entries until the next call.
@@ -46,6 +47,7 @@ class QtSerialPort : public QObject, public SerialPort {
   void bindDevice(const std::string& path) { bound_ = path; }
 
  private:
+  bool waiting_ = false;  // inside waitForInput: readyRead is not passed on
   void onError(QSerialPort::SerialPortError e);
 
   QSerialPort port_;

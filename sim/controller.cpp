@@ -17,6 +17,7 @@ constexpr uint8_t kPacketData = 0xA5;
 constexpr uint8_t kPacketSum = 0xC8;
 constexpr uint8_t kPacketFinish = 0xA6;
 constexpr size_t kPacketDataOffset = 8;
+constexpr size_t kRecordTailAfterStop = 20;
 
 uint32_t readLe32(const uint8_t* p) {
   return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
@@ -138,6 +139,17 @@ void Controller::onSetting(char letter, const std::string& digits, const std::st
         if (v != 0 && !monitorOn_) {
           monitorElapsed_ = 0;
           monitorNext_ = 0;
+        }
+        if (v == 0 && monitorOn_ && recordsAfterStop > 0) {
+          // The record on its way is finished before the answer; one more may follow it.
+          const std::string rest = monitorRecord(monitorNext_, timeMs_, movingSticks);
+          send(std::string_view(rest).substr(rest.size() - kRecordTailAfterStop));
+          send(raw + "\n");
+          if (recordsAfterStop > 1) send(monitorRecord((monitorNext_ + 1) % kMonitorRecordKinds, timeMs_, movingSticks));
+          monitorNext_ = (monitorNext_ + 2) % kMonitorRecordKinds;
+          monitorOn_ = false;
+          setValue(letter, v);
+          return;
         }
         monitorOn_ = v != 0;
         setValue(letter, v);

@@ -44,6 +44,11 @@ class Controller {
   // The monitor stream shows sticks swept end to end and switches flipped, as when a pilot checks
   // the radio, instead of the small bench movements.
   bool movingSticks = false;
+  // What the stream still sends once "S~0000" is heard while it runs, as a controller does that
+  // is in the middle of a record: 0 nothing; 1 the rest of the record it was sending (its last
+  // 20 bytes; the start went out before the stop), then the answer; 2 that, the answer, and one
+  // more whole record.
+  int recordsAfterStop = 0;
 
   bool monitorOn() const { return monitorOn_; }
   bool inLoader() const { return inLoader_; }

@@ -45,6 +45,7 @@ class RoutingPort : public zorv::SerialPort {
   void applyLineSettings() override { active().applyLineSettings(); }
   std::vector<uint8_t> readAll() override { return active().readAll(); }
   void write(const uint8_t* data, size_t n) override { active().write(data, n); }
+  bool waitForInput(int ms) override { return active().waitForInput(ms); }
   using zorv::SerialPort::write;
 
   zorv::QtSerialPort real;

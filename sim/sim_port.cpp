@@ -70,6 +70,18 @@ bool SimPort::deliverOne() {
   return true;
 }
 
+bool SimPort::waitForInput(int ms) {
+  if (!open_) return false;
+  if (!input_.empty()) return true;
+  collect();
+  if (pending_.empty() && ms > 0) advance(static_cast<uint32_t>(ms));
+  if (pending_.empty()) return false;
+  std::vector<uint8_t> chunk = std::move(pending_.front());
+  pending_.pop_front();
+  input_.insert(input_.end(), chunk.begin(), chunk.end());
+  return true;
+}
+
 int SimPort::deliverAll(int maxEvents) {
   int events = 0;
   while (events < maxEvents && deliverOne()) ++events;

@@ -35,6 +35,9 @@ class SimPort : public zorv::SerialPort {
 
   std::vector<uint8_t> readAll() override;
   void write(const uint8_t* data, size_t n) override;
+  // Takes the next pending chunk into the input without an event; with nothing pending, the
+  // controller's time moves on by ms first (a running stream sends its next record).
+  bool waitForInput(int ms) override;
   using SerialPort::write;
 
   // Moves the next pending chunk into the input buffer and raises onReceive. When nothing is

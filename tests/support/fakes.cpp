@@ -104,8 +104,8 @@ void FakeWindow::userPress(int buttonId) {
 }
 
 Prompts::Answer ScriptedPrompts::message(const std::string& text, const std::string& caption, Buttons buttons,
-                                         Icon, bool) {
-  shown.push_back({text, caption, buttons});
+                                         Icon icon, bool) {
+  shown.push_back({text, caption, buttons, icon});
   if (!answers.empty()) {
     Answer a = answers.front();
     answers.pop_front();

@@ -64,6 +64,7 @@ class ScriptedPrompts : public Prompts {
   struct Shown {
     std::string text, caption;
     Buttons buttons;
+    Icon icon = Icon::None;
   };
   Answer message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon,
                  bool defaultIsCancel) override;
