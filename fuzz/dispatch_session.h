@@ -30,6 +30,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -153,10 +155,31 @@ inline std::array<int32_t, kParamCount> sampleValues() {
   return v;
 }
 
+inline uint8_t imageByte(size_t i) { return static_cast<uint8_t>((i * 37 + i / 251) & 0xFF); }
+
 inline std::string imageBytes(size_t length) {
   std::string bytes(length, '\0');
-  for (size_t i = 0; i < length; ++i) bytes[i] = static_cast<char>((i * 37 + i / 251) & 0xFF);
+  for (size_t i = 0; i < length; ++i) bytes[i] = static_cast<char>(imageByte(i));
   return bytes;
+}
+
+// The longest image, and the running sum of its bytes, built once: a session loads a prefix of it
+// with plain copies instead of building and summing up to 64 KiB of instrumented bytes per input.
+struct ImagePattern {
+  std::array<uint8_t, kFirmwareImageSize> bytes{};
+  std::array<uint32_t, kFirmwareImageSize + 1> sums{};  // sums[n]: the first n bytes
+};
+
+inline const ImagePattern& imagePattern() {
+  static const ImagePattern* p = [] {
+    auto* out = new ImagePattern;
+    for (size_t i = 0; i < out->bytes.size(); ++i) {
+      out->bytes[i] = imageByte(i);
+      out->sums[i + 1] = out->sums[i] + out->bytes[i];
+    }
+    return out;
+  }();
+  return *p;
 }
 
 inline const Files& sessionFiles() {
@@ -172,6 +195,17 @@ inline const Files& sessionFiles() {
     return out;
   }();
   return f;
+}
+
+// Puts "3" and a zero byte into the remembered-port file, writing only when a port choice of
+// the last input changed it: a rewrite per input would cost more than most inputs.
+inline void rememberPort3(const std::string& path) {
+  const std::string want("3\0", 2);
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  char got[4] = {};
+  const size_t n = f ? std::fread(got, 1, sizeof got, f) : 0;
+  if (f) std::fclose(f);
+  if (n != want.size() || std::string(got, n) != want) writeFile(path, want);
 }
 
 // Controls a user can act on, by kind, in table order.
@@ -207,6 +241,9 @@ inline uint8_t pickByte(const std::vector<int>& ids, int id) {
   std::abort();
 }
 
+// One window for the whole run: it is built and initialised once per way the port opens, and
+// every input starts from a copy of that state (the window double, MainState, the port, the
+// clock), so an input costs its own steps and not a rebuild of the window and its 64 KiB areas.
 class Session {
  public:
   FuzzPort port;
@@ -217,24 +254,28 @@ class Session {
 
   ~Session() { win.core = nullptr; }
 
-  // Reads the four header bytes, initialises the window as at start-up and enters the mode.
+  // Reads the four header bytes, puts the window into its state right after start-up and enters
+  // the mode.
   void start(Bytes& in) {
     const Files& f = sessionFiles();
     // The remembered port is read at start-up and written on every port choice: the same
     // content for every input keeps runs repeatable.
-    writeFile(f.settings, std::string("3\0", 2));
+    rememberPort3(f.settings);
     const uint8_t mode = in.byte();
     const uint8_t flags = in.byte();
-    prompts.agree = flags & 1;
-    prompts.giveFiles = flags & 2;
-    prompts.files = &f;
-    port.failOpen = flags & 4;
+    const bool failOpen = flags & 4;
     imageEverywhere_ = flags & 8;
     imageLength_ = 2 + in.word() % (kFirmwareImageSize - 1);
 
-    core = std::make_unique<Router>(port, win, prompts, clock, f.settings);
-    win.core = core.get();
-    core->initialise();
+    if (!core) {
+      core = std::make_unique<Router>(port, win, prompts, clock, f.settings);
+      win.core = core.get();
+    }
+    startedUp(failOpen);
+    prompts.agree = flags & 1;
+    prompts.giveFiles = flags & 2;
+    prompts.files = &f;
+    prompts.shown = 0;
     enterMode(modeFrom(mode));
     check();
   }
@@ -312,13 +353,56 @@ class Session {
     core->onReceive();
   }
 
+  // The state right after window initialisation, taken once for each way the port opens.
+  struct StartedUp {
+    bool taken = false;
+    MainState st;
+    int queryRetries = 3;
+    test::FakeWindow win;
+    FuzzPort port;
+    FakeClock clock;
+  };
+
+  void startedUp(bool failOpen) {
+    StartedUp& s = startedUp_[failOpen ? 1 : 0];
+    const bool capture = port.capture;
+    if (!s.taken) {
+      port = FuzzPort();
+      port.failOpen = failOpen;
+      port.capture = capture;
+      win = test::FakeWindow();
+      win.core = core.get();
+      clock = FakeClock();
+      core->st = MainState();
+      core->QueryRetries = 3;
+      core->initialise();
+      s.st = core->st;
+      s.queryRetries = core->QueryRetries;
+      s.win = win;
+      s.port = port;
+      s.clock = clock;
+      s.taken = true;
+    } else {
+      core->st = s.st;
+      core->QueryRetries = s.queryRetries;
+      win = s.win;
+      win.core = core.get();
+      port = s.port;
+      clock = s.clock;
+      if (!capture) port.sent.clear();
+    }
+    port.capture = capture;
+  }
+
+  // What loading the image file of this input's length does, from the pattern built once.
   void loadImage() {
     MainState& st = core->st;
-    const firmware::LoadedImage img = firmware::loadImage(imageBytes(imageLength_), st.FirmwareImage);
-    ZORV_FUZZ_CHECK(img.status == firmware::ImageStatus::Ok);
-    st.FirmwareFileLength = img.fileLength;
-    st.FirmwareSize = img.size;
-    st.FirmwarePacketCount = img.packetCount;
+    const ImagePattern& image = imagePattern();
+    std::memcpy(st.FirmwareImage.data(), image.bytes.data(), imageLength_);
+    std::memset(st.FirmwareImage.data() + imageLength_, 0, st.FirmwareImage.size() - imageLength_);
+    st.FirmwareFileLength = static_cast<int32_t>(imageLength_);
+    st.FirmwareSize = static_cast<int32_t>(imageLength_) + 1;
+    st.FirmwarePacketCount = firmware::packetCountFor(st.FirmwareSize);
     st.FirmwarePath = "firmware.bin";
     win.setEnabled(1043, true);
   }
@@ -336,8 +420,7 @@ class Session {
       // An upload is under way: the start packet (sequence 1) went out in mode 3; the sum packet
       // follows the reply to the last data packet (mode 4), the finish packet the sum check (5).
       const int32_t n = st.FirmwarePacketCount;
-      uint32_t sum = 0;
-      for (int32_t i = 0; i < st.FirmwareFileLength; ++i) sum += st.FirmwareImage[static_cast<size_t>(i)];
+      const uint32_t sum = imagePattern().sums[static_cast<size_t>(st.FirmwareFileLength)];
       const bool dataSent = mode > LinkMode::UploadData;
       st.UploadSequence = dataSent ? n + (static_cast<int32_t>(mode) - static_cast<int32_t>(LinkMode::UploadSum)) : 1;
       st.UploadPosition = dataSent ? (n - 1) * static_cast<int32_t>(firmware::kPacketDataSize) : 0;
@@ -370,6 +453,7 @@ class Session {
 
   bool imageEverywhere_ = false;
   size_t imageLength_ = 2;
+  StartedUp startedUp_[2];
 };
 
 }  // namespace zorv::fuzz

@@ -85,9 +85,9 @@ inline bool untilHeard(Harness& h, const std::string& command) {
 
 // Everything the window shows.
 struct WindowState {
-  std::map<int, std::string> texts;
-  std::map<int, int> sliders, checks, combos;
-  std::map<int, bool> enabled;
+  IdMap<std::string> texts;
+  IdMap<int> sliders, checks, combos;
+  IdMap<bool> enabled;
   bool progressVisible = false;
 };
 

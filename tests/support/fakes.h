@@ -12,6 +12,7 @@
 #include "app/router.h"
 #include "core/prompts.h"
 #include "core/window.h"
+#include "tests/support/id_map.h"
 
 namespace zorv::test {
 
@@ -47,10 +48,11 @@ class FakeWindow : public Window {
   void userClick(int checkId);               // toggles the box, then the click notification
   void userPress(int buttonId);              // only when enabled
 
-  std::map<int, std::string> texts;
-  std::map<int, int> sliders, checks, combos;
-  std::map<int, bool> enabled;
-  std::map<int, std::string> toolTips;
+  // By control id; flat, so a data exchange and a copy of the whole window stay cheap.
+  IdMap<std::string> texts;
+  IdMap<int> sliders, checks, combos;
+  IdMap<bool> enabled;
+  IdMap<std::string> toolTips;
   bool progressVisible = false;
   int progressLo = 0, progressHi = 100, progressPos = 0;
   std::vector<int> progressColor;
