@@ -39,10 +39,17 @@ void Router::initialise() {
   st.ReceiveBuffer.clear();
   st.BatteryValues.fill(0);
   st.PortOpenFailed = 0;
+  // The table starts at what the lists and boxes show, inside every parameter's scale: model
+  // type and ESC rate at their first item, the servo rate at 50 Hz, the alarm voltage at 355.
+  st.ParamValues[0] = 1;
+  st.ParamValues[1] = 1;
   st.ParamValues[2] = 1;
+  st.ParamValues[14] = 355;
   win.setEnabled(ids::kUpgradeButton, false);
-  // The parameter controls stay locked until the controller has said what it is.
-  setEnabled(identityEnableList(), false);
+  // The parameter controls stay locked until the controller has said what it is. The help
+  // buttons send nothing: a pilot without a controller can read them.
+  for (int id : identityEnableList())
+    if (!isHelpButton(id)) win.setEnabled(id, false);
   setEnabled(identityDisableList(), false);
   openAtStart(*this);
   st.LinkMode = LinkMode::Rest;
@@ -174,13 +181,22 @@ void Router::onCloseBox() {
 }
 
 void Router::onCancel() {
+  // Esc while an automation client holds the window does what the close box does.
+  if (!canExit()) {
+    win.hideWindow();
+    return;
+  }
   if (prompts.message("Are you sure to close the windows？", "Tarvik Warning：", Prompts::Buttons::YesNo,
                       Prompts::Icon::Question) == Prompts::Answer::Yes)
     win.endWindow(false);
 }
 
 void Router::onAccept() {
-  if (!canExit()) return;
+  // Enter likewise: the window hides, and the client may show it again.
+  if (!canExit()) {
+    win.hideWindow();
+    return;
+  }
   if (controlsToMembers()) win.endWindow(true);
 }
 

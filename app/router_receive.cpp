@@ -50,28 +50,38 @@ bool isSettingEcho(const std::string& b) {
   return b.size() >= 8 && b[0] == 'S' && b[6] == '\r' && b[7] == '\n';
 }
 
-void modeZero(Core& core, bool received) {
-  MainState& st = core.st;
-  // A preset change is answered "Sj0..."; the read-back starts anew after 10 ms.
-  if (received && st.ReceivedCount > 4 && st.ReceiveBuffer.compare(0, 3, "Sj0") == 0) {
-    core.clock.busyWait(10);
-    st.ReceiveBuffer.clear();
-    st.ReceivedCount = 0;
-    core.startReadback();
-    return;
-  }
-  // A line end left over from an answer taken in another mode (one split after its CR) begins
-  // no reply: drop it, or the next reply would pass its count.
+// The answer to a default set, "Sj0" and three more characters up to its CR, complete at the
+// head of the buffer. Its LF may still be on the way: a line end left at the head is dropped.
+bool isDefaultSetEcho(const std::string& b) { return b.size() >= 7 && b.compare(0, 3, "Sj0") == 0 && b[6] == '\r'; }
+
+void dropLineEnds(MainState& st) {
   while (!st.ReceiveBuffer.empty() && (st.ReceiveBuffer[0] == '\n' || st.ReceiveBuffer[0] == '\r') &&
          st.ReceivedCount > 0) {
     st.ReceiveBuffer.erase(0, 1);
     --st.ReceivedCount;
   }
+}
+
+void modeZero(Core& core, bool received) {
+  MainState& st = core.st;
+  // A line end left over from an answer taken in another mode (one split after its CR) begins
+  // no reply: drop it, or the next reply would pass its count.
+  dropLineEnds(st);
   // Setting echoes at the head are acknowledgements: drop them so that a setting sent in the
   // middle of the read-back (box 1070's "SH0051") cannot push the next reply past its count.
-  while (isSettingEcho(st.ReceiveBuffer) && st.ReceivedCount >= 8) {
+  // A default set's answer among them restarts the read-back, once, when it is complete.
+  while (st.ReceivedCount >= 7) {
+    if (received && isDefaultSetEcho(st.ReceiveBuffer)) {
+      core.clock.busyWait(10);
+      st.ReceiveBuffer.clear();
+      st.ReceivedCount = 0;
+      core.startReadback();
+      return;
+    }
+    if (!isSettingEcho(st.ReceiveBuffer) || st.ReceivedCount < 8) break;
     st.ReceiveBuffer.erase(0, 8);
     st.ReceivedCount -= 8;
+    dropLineEnds(st);
   }
   if (st.ReceivedCount == kQueryReplySize) {
     st.ReceivedCount = 0;

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/link_mode.h"
 
@@ -63,6 +65,9 @@ struct MainState {
   // Battery calibration in progress: the four cell values and the value being sent.
   std::array<int32_t, 4> CellVoltages{};
   int32_t CalibrationValue = 0;
+  // The enable state of every control the live display locks, as the display found it:
+  // stopping the display gives back exactly that. Empty while the display is off.
+  std::vector<std::pair<int, bool>> EnabledBeforeDisplay;
 
   BoundValues bound;
 };

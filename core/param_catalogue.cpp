@@ -116,6 +116,22 @@ const std::array<BitGroup, 12>& bitGroups() {
   return t;
 }
 
+ParamScale paramScale(int index) {
+  switch (index) {
+    case 0: return {1, 14};
+    case 1: return {1, 6};
+    case 2: return {1, 2};
+    case 12:
+    case 13: return {-100, 100};
+    case 14: return {280, 370};
+    case 15:
+    case 16:
+    case 17:
+    case 18: return {-999, 9999};
+    default: return index < 12 ? ParamScale{0, 100} : ParamScale{0, 1};
+  }
+}
+
 const BitGroup* groupByLetter(char letter) {
   for (const BitGroup& g : bitGroups())
     if (g.letter == letter) return &g;

@@ -60,6 +60,16 @@ constexpr int kOutputReverseGroup = 11;
 const BitGroup* groupByLetter(char letter);
 const BitGroup* groupByBox(int boxId, int* bit = nullptr);
 
+// The values ParamValues may hold for a parameter: the list's items (1..14, 1..6, and 1 or 2 for
+// the servo rate), a slider's scale, 0 or 1 for a check box. The battery cells take what the
+// saved file can carry (-999..9999); they are never sent from a file.
+struct ParamScale {
+  int lo, hi;
+  bool holds(int v) const { return v >= lo && v <= hi; }
+  int clamp(int v) const { return v < lo ? lo : v > hi ? hi : v; }
+};
+ParamScale paramScale(int index);
+
 // Battery cell boxes "1 банка".."4 банка"; parameters 15..18.
 constexpr std::array<int, 4> kCellEdits = {1084, 1086, 1087, 1088};
 

@@ -71,8 +71,15 @@ std::string checkParamLine(size_t n, const std::string& line) {
     return named + " does not hold a cell value";
   }
   if (!fourDigitField) return named + " does not hold a four-digit value";
-  if (isGimbal(index) && leadingInt(rest.substr(0, 4)) > kGimbalWireMax)
-    return named + " holds " + rest.substr(0, 4) + "; a gimbal rate is saved as 0000 to 0200";
+  // Only what the window can hold goes back to the controller: a value beyond the parameter's
+  // list or scale was never chosen by anyone.
+  const int held = leadingInt(rest.substr(0, 4)) - (isGimbal(index) ? kGimbalWireOffset : 0);
+  const ParamScale scale = paramScale(index);
+  if (!scale.holds(held)) {
+    const int offset = isGimbal(index) ? kGimbalWireOffset : 0;
+    return named + " holds " + rest.substr(0, 4) + ", outside " + fourDigits(scale.lo + offset) + " to " +
+           fourDigits(scale.hi + offset) + " for this setting";
+  }
   return "";
 }
 

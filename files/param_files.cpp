@@ -117,7 +117,7 @@ void onSaveParams(Core& core) {
 }
 
 void onLoadHint(Core& core) {
-  core.prompts.message(kLoadHint, kHintCaption, Prompts::Buttons::OkCancel, Prompts::Icon::Information);
+  core.prompts.message(kLoadHint, kHintCaption, Prompts::Buttons::OkCancel, Prompts::Icon::None);
 }
 
 void onLoadListChanged(Core& core) {

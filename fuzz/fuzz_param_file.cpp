@@ -3,8 +3,9 @@
 // Every input is read twice over:
 //  - as a file's bytes: readParamFile must not fail on anything, and a file it accepts must be
 //    one the load chain can send whole (no setting of the chain comes out empty);
-//  - as a source of parameter values inside their ranges: the file the writer makes of them,
-//    with CR CR LF, CR LF or LF line ends, must be read back to the same fields and values.
+//  - as a source of parameter values, any the window's table can hold: the file the writer makes
+//    of them, with CR CR LF, CR LF or LF line ends, must be read back to the same fields and
+//    values.
 
 #include <array>
 #include <cstdint>
@@ -46,21 +47,14 @@ void checkAccepted(const ParamFileReading& r) {
   }
 }
 
-// Values inside the ranges the window keeps, drawn from the input.
+// Any value the table can hold, each parameter anywhere in its scale (negative gimbal rates
+// and battery cells included), drawn from the input.
 std::array<int32_t, zorv::kParamCount> valuesFrom(fz::Bytes& in) {
   std::array<int32_t, zorv::kParamCount> v{};
   for (size_t i = 0; i < v.size(); ++i) {
-    if (i >= 19) {
-      v[i] = in.byte() & 1;
-    } else if (i == 12 || i == 13) {
-      v[i] = static_cast<int32_t>(in.word() % 201) - 100;  // gimbal rates -100..100
-    } else if (i >= 15) {
-      int32_t cell = static_cast<int16_t>(in.word());  // cells may be negative
-      if (cell > 9999) cell %= 10000;
-      v[i] = cell;
-    } else {
-      v[i] = in.word() % 10000;
-    }
+    const zorv::ParamScale scale = zorv::paramScale(static_cast<int>(i));
+    const uint32_t span = static_cast<uint32_t>(scale.hi - scale.lo) + 1;
+    v[i] = scale.lo + static_cast<int32_t>((span > 256 ? in.word() : in.byte()) % span);
   }
   return v;
 }

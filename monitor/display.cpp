@@ -38,6 +38,12 @@ void dataFlowsAgain(Core& core) {
 
 void startDisplay(Core& core) {
   MainState& st = core.st;
+  // Taken only when the display starts from off: the reverse read-back starts it again while
+  // it runs, and must not take the locked state for the one to give back.
+  if (st.MonitorStopped != 0) {
+    st.EnabledBeforeDisplay.clear();
+    for (int id : lockedWhileDisplaying()) st.EnabledBeforeDisplay.emplace_back(id, core.win.isEnabled(id));
+  }
   st.LinkMode = LinkMode::Monitor;
   st.ReceivedCount = 0;
   core.setEnabled(displayControls(), true);
@@ -59,7 +65,14 @@ void showDisplayStopped(Core& core) {
   st.bound.firmwareHint = kChooseFirmwareHint;
   core.win.setText(ids::kFirmwareHint, kChooseFirmwareHint);
   core.setEnabled(displayControls(), false);
-  core.setEnabled(lockedWhileDisplaying(), true);
+  if (st.EnabledBeforeDisplay.empty()) {
+    core.setEnabled(lockedWhileDisplaying(), true);
+  } else {
+    // What the display found: a display started before the controller answered must not
+    // unlock loading or calibration.
+    for (const auto& [id, enabled] : st.EnabledBeforeDisplay) core.win.setEnabled(id, enabled);
+    st.EnabledBeforeDisplay.clear();
+  }
   core.win.setEnabled(ids::kUpgradeButton, false);  // the firmware file is chosen again first
 }
 

@@ -64,7 +64,9 @@ void onEditChanged(Core& core, int editId) {
   const int value = leadingInt(core.win.text(editId));  // not a number: 0
   st.bound.at(p->edit) = value;
   st.bound.at(p->slider) = value;
-  st.ParamValues[static_cast<size_t>(p->index)] = value;
+  // A number beyond the scale ("3" on the way to "355", or "5000") stays in the box only: the
+  // table keeps the last value inside the scale, so it is never saved or sent.
+  if (paramScale(p->index).holds(value)) st.ParamValues[static_cast<size_t>(p->index)] = value;
   core.membersToControls();  // the slider follows
 }
 
@@ -75,7 +77,8 @@ void onSliderReleased(Core& core, int sliderId) {
   // A box value beyond the scale (typed, or read back) is never written: the controller gets
   // the end of the scale where the slider stands, and the box is set to it.
   const Range r = sliderRange(*p);
-  const int value = std::clamp(st.bound.at(p->edit), r.lo, r.hi);
+  const int typed = st.bound.at(p->edit);
+  const int value = std::clamp(typed, r.lo, r.hi);
   // Sending one setting, with the box put right inside the same exchange.
   st.LinkMode = LinkMode::Rest;
   core.controlsToMembers();
@@ -84,6 +87,13 @@ void onSliderReleased(Core& core, int sliderId) {
   st.ParamValues[static_cast<size_t>(p->index)] = value;
   core.sendSetting(p->letter, value + p->wireOffset);
   core.membersToControls();
+  if (typed != value) {
+    const ControlRow* label = findControl(p->labelButton);
+    core.prompts.message(std::string("\"") + (label ? label->caption : "") + "\" takes " + std::to_string(r.lo) +
+                             " to " + std::to_string(r.hi) + ". The box held " + std::to_string(typed) + ", so " +
+                             std::to_string(value) + " was sent to the controller.",
+                         "Tarvik Warning:", Prompts::Buttons::Ok, Prompts::Icon::Warning);
+  }
 }
 
 void onParamListChanged(Core& core, int comboId) {

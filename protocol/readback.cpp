@@ -4,6 +4,7 @@
 
 #include "core/control_groups.h"
 #include "core/control_ids.h"
+#include "core/control_layout.h"
 #include "core/core.h"
 #include "core/no_answer.h"
 #include "core/param_catalogue.h"
@@ -45,28 +46,41 @@ constexpr std::array<Step, kReadbackQueries> kSteps = {{
     {'k', Store::None, 0, 'j'},              {'j', Store::Preset, ids::kLoadList, 'W'},
 }};
 
-void storeSliderPair(MainState& st, int index, int value) {
+// The box and the slider show what the controller reported; the table takes it into the
+// parameter's scale, so a value nobody chose is never saved or sent. Returns what the user is
+// told when the value had to be brought into the scale, else "".
+std::string storeSliderPair(MainState& st, int index, int value) {
   const SliderParam* p = sliderByIndex(index);
   st.bound.at(p->edit) = value;
   st.bound.at(p->slider) = value;
-  st.ParamValues[static_cast<size_t>(index)] = value;
+  const ParamScale scale = paramScale(index);
+  st.ParamValues[static_cast<size_t>(index)] = scale.clamp(value);
+  if (scale.holds(value)) return {};
+  const ControlRow* label = findControl(p->labelButton);
+  return std::string("The controller reports ") + std::to_string(value) + " for \"" + (label ? label->caption : "") +
+         "\", which takes " + std::to_string(scale.lo) + " to " + std::to_string(scale.hi) +
+         ". The window keeps " + std::to_string(scale.clamp(value)) +
+         ": releasing the slider or loading a saved file sends that value.";
 }
 
-// Stores one reply; returns the number the continue rule tests.
-int store(Core& core, const Step& step, const std::string& field) {
+// Stores one reply; returns the number the continue rule tests. `note` receives what the user
+// is told when the value was brought into its scale.
+int store(Core& core, const Step& step, const std::string& field, std::string& note) {
   MainState& st = core.st;
   const int value = leadingInt(field);
   switch (step.store) {
     case Store::SliderPair:
-      storeSliderPair(st, step.target, value);
+      note = storeSliderPair(st, step.target, value);
       break;
     case Store::SliderPairLess100:
-      storeSliderPair(st, step.target, value - 100);
+      note = storeSliderPair(st, step.target, value - 100);
       break;
     case Store::List: {
       core.win.setComboIndex(step.target, value - 1);
       const int index = step.target == ids::kModelTypeList ? 0 : 1;
-      st.ParamValues[index] = core.win.comboIndex(step.target) + 1;
+      // A value outside the list leaves no item selected; the table keeps its last item.
+      const int item = core.win.comboIndex(step.target);
+      if (item >= 0) st.ParamValues[static_cast<size_t>(index)] = item + 1;
       break;
     }
     case Store::None:
@@ -137,7 +151,8 @@ void readbackReply(Core& core) {
   st.ReceiveBuffer.clear();
 
   core.controlsToMembers();
-  const int value = store(core, *step, field);
+  std::string note;
+  const int value = store(core, *step, field, note);
   core.membersToControls();
 
   if (core.QueryRetries >= 1 && value == 0) {
@@ -146,6 +161,9 @@ void readbackReply(Core& core) {
     return;
   }
   core.QueryRetries = 3;
+  // Told once the value is taken, not for a zero that is asked again.
+  if (!note.empty())
+    core.prompts.message(note, "Tarvik Warning:", Prompts::Buttons::Ok, Prompts::Icon::Warning);
   if (step->next == 'W') {
     st.LinkMode = LinkMode::Identity;
     core.controlsToMembers();

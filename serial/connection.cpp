@@ -15,6 +15,11 @@ namespace zorv {
 namespace {
 
 constexpr int kBufferSize = 1024;
+// After the live display is told to stop, the line must stay this long without a byte before
+// the read-back asks anything: a record already on its way would stand in front of the reply.
+constexpr int kQuietMs = 30;
+constexpr uint32_t kQuietLimitMs = 500;  // a stream that never stops is waited for no longer
+constexpr int kQuietMaxWaits = 64;       // the same bound when the clock does not move
 constexpr size_t kPortFileReadLimit = 64;  // the file holds two bytes; never read a stray big file whole
 
 struct FileCloser {
@@ -39,12 +44,17 @@ File openPortFile(Core& core, bool* missing = nullptr) {
   std::FILE* f = std::fopen(core.settingsPath.c_str(), "r+b");
   if (!f && errno == ENOENT) f = std::fopen(core.settingsPath.c_str(), "w+b");
   if (!f) {
-    core.prompts.message("Cannot open the file " + core.settingsPath + ": " + std::strerror(errno), "Zorv",
+    core.prompts.message("Cannot open the file " + core.settingsPath + ": " + std::strerror(errno) +
+                             ".\r\rThe port is opened all the same; the port you pick is not remembered for the "
+                             "next start.",
+                         "Zorv",
                          Prompts::Buttons::Ok, Prompts::Icon::Warning);
   }
   return File(f);
 }
 
+// False when the file cannot be opened (the user has been told); the port number and the list
+// selection are then left as they are.
 bool readPort(Core& core) {
   if (core.portFileUse == Core::PortFileUse::None) {
     const int number = core.port.portNumber();
@@ -65,6 +75,16 @@ bool readPort(Core& core) {
   core.port.setPortNumber(number);
   core.win.setComboIndex(ids::kPortList, number > 0 ? number - 1 : -1);  // a number outside the list clears the selection
   return true;
+}
+
+// Discards everything that arrives until the line has been quiet for kQuietMs, within bounds.
+void waitForQuietLine(Core& core) {
+  const uint32_t start = core.clock.tickMs();
+  core.port.discardInput();
+  for (int i = 0; i < kQuietMaxWaits && core.clock.tickMs() - start < kQuietLimitMs; ++i) {
+    if (!core.port.waitForInput(kQuietMs)) break;
+    core.port.discardInput();
+  }
 }
 
 void applyLineSettings(Core& core) {
@@ -100,12 +120,15 @@ void storePort(Core& core, int n) {
 void openAtStart(Core& core) {
   MainState& st = core.st;
   if (core.port.isOpen()) core.port.close();
-  if (!readPort(core)) return;
+  // A settings file that cannot be opened has been reported; the port the list shows is opened
+  // anyway, so the user can still connect (the choice is not remembered then).
+  const bool fileOpened = readPort(core);
+  if (!fileOpened) core.port.setPortNumber(core.win.comboIndex(ids::kPortList) + 1);
   if (!tryOpen(core)) st.PortOpenFailed = 1;
   core.controlsToMembers();
   st.bound.portStatus = st.PortOpenFailed == 1 ? "COM Failed" : "COM opened";
   core.membersToControls();
-  storePort(core, core.win.comboIndex(ids::kPortList) + 1);
+  if (fileOpened) storePort(core, core.win.comboIndex(ids::kPortList) + 1);
   applyLineSettings(core);
   // The first query follows in window initialisation.
 }
@@ -124,7 +147,11 @@ void onPortSelected(Core& core) {
   storePort(core, index + 1);
   applyLineSettings(core);
   for (int i = 0; i < 16; ++i) st.MonitorReadings[static_cast<size_t>(i)] = 0;
+  const bool streaming = st.MonitorStopped == 0;
   core.endExchangesForNewPort();
+  // The stopped stream may still be finishing a record, or send one more: the read-back asks
+  // only once the line is quiet, or its first reply would come in behind them.
+  if (streaming) waitForQuietLine(core);
   st.LinkMode = LinkMode::Rest;
   st.ReceiveBuffer.clear();
   core.QueryRetries = 3;
@@ -136,7 +163,7 @@ void onUpgradeButton(Core& core) {
   st.LinkMode = LinkMode::KindQuery;
   st.ReceivedCount = 0;
   if (!core.port.isOpen()) {
-    if (!readPort(core)) return;
+    if (!readPort(core)) core.port.setPortNumber(core.win.comboIndex(ids::kPortList) + 1);
     core.port.setBufferSizes(kBufferSize, kBufferSize);
     if (!core.port.open()) {
       core.win.setToolTip(ids::kPortStatus, core.port.errorText());

@@ -9,6 +9,7 @@
 #include "core/control_layout.h"
 #include "core/param_catalogue.h"
 #include "core/text_number.h"
+#include "params/help_texts.h"
 #include "protocol/readback.h"
 #include "serial/port_file.h"
 #include "tests/support/harness.h"
@@ -119,7 +120,8 @@ TEST(Readback, ControlsStayLockedForAControllerOfAnotherKind) {
   Harness h(false);
   h.ctrl.kind = "PXOJ";
   h.connect();
-  for (int id : identityEnableList()) EXPECT_FALSE(h.win.isEnabled(id)) << id;
+  // Only the help buttons among them are usable: they send nothing.
+  for (int id : identityEnableList()) EXPECT_EQ(h.win.isEnabled(id), isHelpButton(id)) << id;
   EXPECT_EQ(h.core.st.ReceiveBuffer, "PXOJ");
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
 }
@@ -134,8 +136,9 @@ struct Conversion {
 
 TEST(Readback, ConversionsAndRetries) {
   const Conversion cases[] = {
-      {'C', -12, 3, -12, 0}, {'J', 50, 12, -50, 0},   {'J', 0, 12, -100, 3}, {'4', 126, 15, 12, 0},
-      {'D', 0, 4, 0, 3},     {'P', 1, 2, 1, 0},       {'P', 2, 2, 2, 0},     {'A', 15, 0, 0, 0},
+      // -12 is shown but kept as 0, the end of the scale; 15 selects nothing and keeps item 1.
+      {'C', -12, 3, 0, 0},   {'J', 50, 12, -50, 0},   {'J', 0, 12, -100, 3}, {'4', 126, 15, 12, 0},
+      {'D', 0, 4, 0, 3},     {'P', 1, 2, 1, 0},       {'P', 2, 2, 2, 0},     {'A', 15, 0, 1, 0},
       {'A', 14, 0, 14, 0},   {'L', 355, 14, 355, 0},  {'M', 5, 19, 1, 0},
   };
   for (const Conversion& c : cases) {
@@ -227,12 +230,14 @@ TEST(Readback, PresetEchoRestartsTheReadBackAfterTenMilliseconds) {
   h.core.st.LinkMode = LinkMode::Rest;
   h.core.st.ReceiveBuffer.clear();
   h.core.st.ReceivedCount = 0;
-  // Four bytes do nothing yet; the fifth triggers the restart.
-  h.inject("Sj00");
+  // Nothing happens before the answer is whole; its CR triggers the restart.
+  h.inject("Sj000");
+  h.port.deliverAll();
+  h.inject("1");
   h.port.deliverAll();
   EXPECT_EQ(h.sent(), "");
   const uint32_t before = h.clock.waitedMs;
-  h.inject("0");
+  h.inject("\r");
   h.port.deliverOne();
   EXPECT_EQ(h.clock.waitedMs - before, 10u);
   EXPECT_EQ(h.sent(), "?C\r");

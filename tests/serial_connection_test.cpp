@@ -160,13 +160,19 @@ TEST(Closing, EscAsksEnterClosesAutomationHides) {
   {
     Harness h;
     h.core.st.AutoProxy = true;
+    const size_t asked = h.prompts.shown.size();
     h.core.onCloseBox();
     EXPECT_TRUE(h.win.hidden);
     EXPECT_EQ(h.win.ended, -1);
-    h.core.onAccept();
+    h.win.hidden = false;
+    h.core.onAccept();  // Enter hides like the close box
+    EXPECT_TRUE(h.win.hidden);
     EXPECT_EQ(h.win.ended, -1);
-    h.core.onCancel();  // Esc still asks and closes
-    EXPECT_EQ(h.win.ended, 0);
+    h.win.hidden = false;
+    h.core.onCancel();  // and so does Esc, without asking
+    EXPECT_TRUE(h.win.hidden);
+    EXPECT_EQ(h.win.ended, -1);
+    EXPECT_EQ(h.prompts.shown.size(), asked);
   }
 }
 
