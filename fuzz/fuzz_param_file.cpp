@@ -15,6 +15,7 @@
 #include "core/setting_command.h"
 #include "files/load_chain.h"
 #include "files/param_file_format.h"
+#include "core/param_catalogue.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {
