@@ -54,8 +54,8 @@ int main(int argc, char** argv) {
   }
   zorv::SteadyClock clock;
   zorv::CZorvDlg window(*port, nullptr, clock);
-  port->onReceive = [&window] { window.core().onReceive(); };
-  port->onLost = [&window](const std::string& reason) { window.core().onPortLost(reason); };
+  port->onReceive = [&window] { window.receive(); };
+  port->onLost = [&window](const std::string& reason) { window.portLost(reason); };
   // The port list is labelled from the devices present, now and each time it drops down; opening
   // takes the device its label showed.
   zorv::QtSerialPort& devices = command.options.demo ? static_cast<zorv::sim::RoutingPort&>(*port).real

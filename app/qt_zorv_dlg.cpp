@@ -23,6 +23,7 @@
 #include <algorithm>
 
 #include "app/qt_live_window.h"
+#include "app/qt_paint_pacer.h"
 #include "app/qt_prompts.h"
 #include "core/control_ids.h"
 #include "core/control_layout.h"
@@ -69,13 +70,40 @@ QString accessibleNameOf(const ControlRow& c) {
 
 }  // namespace
 
+// The window's own view of the port: it passes everything on and counts the writes, so that the
+// window knows whether a handler has just asked the controller something.
+class WatchedPort : public SerialPort {
+ public:
+  explicit WatchedPort(SerialPort& inner) : inner_(inner) {}
+  void setPortNumber(int n) override { inner_.setPortNumber(n); }
+  int portNumber() const override { return inner_.portNumber(); }
+  void setBufferSizes(int in, int out) override { inner_.setBufferSizes(in, out); }
+  bool open() override { return inner_.open(); }
+  void close() override { inner_.close(); }
+  bool isOpen() const override { return inner_.isOpen(); }
+  std::string errorText() const override { return inner_.errorText(); }
+  void applyLineSettings() override { inner_.applyLineSettings(); }
+  std::vector<uint8_t> readAll() override { return inner_.readAll(); }
+  void write(const uint8_t* data, size_t n) override {
+    ++writes;
+    inner_.write(data, n);
+  }
+  using SerialPort::write;
+  uint64_t writes = 0;
+
+ private:
+  SerialPort& inner_;
+};
+
 CZorvDlg::CZorvDlg(SerialPort& port, Prompts* prompts, Clock& clock, std::string settingsPath, QWidget* parent)
     : QDialog(parent) {
   if (!prompts) {
     ownPrompts_ = std::make_unique<QtPrompts>(this);
     prompts = ownPrompts_.get();
   }
-  core_ = std::make_unique<Router>(port, *this, *prompts, clock, std::move(settingsPath));
+  port_ = std::make_unique<WatchedPort>(port);
+  core_ = std::make_unique<Router>(*port_, *this, *prompts, clock, std::move(settingsPath));
+  entries_.resize(kLastControlId - kFirstControlId + 1);
   setWindowTitle(qs(kWindowTitle));
   setWindowIcon(appIcon());
   setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
@@ -83,11 +111,19 @@ CZorvDlg::CZorvDlg(SerialPort& port, Prompts* prompts, Clock& clock, std::string
   // The watchdog has no timer of its own: it is asked now and then whether an answer is overdue.
   auto* tick = new QTimer(this);
   tick->setInterval(static_cast<int>(answer_limits::kTickMs));
-  connect(tick, &QTimer::timeout, this, [this] { core_->onTick(); });
+  connect(tick, &QTimer::timeout, this, [this] { route([this] { core_->onTick(); }); });
   tick->start();
+  pacer_ = std::make_unique<PaintPacer>(this);
+  pacer_->beforeFrame = [this] { showReadouts(); };
+  gather_ = new QTimer(this);
+  gather_->setSingleShot(true);
+  connect(gather_, &QTimer::timeout, this, [this] { route([this] { core_->onReceive(); }); });
 }
 
-CZorvDlg::~CZorvDlg() = default;
+CZorvDlg::~CZorvDlg() {
+  pacer_.reset();
+  gather_->stop();
+}
 
 void CZorvDlg::build() {
   auto* top = new QGridLayout(this);
@@ -123,7 +159,7 @@ void CZorvDlg::build() {
         if (id == kGraphButton) {
           connect(b, &QPushButton::clicked, this, &CZorvDlg::toggleLiveWindow);
         } else {
-          connect(b, &QPushButton::clicked, this, [this, id] { core_->onButtonClicked(id); });
+          connect(b, &QPushButton::clicked, this, [this, id] { route([this, id] { core_->onButtonClicked(id); }); });
         }
         w = b;
         break;
@@ -152,7 +188,10 @@ void CZorvDlg::build() {
         }
         if (id == ids::kFirmwareHint) e->setMinimumWidth(300);
         if (id == ids::kPortStatus) e->setMinimumWidth(110);
-        connect(e, &QLineEdit::textChanged, this, [this, id] { core_->onEditChanged(id); });
+        connect(e, &QLineEdit::textChanged, this, [this, id] {
+          textChangedByWidget(id);
+          route([this, id] { core_->onEditChanged(id); });
+        });
         w = e;
         break;
       }
@@ -160,13 +199,18 @@ void CZorvDlg::build() {
         auto* cb = id == ids::kPortList ? new PortListCombo(parentFrame) : new QComboBox(parentFrame);
         for (const std::string& item : comboItems(id)) cb->addItem(QString::fromStdString(item));
         cb->setCurrentIndex(c.initial);
-        connect(cb, QOverload<int>::of(&QComboBox::activated), this, [this, id] { core_->onComboActivated(id); });
+        // The cached visible text goes with any change of the selection or of the items.
+        connect(cb, &QComboBox::currentTextChanged, this, [this, id] { entry(id)->textValid = false; });
+        connect(cb->model(), &QAbstractItemModel::dataChanged, this, [this, id] { entry(id)->textValid = false; });
+        connect(cb->model(), &QAbstractItemModel::modelReset, this, [this, id] { entry(id)->textValid = false; });
+        connect(cb, QOverload<int>::of(&QComboBox::activated), this,
+                [this, id] { route([this, id] { core_->onComboActivated(id); }); });
         w = cb;
         break;
       }
       case ControlKind::Check: {
         auto* cb = new QCheckBox(qs(c.caption), parentFrame);
-        connect(cb, &QCheckBox::clicked, this, [this, id] { core_->onCheckClicked(id); });
+        connect(cb, &QCheckBox::clicked, this, [this, id] { route([this, id] { core_->onCheckClicked(id); }); });
         w = cb;
         break;
       }
@@ -206,6 +250,20 @@ void CZorvDlg::build() {
       w->setObjectName(c.name ? QString(c.name) : QString::number(id));
       w->setAccessibleName(accessibleNameOf(c));
       widgets_[id] = w;
+      if (Entry* e = entry(id)) {
+        e->widget = w;
+        switch (c.kind) {
+          case ControlKind::Edit: e->kind = Kind::Edit; break;
+          case ControlKind::ReadOnlyEdit:
+            e->kind = Kind::Edit;
+            e->readout = !c.text;
+            break;
+          case ControlKind::Slider: e->kind = Kind::Slider; break;
+          case ControlKind::Check: e->kind = Kind::Check; break;
+          case ControlKind::Combo: e->kind = Kind::Combo; break;
+          default: e->kind = Kind::Other; break;
+        }
+      }
     }
     grids[static_cast<size_t>(c.panel)]->addWidget(w, c.row, c.col, c.rowSpan, c.colSpan);
   }
@@ -231,14 +289,14 @@ void CZorvDlg::build() {
 
 void CZorvDlg::wireSlider(int id) {
   auto* s = static_cast<QSlider*>(widgets_.value(id));
-  connect(s, &QSlider::valueChanged, this, [this, id] { core_->onSliderMoved(id); });
-  connect(s, &QSlider::sliderReleased, this, [this, id] { core_->onSliderReleased(id); });
+  connect(s, &QSlider::valueChanged, this, [this, id] { route([this, id] { core_->onSliderMoved(id); }); });
+  connect(s, &QSlider::sliderReleased, this, [this, id] { route([this, id] { core_->onSliderReleased(id); }); });
   // Keyboard and wheel steps, and clicks on the groove, have no release of their own: a burst
   // of them ends in one send once the slider has settled, a groove click on the mouse release.
   auto* timer = new QTimer(this);
   timer->setSingleShot(true);
   timer->setInterval(kSliderSettleMs);
-  connect(timer, &QTimer::timeout, this, [this, id] { core_->onSliderReleased(id); });
+  connect(timer, &QTimer::timeout, this, [this, id] { route([this, id] { core_->onSliderReleased(id); }); });
   settleTimers_[id] = timer;
   connect(s, &QSlider::actionTriggered, this, [this, s, id, timer](int action) {
     if (action == QAbstractSlider::SliderNoAction || s->isSliderDown()) return;
@@ -256,18 +314,21 @@ bool CZorvDlg::eventFilter(QObject* watched, QEvent* event) {
     const int id = watched->objectName().toInt();
     if (pagePressed_.value(id, false)) {
       pagePressed_[id] = false;
-      QTimer::singleShot(0, this, [this, id] { core_->onSliderReleased(id); });
+      QTimer::singleShot(0, this, [this, id] { route([this, id] { core_->onSliderReleased(id); }); });
     }
   }
   return QDialog::eventFilter(watched, event);
 }
 
-void CZorvDlg::initialise() { core_->initialise(); }
+void CZorvDlg::initialise() {
+  route([this] { core_->initialise(); });
+}
 
 void CZorvDlg::setPortLabels(const std::vector<std::string>& labels) {
   auto* cb = static_cast<QComboBox*>(widgets_.value(ids::kPortList));
   for (int i = 0; i < cb->count() && i < static_cast<int>(labels.size()); ++i)
     cb->setItemText(i, QString::fromStdString(labels[static_cast<size_t>(i)]));
+  entry(ids::kPortList)->textValid = false;
   // The drop-down is as wide as its longest entry; the closed box keeps its place in the layout.
   cb->view()->setMinimumWidth(cb->view()->sizeHintForColumn(0) + 24);
 }
@@ -281,7 +342,85 @@ void CZorvDlg::setPortLabelSource(std::function<std::vector<std::string>()> sour
   if (portLabelSource_) setPortLabels(portLabelSource_());
 }
 
+void CZorvDlg::receive() {
+  const MainState& st = core_->st;
+  if (st.LinkMode == LinkMode::Monitor && st.MonitorStopped == 0) {
+    if (!gather_->isActive()) gather_->start(kGatherMs);
+    return;
+  }
+  gather_->stop();  // what was gathered is read by this event
+  route([this] { core_->onReceive(); });
+}
+
+void CZorvDlg::portLost(const std::string& reason) {
+  route([this, reason] { core_->onPortLost(reason); });
+}
+
+void CZorvDlg::handleGathered() {
+  if (!gather_->isActive()) return;
+  gather_->stop();
+  core_->onReceive();
+}
+
+bool CZorvDlg::exchangeRunning(bool wrote) const {
+  const MainState& st = core_->st;
+  return wrote || st.LinkMode != LinkMode::Rest || st.MonitorStopped == 0;
+}
+
+void CZorvDlg::route(const std::function<void()>& fn) {
+  if (routeDepth_ > 0 || !pacer_) {  // a notification raised by a handler's own change of a control
+    fn();
+    return;
+  }
+  ++routeDepth_;
+  const uint64_t writes = port_->writes;
+  handleGathered();
+  fn();
+  // Still inside: what the pacer's last frame changes on the widgets is routed as nested.
+  pacer_->setPaced(exchangeRunning(port_->writes != writes));
+  --routeDepth_;
+}
+
+const std::string& CZorvDlg::cachedText(const Entry& e) const {
+  if (!e.textValid) {
+    if (e.kind == Kind::Edit) {
+      e.text = static_cast<QLineEdit*>(e.widget)->text().toStdString();
+    } else {
+      e.text = static_cast<QComboBox*>(e.widget)->currentText().toStdString();
+    }
+    e.textValid = true;
+  }
+  return e.text;
+}
+
+void CZorvDlg::textChangedByWidget(int id) {
+  Entry* e = entry(id);
+  if (!e) return;
+  e->textValid = false;
+  // Someone else set the box meanwhile (a test, an accessibility client): its text wins over
+  // the one still waiting for a frame.
+  if (!showingReadouts_) e->unshown = false;
+}
+
+void CZorvDlg::showReadouts() {
+  showingReadouts_ = true;
+  for (int id : unshown_) {
+    Entry* e = entry(id);
+    if (!e->unshown) continue;
+    e->unshown = false;
+    auto* box = static_cast<QLineEdit*>(e->widget);
+    const QString s = QString::fromStdString(e->text);
+    if (box->text() != s) {
+      box->setText(s);
+      box->setCursorPosition(0);
+    }
+  }
+  unshown_.clear();
+  showingReadouts_ = false;
+}
+
 std::string CZorvDlg::text(int id) const {
+  if (const Entry* e = entry(id); e && (e->kind == Kind::Edit || e->kind == Kind::Combo)) return cachedText(*e);
   QWidget* w = widgets_.value(id);
   if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text().toStdString();
   if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text().toStdString();
@@ -291,6 +430,23 @@ std::string CZorvDlg::text(int id) const {
 }
 
 void CZorvDlg::setText(int id, const std::string& t) {
+  if (Entry* e = entry(id); e && e->kind == Kind::Edit) {
+    if (cachedText(*e) == t) return;
+    if (e->readout && pacer_ && pacer_->paced()) {
+      // The value is the window's at once; the box shows it at the next frame.
+      e->text = t;
+      if (!e->unshown) {
+        e->unshown = true;
+        unshown_.push_back(id);
+      }
+      pacer_->requestFrame();
+      return;
+    }
+    auto* box = static_cast<QLineEdit*>(e->widget);
+    box->setText(QString::fromStdString(t));
+    if (box->isReadOnly()) box->setCursorPosition(0);  // a long path or hint shows from its start
+    return;
+  }
   QWidget* w = widgets_.value(id);
   const QString s = QString::fromStdString(t);
   if (auto* e = qobject_cast<QLineEdit*>(w)) {
@@ -306,17 +462,18 @@ void CZorvDlg::setText(int id, const std::string& t) {
 }
 
 int CZorvDlg::sliderPos(int id) const {
-  auto* s = qobject_cast<QSlider*>(widgets_.value(id));
-  return s ? s->value() : 0;
+  const Entry* e = entry(id);
+  return e && e->kind == Kind::Slider ? static_cast<QSlider*>(e->widget)->value() : 0;
 }
 
 void CZorvDlg::setSliderPos(int id, int pos) {
-  if (auto* s = qobject_cast<QSlider*>(widgets_.value(id))) s->setValue(pos);
+  if (const Entry* e = entry(id); e && e->kind == Kind::Slider) static_cast<QSlider*>(e->widget)->setValue(pos);
 }
 
 int CZorvDlg::checkState(int id) const {
-  auto* c = qobject_cast<QCheckBox*>(widgets_.value(id));
-  if (!c) return 0;
+  const Entry* e = entry(id);
+  if (!e || e->kind != Kind::Check) return 0;
+  auto* c = static_cast<QCheckBox*>(e->widget);
   switch (c->checkState()) {
     case Qt::Checked: return 1;
     case Qt::PartiallyChecked: return 2;
@@ -325,30 +482,34 @@ int CZorvDlg::checkState(int id) const {
 }
 
 void CZorvDlg::setCheckState(int id, int state) {
-  auto* c = qobject_cast<QCheckBox*>(widgets_.value(id));
-  if (!c) return;
+  const Entry* e = entry(id);
+  if (!e || e->kind != Kind::Check) return;
+  auto* c = static_cast<QCheckBox*>(e->widget);
   const Qt::CheckState wanted = state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
   // A box repaints on every set, changed or not; the data exchange sets all 96 of them.
   if (c->checkState() != wanted) c->setCheckState(wanted);
 }
 
 int CZorvDlg::comboIndex(int id) const {
-  auto* c = qobject_cast<QComboBox*>(widgets_.value(id));
-  return c ? c->currentIndex() : -1;
+  const Entry* e = entry(id);
+  return e && e->kind == Kind::Combo ? static_cast<QComboBox*>(e->widget)->currentIndex() : -1;
 }
 
 void CZorvDlg::setComboIndex(int id, int index) {
-  auto* c = qobject_cast<QComboBox*>(widgets_.value(id));
-  if (!c) return;
+  const Entry* e = entry(id);
+  if (!e || e->kind != Kind::Combo) return;
+  auto* c = static_cast<QComboBox*>(e->widget);
   c->setCurrentIndex(index >= 0 && index < c->count() ? index : -1);
 }
 
 void CZorvDlg::setEnabled(int id, bool enabled) {
-  if (QWidget* w = widgets_.value(id)) w->setEnabled(enabled);
+  const Entry* e = entry(id);
+  if (QWidget* w = e && e->widget ? e->widget : widgets_.value(id)) w->setEnabled(enabled);
 }
 
 bool CZorvDlg::isEnabled(int id) const {
-  QWidget* w = widgets_.value(id);
+  const Entry* e = entry(id);
+  QWidget* w = e && e->widget ? e->widget : widgets_.value(id);
   return w && w->isEnabled();
 }
 
@@ -400,13 +561,17 @@ void CZorvDlg::endWindow(bool accepted) {
   QDialog::done(accepted ? QDialog::Accepted : QDialog::Rejected);
 }
 
-void CZorvDlg::accept() { core_->onAccept(); }
+void CZorvDlg::accept() {
+  route([this] { core_->onAccept(); });
+}
 
-void CZorvDlg::reject() { core_->onCancel(); }
+void CZorvDlg::reject() {
+  route([this] { core_->onCancel(); });
+}
 
 void CZorvDlg::closeEvent(QCloseEvent* event) {
   event->ignore();
-  core_->onCloseBox();
+  route([this] { core_->onCloseBox(); });
 }
 
 void CZorvDlg::keyPressEvent(QKeyEvent* event) {
@@ -415,14 +580,14 @@ void CZorvDlg::keyPressEvent(QKeyEvent* event) {
     if (auto* b = qobject_cast<QPushButton*>(focusWidget())) {
       b->click();
     } else {
-      core_->onAccept();
+      route([this] { core_->onAccept(); });
     }
     event->accept();
     return;
   }
   if (event->key() == Qt::Key_Escape) {
     event->accept();
-    core_->onCancel();
+    route([this] { core_->onCancel(); });
     return;
   }
   QDialog::keyPressEvent(event);

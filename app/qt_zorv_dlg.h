@@ -6,9 +6,11 @@
 #include <QMap>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/router.h"
+#include "core/main_state.h"
 #include "core/window.h"
 
 class QProgressBar;
@@ -16,8 +18,10 @@ class QTimer;
 
 namespace zorv {
 
+class PaintPacer;
 class QtPrompts;
 class CLiveDataWnd;
+class WatchedPort;
 
 class CZorvDlg : public QDialog, public Window {
   Q_OBJECT
@@ -39,6 +43,19 @@ class CZorvDlg : public QDialog, public Window {
   // Where fresh labels come from: asked now and each time the user opens the port list, so a
   // board plugged in after start shows up without a restart.
   void setPortLabelSource(std::function<std::vector<std::string>()> source);
+
+  // The port's notifications, to be connected by whoever owns the port. While the live display
+  // streams, receive events are gathered for kGatherMs and handled together; any other event,
+  // and any user action, first handles what was gathered, so the order stays as it came.
+  void receive();
+  void portLost(const std::string& reason);
+  static constexpr int kGatherMs = 4;
+
+  // While an exchange with the controller runs (a request is waiting for its answer, the link is
+  // in any mode but resting, or the live display streams), the window paints at most
+  // PaintPacer::kFramesPerSecond times a second; the read-outs of the live display follow at
+  // each frame. Everything the handlers set or read is current at once all the same.
+  PaintPacer& pacer() { return *pacer_; }
 
   // Window
   std::string text(int id) const override;
@@ -75,9 +92,42 @@ class CZorvDlg : public QDialog, public Window {
   void build();
   void wireSlider(int id);
 
+  // A control's state as the data exchange sees it, kept beside the widget so that an exchange
+  // with the two hundred controls converts no text that has not changed. A cached text is
+  // dropped by the widget's own change signal, whoever made the change.
+  enum class Kind { Other, Edit, Slider, Check, Combo };
+  struct Entry {
+    QWidget* widget = nullptr;
+    Kind kind = Kind::Other;
+    bool readout = false;   // a read-only number box: painted at the next frame while paced
+    bool unshown = false;   // its text below is newer than the widget's
+    mutable bool textValid = false;
+    mutable std::string text;
+  };
+  Entry* entry(int id) {
+    const unsigned at = static_cast<unsigned>(id - kFirstControlId);
+    return at < entries_.size() ? &entries_[at] : nullptr;
+  }
+  const Entry* entry(int id) const { return const_cast<CZorvDlg*>(this)->entry(id); }
+  const std::string& cachedText(const Entry& e) const;
+  void textChangedByWidget(int id);
+  void showReadouts();
+
+  // Every call into the router from the window goes through here.
+  void route(const std::function<void()>& fn);
+  void handleGathered();
+  bool exchangeRunning(bool wrote) const;
+
   std::unique_ptr<QtPrompts> ownPrompts_;
+  std::unique_ptr<WatchedPort> port_;
   std::unique_ptr<Router> core_;
   std::unique_ptr<CLiveDataWnd> live_;  // reads core_: goes first
+  std::unique_ptr<PaintPacer> pacer_;
+  QTimer* gather_ = nullptr;
+  int routeDepth_ = 0;
+  bool showingReadouts_ = false;
+  std::vector<Entry> entries_;   // by id - kFirstControlId
+  std::vector<int> unshown_;     // read-outs waiting for the next frame
   QMap<int, QWidget*> widgets_;
   QMap<int, QTimer*> settleTimers_;
   QMap<int, bool> pagePressed_;

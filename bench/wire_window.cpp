@@ -103,10 +103,10 @@ Session::Session(const std::string& device, const WindowOptions& options) {
   port->trace = options.trace;
   dlg = std::make_unique<CZorvDlg>(*port, &prompts, clock, dir.file("tkvrconfig.ini"));
   port->onReceive = [this] {
-    dlg->core().onReceive();
+    dlg->receive();
     if (afterEvent) afterEvent();
   };
-  port->onLost = [this](const std::string& reason) { dlg->core().onPortLost(reason); };
+  port->onLost = [this](const std::string& reason) { dlg->portLost(reason); };
   if (options.repaintsPerSecond > 0) limiter = std::make_unique<RepaintLimiter>(dlg.get(), options.repaintsPerSecond);
   if (options.shown) dlg->show();
   settle(100);
@@ -126,7 +126,7 @@ void Session::settle(int ms) {
   loop.exec();
 }
 
-double Session::runUntil(const std::function<bool()>& done, int timeoutMs) {
+double Session::runUntil(const std::function<bool()>& done, int timeoutMs, int pollMs) {
   QEventLoop loop;
   double doneUs = 0;
   afterEvent = [&] {
@@ -135,6 +135,10 @@ double Session::runUntil(const std::function<bool()>& done, int timeoutMs) {
       loop.quit();
     }
   };
+  // Receive events that the window gathers are handled on its timer, after the event itself.
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &loop, [&] { afterEvent(); });
+  if (pollMs > 0) poll.start(pollMs);
   QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
   loop.exec();
   afterEvent = nullptr;

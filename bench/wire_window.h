@@ -90,8 +90,9 @@ class Session {
 
   // Lets the event loop run for this long (first paint, queued writes).
   static void settle(int ms);
-  // Runs the event loop until `done` holds after a receive event; the time it did, or 0.
-  double runUntil(const std::function<bool()>& done, int timeoutMs);
+  // Runs the event loop until `done` holds after a receive event (and, with pollMs, on a timer of
+  // that period too); the time it did, or 0.
+  double runUntil(const std::function<bool()>& done, int timeoutMs, int pollMs = 0);
   // Window initialisation and the read-back it starts, to the end of the identity check.
   // Whether the parameter controls were enabled by it; the time from the first write to its end.
   bool readback(double* elapsedUs);

@@ -36,8 +36,8 @@ struct WindowRig {
                                                      std::to_string(counter++));
     std::filesystem::create_directories(dir);
     dlg = std::make_unique<CZorvDlg>(port, &prompts, clock, (dir / "tkvrconfig.ini").string());
-    port.onReceive = [this] { dlg->core().onReceive(); };
-    port.onLost = [this](const std::string& r) { dlg->core().onPortLost(r); };
+    port.onReceive = [this] { dlg->receive(); };
+    port.onLost = [this](const std::string& r) { dlg->portLost(r); };
   }
   ~WindowRig() {
     dlg.reset();

@@ -1,0 +1,294 @@
+// The real window while exchanges run: what the handlers read and set is current at once, the
+// painting is held to a frame rate, the live display's receive events are gathered, and the
+// values the window keeps beside its widgets follow every change the widgets make themselves.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QSlider>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/qt_paint_pacer.h"
+#include "app/qt_zorv_dlg.h"
+#include "core/control_layout.h"
+#include "sim/sim_port.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/fakes.h"
+#include "tests/support/qt_app.h"
+
+namespace zorv::test {
+namespace {
+
+constexpr int kToggle = 1118;
+const std::vector<int> kChannelBoxes = {1102, 1103, 1104, 1105, 1106, 1107, 1108, 1109};
+// Long enough for a gathered receive event and a held frame to come due.
+constexpr int kFrameWaitMs = 1000 / PaintPacer::kFramesPerSecond + CZorvDlg::kGatherMs + 30;
+
+std::string channelRecord(int first) {
+  std::string s = "CHDA";
+  for (int f = 0; f < 8; ++f) {
+    const std::string v = std::to_string(first + f);
+    s += std::string(4 - v.size(), ' ') + v;
+  }
+  return s + "\r\n";
+}
+
+std::vector<uint8_t> bytesOf(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
+
+struct Rig {
+  explicit Rig(bool shown = true) {
+    qtApp();
+    dir = std::filesystem::temp_directory_path() /
+          ("zorv-pacing-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::create_directories(dir);
+    dlg = std::make_unique<CZorvDlg>(port, &prompts, clock, (dir / "tkvrconfig.ini").string());
+    port.onReceive = [this] { dlg->receive(); };
+    port.onLost = [this](const std::string& r) { dlg->portLost(r); };
+    if (shown) dlg->show();
+  }
+  ~Rig() {
+    dlg.reset();
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
+  }
+  void connect() {
+    dlg->initialise();
+    port.deliverAll();
+  }
+  void startDisplay() {
+    connect();
+    static_cast<QAbstractButton*>(dlg->control(kToggle))->click();
+    port.deliverAll();  // the echo of the stream command, gathered
+    spinEvents(kFrameWaitMs);
+  }
+  std::string shown(int id) { return static_cast<QLineEdit*>(dlg->control(id))->text().toStdString(); }
+
+  static inline int counter = 0;
+  std::filesystem::path dir;
+  sim::Controller ctrl;
+  sim::SimPort port{ctrl};
+  ScriptedPrompts prompts;
+  FakeClock clock;
+  std::unique_ptr<CZorvDlg> dlg;
+};
+
+struct ValueChange {
+  const char* name;
+  int id;
+  std::function<void(CZorvDlg&)> change;  // made on the widget (or its items), not through the window
+  std::function<std::string(CZorvDlg&)> read;
+  std::string expected;
+};
+
+TEST(WindowValues, FollowEveryChangeTheWidgetsMakeThemselves) {
+  auto text = [](int id) { return [id](CZorvDlg& d) { return d.text(id); }; };
+  const std::vector<ValueChange> cases = {
+      {"text typed over a number box", 1063,
+       [](CZorvDlg& d) { static_cast<QLineEdit*>(d.control(1063))->setText("77"); }, text(1063), "77"},
+      {"a digit added at the cursor", 1070,
+       [](CZorvDlg& d) {
+         auto* e = static_cast<QLineEdit*>(d.control(1070));
+         e->setText("4");
+         e->end(false);
+         e->insert("2");
+       },
+       text(1070), "42"},
+      {"list choice made on the list", 1032,
+       [](CZorvDlg& d) { static_cast<QComboBox*>(d.control(1032))->setCurrentIndex(3); }, text(1032),
+       comboItems(1032)[3]},
+      {"current list item renamed", 1215,
+       [](CZorvDlg& d) {
+         auto* c = static_cast<QComboBox*>(d.control(1215));
+         c->setItemText(c->currentIndex(), "renamed");
+       },
+       text(1215), "renamed"},
+      {"port list relabelled", 1061,
+       [](CZorvDlg& d) {
+         std::vector<std::string> labels;
+         for (int n = 1; n <= 20; ++n) labels.push_back("COM" + std::to_string(n) + " (ttyX)");
+         d.setPortLabels(labels);
+       },
+       text(1061), "COM3 (ttyX)"},
+      {"slider dragged", 1038, [](CZorvDlg& d) { static_cast<QSlider*>(d.control(1038))->setValue(40); },
+       [](CZorvDlg& d) { return std::to_string(d.sliderPos(1038)); }, "40"},
+      {"box ticked", matrixCheckId(2, 3),
+       [](CZorvDlg& d) { static_cast<QCheckBox*>(d.control(matrixCheckId(2, 3)))->setChecked(true); },
+       [](CZorvDlg& d) { return std::to_string(d.checkState(matrixCheckId(2, 3))); }, "1"},
+  };
+  for (const ValueChange& c : cases) {
+    Rig rig(false);
+    rig.connect();
+    const std::string before = c.read(*rig.dlg);  // now kept beside the widget
+    c.change(*rig.dlg);
+    EXPECT_EQ(c.read(*rig.dlg), c.expected) << c.name << " (was " << before << ")";
+  }
+}
+
+struct PacingCase {
+  const char* name;
+  std::function<void(Rig&)> setup;
+  bool paced;
+};
+
+TEST(WindowPacing, HeldOnlyWhileAnExchangeRunsAndTheFinalStateShownAtItsEnd) {
+  const std::vector<PacingCase> cases = {
+      {"read-back answered to the end", [](Rig& r) { r.connect(); }, false},
+      {"read-back waiting for its first answer", [](Rig& r) { r.dlg->initialise(); }, true},
+      {"read-back half answered",
+       [](Rig& r) {
+         r.dlg->initialise();
+         r.port.deliverAll(10);
+       },
+       true},
+      {"live display streaming", [](Rig& r) { r.startDisplay(); }, true},
+      {"live display stopped, its stop command not yet echoed",
+       [](Rig& r) {
+         r.startDisplay();
+         static_cast<QAbstractButton*>(r.dlg->control(kToggle))->click();
+       },
+       true},
+      {"live display stopped and the stop echoed",
+       [](Rig& r) {
+         r.startDisplay();
+         r.port.inject(bytesOf(channelRecord(1500)));
+         r.port.deliverAll();
+         static_cast<QAbstractButton*>(r.dlg->control(kToggle))->click();
+         r.port.deliverAll();
+       },
+       false},
+      {"port lost while the display streams",
+       [](Rig& r) {
+         r.startDisplay();
+         r.port.inject(bytesOf(channelRecord(1600)));
+         r.port.deliverAll();
+         r.dlg->portLost("device gone");
+       },
+       false},
+  };
+  for (const PacingCase& c : cases) {
+    Rig rig;
+    c.setup(rig);
+    EXPECT_EQ(rig.dlg->pacer().paced(), c.paced) << c.name;
+    if (!c.paced) {
+      EXPECT_FALSE(rig.dlg->pacer().framePending()) << c.name;
+      // Nothing waits for a frame: every read-out shows what the window holds.
+      for (int id : kChannelBoxes) EXPECT_EQ(rig.shown(id), rig.dlg->text(id)) << c.name << " " << id;
+    }
+  }
+}
+
+TEST(WindowPacing, StoppingTheDisplayHandlesWhatWasGatheredFirstAndShowsItOnceEchoed) {
+  Rig rig;
+  rig.startDisplay();
+  rig.port.inject(bytesOf(channelRecord(1200)));
+  rig.port.inject(bytesOf(channelRecord(1300)));
+  rig.port.deliverAll();
+  EXPECT_EQ(rig.dlg->text(1102), "0") << "gathered, not yet handled";
+  static_cast<QAbstractButton*>(rig.dlg->control(kToggle))->click();
+  EXPECT_EQ(rig.dlg->text(1102), "1300");
+  EXPECT_EQ(rig.dlg->text(kToggle), "Display Data");
+  rig.port.deliverAll();  // the echo of the stop command ends the exchange
+  EXPECT_EQ(rig.shown(1102), "1300");
+}
+
+struct StreamStep {
+  const char* name;
+  int first;              // the record's first channel
+  bool waitForFrame;      // the event loop runs a frame's time after the delivery
+  std::string windowText;  // what the window reports for CH1 after the step
+  bool widgetCurrent;     // the box itself shows it too
+};
+
+TEST(WindowPacing, ReadoutsAreCurrentForTheHandlersAtOnceAndPaintedAtTheNextFrame) {
+  const std::vector<StreamStep> steps = {
+      {"record delivered, gathering", 1100, false, "0", false},
+      {"gathering time over, frame shown", 1100, true, "1100", true},
+      {"next record, gathered and handled", 1400, true, "1400", true},
+  };
+  Rig rig;
+  rig.startDisplay();
+  for (const StreamStep& s : steps) {
+    if (!s.waitForFrame) {
+      rig.port.inject(bytesOf(channelRecord(s.first)));
+      rig.port.deliverAll();
+    } else {
+      if (s.first != 1100) {
+        rig.port.inject(bytesOf(channelRecord(s.first)));
+        rig.port.deliverAll();
+      }
+      spinEvents(kFrameWaitMs);
+    }
+    EXPECT_EQ(rig.dlg->text(1102), s.windowText) << s.name;
+    if (s.widgetCurrent) {
+      EXPECT_EQ(rig.shown(1102), s.windowText) << s.name;
+    }
+  }
+  // A box set by someone else while a value waits for its frame keeps that text.
+  rig.port.inject(bytesOf(channelRecord(1700)));
+  rig.port.deliverAll();
+  spinEvents(CZorvDlg::kGatherMs + 2);
+  static_cast<QLineEdit*>(rig.dlg->control(1102))->setText("5");
+  spinEvents(kFrameWaitMs);
+  EXPECT_EQ(rig.shown(1102), "5");
+  EXPECT_EQ(rig.dlg->text(1102), "5");
+}
+
+// Counts the paint events a widget receives.
+struct PaintCount : QObject {
+  explicit PaintCount(QWidget* w) { w->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+  int paints = 0;
+};
+
+struct PacerCase {
+  const char* name;
+  bool paced;
+  int updates;      // update() calls, each followed by a turn of the event loop
+  bool endPacing;   // setPaced(false) after them
+  int waitMs;       // event loop time afterwards
+  bool expectHeld;  // some update request was held back
+  int minPaints, maxPaints;
+};
+
+TEST(PaintPacer, HoldsRepaintsToTheFrameRateAndPaintsWhatIsHeldWhenPacingEnds) {
+  const std::vector<PacerCase> cases = {
+      {"not paced: Qt paints every update", false, 3, false, 10, false, 3, 3},
+      {"paced: three updates within a frame, none painted yet", true, 3, false, 0, true, 0, 0},
+      {"paced: the frame comes after its interval", true, 3, false, 80, true, 1, 2},
+      {"pacing ends: what is held is painted on the next turn", true, 3, true, 5, true, 1, 1},
+  };
+  qtApp();
+  for (const PacerCase& c : cases) {
+    QWidget window;
+    window.resize(100, 100);
+    window.show();
+    spinEvents(20);
+    PaintCount count(&window);
+    PaintPacer pacer(&window);
+    pacer.setPaced(c.paced);
+    for (int i = 0; i < c.updates; ++i) {
+      window.update();
+      QApplication::processEvents();
+    }
+    if (c.endPacing) pacer.setPaced(false);
+    if (c.waitMs > 0) spinEvents(c.waitMs);
+    EXPECT_EQ(pacer.framesHeld() > 0, c.expectHeld) << c.name;
+    EXPECT_GE(count.paints, c.minPaints) << c.name;
+    EXPECT_LE(count.paints, c.maxPaints) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace zorv::test
