@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <map>
 
+#include "sim/wire_pace.h"
 
 namespace zorv::bench {
 
@@ -53,7 +54,7 @@ void makeRaw(int fd) {
   tcsetattr(fd, TCSANOW, &t);
 }
 
-constexpr double kSpinUs = 300;  // how long before a paced chunk is due the relay stops sleeping
+constexpr double kSpinUs = 100;  // how long before a paced chunk is due the relay stops sleeping
 
 void setNonBlocking(int fd) { fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK); }
 
@@ -180,25 +181,16 @@ std::string Relay::firstUpText() const {
 
 void Relay::run() {
   prctl(PR_SET_TIMERSLACK, 1UL);  // wake for a paced chunk within a microsecond, not 50
-  struct Chunk {
-    double dueUs;
-    std::string bytes;
-  };
-  std::deque<Chunk> upQueue, downQueue;
+  sim::WirePace up, down;
+  sim::AnswerClock answers;
   std::string upOut, downOut;  // due, not yet taken by the device
-  double upFree = 0, downFree = 0;
   uint8_t buf[4096];
 
   for (;;) {
     const double now = nowUs();
-    while (!upQueue.empty() && upQueue.front().dueUs <= now) {
-      upOut += upQueue.front().bytes;
-      upQueue.pop_front();
-    }
-    while (!downQueue.empty() && downQueue.front().dueUs <= now) {
-      downOut += downQueue.front().bytes;
-      downQueue.pop_front();
-    }
+    double crossedUs = 0;
+    if (up.takeDue(now, upOut, &crossedUs)) answers.requestCrossed(crossedUs);
+    down.takeDue(now, downOut);
     if (!upOut.empty()) {
       const ssize_t n = write(controller_, upOut.data(), upOut.size());
       if (n > 0) upOut.erase(0, static_cast<size_t>(n));
@@ -214,9 +206,7 @@ void Relay::run() {
       }
     }
 
-    double timeoutUs = 1e6;
-    if (!upQueue.empty()) timeoutUs = std::min(timeoutUs, upQueue.front().dueUs - nowUs());
-    if (!downQueue.empty()) timeoutUs = std::min(timeoutUs, downQueue.front().dueUs - nowUs());
+    const double timeoutUs = std::min(1e6, std::min(up.nextDueUs(), down.nextDueUs()) - nowUs());
     pollfd fds[3] = {{wake_[0], POLLIN, 0},
                      {window_, static_cast<short>(POLLIN | (downOut.empty() ? 0 : POLLOUT)), 0},
                      {controller_, static_cast<short>(POLLIN | (upOut.empty() ? 0 : POLLOUT)), 0}};
@@ -232,7 +222,7 @@ void Relay::run() {
       const ssize_t n = read(window_, buf, sizeof buf);
       if (n > 0) {
         const double at = nowUs();
-        const std::string chunk(reinterpret_cast<char*>(buf), static_cast<size_t>(n));
+        std::string chunk(reinterpret_cast<char*>(buf), static_cast<size_t>(n));
         if (bytesUp.load() == 0) firstUpUs = at;
         bytesUp += static_cast<uint64_t>(n);
         {
@@ -249,8 +239,7 @@ void Relay::run() {
           }
         }
         if (options_.paceUp) {
-          upFree = std::max(upFree, at) + static_cast<double>(n) * kByteUs;
-          upQueue.push_back({upFree, chunk});
+          up.send(at, std::move(chunk));
         } else {
           upOut += chunk;
         }
@@ -260,11 +249,12 @@ void Relay::run() {
       const ssize_t n = read(controller_, buf, sizeof buf);
       if (n > 0) {
         const double at = nowUs();
-        const std::string chunk(reinterpret_cast<char*>(buf), static_cast<size_t>(n));
+        std::string chunk(reinterpret_cast<char*>(buf), static_cast<size_t>(n));
         bytesDown += static_cast<uint64_t>(n);
         if (options_.paceDown) {
-          downFree = std::max(downFree, at) + static_cast<double>(n) * kByteUs;
-          downQueue.push_back({downFree, chunk});
+          // An answer goes on the wire when its request has crossed, not when the simulated
+          // controller's process got round to writing it.
+          down.send(options_.paceUp ? answers.answerStart(at) : at, std::move(chunk));
         } else {
           downOut += chunk;
         }

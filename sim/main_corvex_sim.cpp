@@ -11,7 +11,9 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <termios.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -28,13 +30,14 @@
 
 #include "sim/controller.h"
 #include "sim/sim_options.h"
+#include "sim/wire_pace.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using SteadyClock = std::chrono::steady_clock;
 
-constexpr double kByteMicros = 10.0 * 1e6 / 115200.0;  // 8N1: ten bits per byte on the wire
+constexpr double kSpinUs = 100;  // how long before a paced deadline the loop stops sleeping
 constexpr size_t kMaxPendingOutput = 256 * 1024;
 constexpr int kStaleAfterMs = 2000;  // nobody read the device for this long: drop what waits
 
@@ -133,6 +136,14 @@ double microsSince(SteadyClock::time_point start, SteadyClock::time_point t) {
   return std::chrono::duration<double, std::micro>(t - start).count();
 }
 
+timespec timespecOfUs(double us) {
+  timespec t{};
+  if (us <= 0) return t;
+  t.tv_sec = static_cast<time_t>(us / 1e6);
+  t.tv_nsec = static_cast<long>((us - static_cast<double>(t.tv_sec) * 1e6) * 1000.0);
+  return t;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -187,32 +198,23 @@ int main(int argc, char** argv) {
   controller.movingSticks = options.movingSticks;
   controller.faults.muteAfterCommands = options.muteAfter;
 
+  // Paced, both directions keep the line's time: what the window writes reaches the controller
+  // once its last byte has crossed, and each answer is handed over once its own last byte has,
+  // on microsecond deadlines. An answer starts when its request has crossed, however late this
+  // process is scheduled to give it: the controller itself answers within microseconds.
+  zorv::sim::WirePace inbound, outbound;
+  if (options.pace) prctl(PR_SET_TIMERSLACK, 1UL);  // wake within a microsecond, not fifty
+
   const auto start = SteadyClock::now();
   auto lastTick = start;
-  std::string out;  // bytes waiting for the device, from outPos on
+  std::string out;  // bytes handed over, waiting for room in the device, from outPos on
   size_t outPos = 0;
-  double wireFreeUs = 0;  // when the simulated line finishes the bytes already written
   double blockedSinceUs = -1;
   double masterQuietUntilUs = 0;
   bool stop = false;
   int restartsSeen = 0;
 
-  while (!stop) {
-    const auto now = SteadyClock::now();
-    const double nowUs = microsSince(start, now);
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - lastTick);
-    if (elapsed.count() > 0) {
-      controller.advance(static_cast<uint32_t>(std::min<int64_t>(elapsed.count(), 60000)));
-      lastTick += elapsed;
-    }
-
-    // A completed upgrade restarts the application: its image goes to the flash file.
-    if (controller.restarts() != restartsSeen) {
-      restartsSeen = controller.restarts();
-      if (!options.flashPath.empty() && !controller.flash().empty() && !writeFlash(options.flashPath, controller.flash()))
-        std::fprintf(stderr, "corvex-sim: cannot write %s: %s\n", options.flashPath.c_str(), std::strerror(errno));
-    }
-
+  auto takeLog = [&] {
     for (const std::string& entry : controller.log()) {
       const std::string line = escaped(entry);
       if (logFile) {
@@ -222,25 +224,50 @@ int main(int argc, char** argv) {
       if (!options.quiet) std::fprintf(stderr, "corvex-sim: <- %s\n", line.c_str());
     }
     controller.clearLog();
-
+  };
+  // What the controller said, started at startUs.
+  auto takeOutput = [&](double startUs) {
     for (const auto& chunk : controller.takeOutput()) {
-      if (out.size() - outPos + chunk.size() > kMaxPendingOutput) continue;  // lost, as on a line nobody reads
-      if (outPos == out.size()) wireFreeUs = std::max(wireFreeUs, nowUs);
-      out.append(chunk.begin(), chunk.end());
+      const size_t waiting = out.size() - outPos + outbound.queuedBytes();
+      if (waiting + chunk.size() > kMaxPendingOutput) continue;  // lost, as on a line nobody reads
+      if (options.pace) {
+        outbound.send(startUs, std::string(chunk.begin(), chunk.end()));
+      } else {
+        out.append(chunk.begin(), chunk.end());
+      }
     }
+  };
 
-    // Write what the line would have carried by now (everything, when not pacing).
-    size_t allowed = out.size() - outPos;
-    if (options.pace && nowUs > wireFreeUs) {
-      allowed = std::min(allowed, static_cast<size_t>((nowUs - wireFreeUs) / kByteMicros));
-    } else if (options.pace) {
-      allowed = 0;
+  while (!stop) {
+    const auto now = SteadyClock::now();
+    const double nowUs = microsSince(start, now);
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - lastTick);
+    if (elapsed.count() > 0) {
+      controller.advance(static_cast<uint32_t>(std::min<int64_t>(elapsed.count(), 60000)));
+      lastTick += elapsed;
     }
-    if (allowed > 0) {
-      const ssize_t n = write(pty.master, out.data() + outPos, allowed);
+    takeOutput(nowUs);  // a stream record or a time-out: no request before it
+
+    // Requests whose last byte has crossed reach the controller; its answers start from there.
+    std::string arrived;
+    double crossedUs = 0;
+    if (inbound.takeDue(nowUs, arrived, &crossedUs)) {
+      controller.receive(reinterpret_cast<const uint8_t*>(arrived.data()), arrived.size());
+      takeOutput(crossedUs);
+    }
+    takeLog();
+    // A completed upgrade restarts the application: its image goes to the flash file.
+    if (controller.restarts() != restartsSeen) {
+      restartsSeen = controller.restarts();
+      if (!options.flashPath.empty() && !controller.flash().empty() && !writeFlash(options.flashPath, controller.flash()))
+        std::fprintf(stderr, "corvex-sim: cannot write %s: %s\n", options.flashPath.c_str(), std::strerror(errno));
+    }
+    outbound.takeDue(nowUs, out);
+
+    if (outPos < out.size()) {
+      const ssize_t n = write(pty.master, out.data() + outPos, out.size() - outPos);
       if (n > 0) {
         outPos += static_cast<size_t>(n);
-        wireFreeUs += static_cast<double>(n) * kByteMicros;
         blockedSinceUs = -1;
       } else if (n < 0 && errno == EAGAIN) {
         if (blockedSinceUs < 0) blockedSinceUs = nowUs;
@@ -248,6 +275,7 @@ int main(int argc, char** argv) {
           // Nobody has read the device for a while: forget the stale bytes on both sides.
           tcflush(pty.slave, TCIFLUSH);
           outPos = out.size();
+          outbound.clear(nowUs);
           blockedSinceUs = -1;
         }
       }
@@ -260,19 +288,22 @@ int main(int argc, char** argv) {
       }
     }
 
-    // Sleep until input, a signal, the controller's next record or the next paced byte.
-    int timeoutMs = static_cast<int>(std::min<uint32_t>(controller.msUntilDue(), 1000));
+    // Sleep until input, a signal, the controller's next record, or the next paced deadline.
+    double timeoutUs = std::min<double>(controller.msUntilDue(), 1000) * 1000.0;
     const bool waiting = outPos < out.size();
-    if (waiting && options.pace) {
-      const double untilNextUs = wireFreeUs + kByteMicros - microsSince(start, SteadyClock::now());
-      timeoutMs = std::min(timeoutMs, std::max(1, static_cast<int>(std::ceil(untilNextUs / 1000.0))));
-    } else if (waiting) {
-      timeoutMs = std::min(timeoutMs, 50);  // the device was full; poll for room below
+    if (waiting) timeoutUs = std::min(timeoutUs, 50000.0);  // the device was full; poll for room below
+    const double nextDueUs = std::min(inbound.nextDueUs(), outbound.nextDueUs());
+    const double afterUs = microsSince(start, SteadyClock::now());
+    if (nextDueUs < afterUs + timeoutUs) {
+      // A sleeping thread wakes late on a busy machine: sleep until shortly before the deadline
+      // and spin the rest of the way.
+      timeoutUs = std::max(0.0, nextDueUs - afterUs - kSpinUs);
     }
     const bool listen = nowUs >= masterQuietUntilUs;
     pollfd fds[2] = {{signalPipe[0], POLLIN, 0}, {pty.master, 0, 0}};
-    if (listen) fds[1].events = static_cast<short>(POLLIN | (waiting && !options.pace ? POLLOUT : 0));
-    const int ready = poll(fds, listen ? 2 : 1, std::max(timeoutMs, 0));
+    if (listen) fds[1].events = static_cast<short>(POLLIN | (waiting ? POLLOUT : 0));
+    const timespec wait = timespecOfUs(timeoutUs);
+    const int ready = ppoll(fds, listen ? 2 : 1, &wait, nullptr);
     if (ready < 0 && errno != EINTR) break;
     if (ready <= 0) continue;
     if (fds[0].revents & POLLIN) stop = true;
@@ -283,7 +314,12 @@ int main(int argc, char** argv) {
       for (;;) {
         const ssize_t n = read(pty.master, buffer, sizeof buffer);
         if (n > 0) {
-          controller.receive(buffer, static_cast<size_t>(n));
+          if (options.pace) {
+            inbound.send(microsSince(start, SteadyClock::now()),
+                         std::string(reinterpret_cast<char*>(buffer), static_cast<size_t>(n)));
+          } else {
+            controller.receive(buffer, static_cast<size_t>(n));
+          }
           continue;
         }
         if (n < 0 && errno == EIO) masterQuietUntilUs = nowUs + 20000;  // no one on the other side

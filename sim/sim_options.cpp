@@ -17,7 +17,7 @@ const char kHelp[] =
     "                ~/.config/zorv/ports/COM3 to make it zorv's COM3\n"
     "  --log FILE    append every command received to FILE, one per line\n"
     "  --flash FILE  write the flash image to FILE after every completed upgrade\n"
-    "  --pace        send no faster than a real line at 115200 baud\n"
+    "  --pace        take and send bytes no faster than a real line at 115200 baud\n"
     "  --kind KIND   firmware kind reported and accepted for upgrades: TKVR (default) or PXOJ\n"
     "  --moving-sticks  the monitor stream sweeps the sticks end to end and flips the\n"
     "                switches, as when a pilot checks the radio\n"

@@ -137,6 +137,38 @@ TEST_F(CorvexSimProgram, FallsSilentAfterTheCommandsItWasToldToAnswer) {
   EXPECT_EQ(lines.str(), "?C\\r\nS~0001\\r\n?W\\r\n") << "the silent controller still hears";
 }
 
+struct PacedExchange {
+  const char* name;
+  std::string request;
+  size_t answerSize;
+};
+
+TEST_F(CorvexSimProgram, PacedAnswersComeNoSoonerThanTheLineCarriesBothWays) {
+  constexpr double kByteUs = 10.0 * 1e6 / 115200.0;
+  const std::vector<PacedExchange> cases = {
+      {"a query", "?C\r", 10},
+      {"a setting", "SC0009\r", 8},
+      {"the identity query", "?W\r", 12},
+      {"two queries in one write", "?A\r?B\r", 20},
+  };
+  const std::string device = start({"--quiet", "--pace"});
+  ASSERT_EQ(device.rfind("/dev/", 0), 0u);
+  for (const PacedExchange& c : cases) {
+    const int fd = open(device.c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(fd, 0);
+    const auto t0 = std::chrono::steady_clock::now();
+    ASSERT_EQ(write(fd, c.request.data(), c.request.size()), static_cast<ssize_t>(c.request.size()));
+    const std::string got = readFrom(fd, c.answerSize);
+    const double us = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count();
+    close(fd);
+    EXPECT_EQ(got.size(), c.answerSize) << c.name;
+    EXPECT_EQ(got.substr(0, 3), c.request.substr(0, 3)) << c.name << ": the answer begins with the request's echo";
+    // The request's bytes cross before the controller hears them, then the answer's.
+    EXPECT_GE(us, static_cast<double>(c.request.size() + c.answerSize) * kByteUs) << c.name;
+  }
+  EXPECT_TRUE(stop());
+}
+
 TEST_F(CorvexSimProgram, RefusesUnknownOptions) {
   const std::string device = start({"--kind", "ABCD"});
   EXPECT_EQ(device, "");
