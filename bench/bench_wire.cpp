@@ -45,6 +45,7 @@
 
 #include <fcntl.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -171,6 +172,11 @@ struct Exchange {
   size_t bytes = 0;
   int exchanges = 0;
   double ratio() const { return elapsedUs / 1e6 / wireSeconds(bytes); }
+  // The median exchange against the wire time of an average one: the figure without the
+  // scheduling stalls that a busy machine adds to a few exchanges of a run.
+  double medianRatio() const {
+    return exchanges > 0 ? laterMedianUs / 1e6 / wireSeconds(bytes) * exchanges : std::nan("");
+  }
   double perExchangeUs() const { return elapsedUs / exchanges; }
 };
 
@@ -226,13 +232,15 @@ Exchange uploadRun(const Config& c, Line line) {
     return r;
   }
   s.prompts.files.push_back(writeImage(s.dir.file("image.bin")));
-  s.core().onButtonClicked(1001);
+  // Clicked as a user clicks: through the window, which learns that an exchange starts.
+  auto click = [&s](int id) { static_cast<QAbstractButton*>(s.dlg->control(id))->click(); };
+  click(1001);
   if (!s.dlg->isEnabled(1043)) {
     note("upload: the image was not taken");
     return r;
   }
   s.port->arm();
-  s.core().onButtonClicked(1043);  // waits 500 ms, then "?W\r": the timing starts there
+  click(1043);  // waits 500 ms, then "?W\r": the timing starts there
   const double cpu0 = threadCpuSeconds();
   const double doneUs = s.runUntil([&] { return !s.prompts.shown.empty(); }, 180000);
   r.cpuUs = (threadCpuSeconds() - cpu0) * 1e6;
@@ -364,7 +372,7 @@ MonitorFigure monitorRun(const Config& c) {
   Session s(pty.path, c.window);
   s.dlg->initialise();  // "?C\r" goes unanswered: the feeder plays no controller
   Session::settle(50);
-  s.core().onButtonClicked(1118);
+  static_cast<QAbstractButton*>(s.dlg->control(1118))->click();
   Session::settle(50);
   if (s.core().st.LinkMode != LinkMode::Monitor) {
     note("monitor: the display did not start");
@@ -544,14 +552,14 @@ std::string windowNote(const Config& c) {
 }
 
 struct Medians {
-  double ratio = 0, perExchangeUs = 0, cpuPerExchangeUs = 0, firstUs = 0, laterUs = 0;
+  double ratio = 0, medianRatio = 0, perExchangeUs = 0, cpuPerExchangeUs = 0, firstUs = 0, laterUs = 0;
   size_t bytes = 0;
   int exchanges = 0;
   bool allOk = true;
 };
 
 Medians timeRuns(const Config& c, const char* what, const char* who, Exchange (*run)(const Config&, Line), Line line) {
-  std::vector<double> ratios, per, cpu, first, later;
+  std::vector<double> ratios, medianRatios, per, cpu, first, later;
   Medians m;
   for (int i = 0; i < c.runs; ++i) {
     const Exchange e = run(c, line);
@@ -564,6 +572,7 @@ Medians timeRuns(const Config& c, const char* what, const char* who, Exchange (*
     anyRunFailed |= !e.ok;
     if (!e.ok) continue;
     ratios.push_back(e.ratio());
+    medianRatios.push_back(e.medianRatio());
     per.push_back(e.perExchangeUs());
     cpu.push_back(e.cpuUs / e.exchanges);
     first.push_back(e.firstUs);
@@ -572,6 +581,7 @@ Medians timeRuns(const Config& c, const char* what, const char* who, Exchange (*
     m.exchanges = e.exchanges;
   }
   m.ratio = median(ratios);
+  m.medianRatio = median(medianRatios);
   m.perExchangeUs = median(per);
   m.cpuPerExchangeUs = median(cpu);
   m.firstUs = median(first);
@@ -593,8 +603,9 @@ void exchangeFigures(const Config& c, const char* what, Exchange (*run)(const Co
       rows.push_back({std::string(what) + ", " + lineName(line) + " (" + std::to_string(w.bytes) + " bytes)" +
                           windowNote(c),
                       "≤ " + fixed(ratioTarget, 2) + " × wire limit and ≤ " + fixed(kPlainTarget, 2) + " × plain client",
-                      fixed(w.ratio, 3) + " × (" + fixed(w.ratio / p.ratio, 3) + " × plain client)",
-                      fixed(p.ratio, 3) + " ×",
+                      fixed(w.ratio, 3) + " × (" + fixed(w.ratio / p.ratio, 3) + " × plain client; median exchange " +
+                          fixed(w.medianRatio, 3) + " ×)",
+                      fixed(p.ratio, 3) + " × (median exchange " + fixed(p.medianRatio, 3) + " ×)",
                       w.allOk && p.allOk && w.ratio <= ratioTarget && w.ratio <= kPlainTarget * p.ratio});
     } else {
       rows.push_back({std::string(what) + ", unpaced: time per exchange (" + std::to_string(w.exchanges) +

@@ -28,7 +28,7 @@ if [ -x "$BUILD/bench/bench_codecs" ]; then
       t = $3; unit = $5
       if (unit == "ns" && t >= 1000) { t /= 1000; unit = "µs" }
       if (unit == "µs" && t >= 1000) { t /= 1000; unit = "ms" }
-      printf "| Codec: %s | — | %.3g %s | — |\n", what, t, unit
+      printf "| Codec: %s | — | %.3g %s | — | — |\n", what, t, unit
     }' "$OUT/codecs.csv")"
   printf '%s\n' "$codecs"
 else
