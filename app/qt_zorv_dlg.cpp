@@ -70,39 +70,13 @@ QString accessibleNameOf(const ControlRow& c) {
 
 }  // namespace
 
-// The window's own view of the port: it passes everything on and counts the writes, so that the
-// window knows whether a handler has just asked the controller something.
-class WatchedPort : public SerialPort {
- public:
-  explicit WatchedPort(SerialPort& inner) : inner_(inner) {}
-  void setPortNumber(int n) override { inner_.setPortNumber(n); }
-  int portNumber() const override { return inner_.portNumber(); }
-  void setBufferSizes(int in, int out) override { inner_.setBufferSizes(in, out); }
-  bool open() override { return inner_.open(); }
-  void close() override { inner_.close(); }
-  bool isOpen() const override { return inner_.isOpen(); }
-  std::string errorText() const override { return inner_.errorText(); }
-  void applyLineSettings() override { inner_.applyLineSettings(); }
-  std::vector<uint8_t> readAll() override { return inner_.readAll(); }
-  void write(const uint8_t* data, size_t n) override {
-    ++writes;
-    inner_.write(data, n);
-  }
-  using SerialPort::write;
-  uint64_t writes = 0;
-
- private:
-  SerialPort& inner_;
-};
-
 CZorvDlg::CZorvDlg(SerialPort& port, Prompts* prompts, Clock& clock, std::string settingsPath, QWidget* parent)
     : QDialog(parent) {
   if (!prompts) {
     ownPrompts_ = std::make_unique<QtPrompts>(this);
     prompts = ownPrompts_.get();
   }
-  port_ = std::make_unique<WatchedPort>(port);
-  core_ = std::make_unique<Router>(*port_, *this, *prompts, clock, std::move(settingsPath));
+  core_ = std::make_unique<Router>(port, *this, *prompts, clock, std::move(settingsPath));
   entries_.resize(kLastControlId - kFirstControlId + 1);
   setWindowTitle(qs(kWindowTitle));
   setWindowIcon(appIcon());
@@ -362,9 +336,9 @@ void CZorvDlg::handleGathered() {
   core_->onReceive();
 }
 
-bool CZorvDlg::exchangeRunning(bool wrote) const {
+bool CZorvDlg::exchangeRunning() const {
   const MainState& st = core_->st;
-  return wrote || st.LinkMode != LinkMode::Rest || st.MonitorStopped == 0;
+  return core_->watchdog.armed() || st.LinkMode != LinkMode::Rest || st.MonitorStopped == 0;
 }
 
 void CZorvDlg::route(const std::function<void()>& fn) {
@@ -373,11 +347,10 @@ void CZorvDlg::route(const std::function<void()>& fn) {
     return;
   }
   ++routeDepth_;
-  const uint64_t writes = port_->writes;
   handleGathered();
   fn();
   // Still inside: what the pacer's last frame changes on the widgets is routed as nested.
-  pacer_->setPaced(exchangeRunning(port_->writes != writes));
+  pacer_->setPaced(exchangeRunning());
   --routeDepth_;
 }
 
@@ -403,8 +376,13 @@ void CZorvDlg::textChangedByWidget(int id) {
 }
 
 void CZorvDlg::showReadouts() {
+  // The boxes' change notifications run as nested calls: nothing gathered is handled while the
+  // list is being shown, and a value set meanwhile waits for the next frame.
   showingReadouts_ = true;
-  for (int id : unshown_) {
+  ++routeDepth_;
+  std::vector<int> ids;
+  ids.swap(unshown_);
+  for (int id : ids) {
     Entry* e = entry(id);
     if (!e->unshown) continue;
     e->unshown = false;
@@ -415,7 +393,7 @@ void CZorvDlg::showReadouts() {
       box->setCursorPosition(0);
     }
   }
-  unshown_.clear();
+  --routeDepth_;
   showingReadouts_ = false;
 }
 

@@ -21,7 +21,6 @@ namespace zorv {
 class PaintPacer;
 class QtPrompts;
 class CLiveDataWnd;
-class WatchedPort;
 
 class CZorvDlg : public QDialog, public Window {
   Q_OBJECT
@@ -51,8 +50,8 @@ class CZorvDlg : public QDialog, public Window {
   void portLost(const std::string& reason);
   static constexpr int kGatherMs = 4;
 
-  // While an exchange with the controller runs (a request is waiting for its answer, the link is
-  // in any mode but resting, or the live display streams), the window paints at most
+  // While an exchange with the controller runs (the watchdog waits for an answer, the link is in
+  // any mode but resting, or the live display streams), the window paints at most
   // PaintPacer::kFramesPerSecond times a second; the read-outs of the live display follow at
   // each frame. Everything the handlers set or read is current at once all the same.
   PaintPacer& pacer() { return *pacer_; }
@@ -116,10 +115,9 @@ class CZorvDlg : public QDialog, public Window {
   // Every call into the router from the window goes through here.
   void route(const std::function<void()>& fn);
   void handleGathered();
-  bool exchangeRunning(bool wrote) const;
+  bool exchangeRunning() const;
 
   std::unique_ptr<QtPrompts> ownPrompts_;
-  std::unique_ptr<WatchedPort> port_;
   std::unique_ptr<Router> core_;
   std::unique_ptr<CLiveDataWnd> live_;  // reads core_: goes first
   std::unique_ptr<PaintPacer> pacer_;
