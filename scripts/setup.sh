@@ -7,7 +7,7 @@ PACKAGES=(
   qt6-base-dev qt6-serialport-dev libgl-dev
   qt6-charts-dev libqt6opengl6-dev  # the live data graph (Qt Charts needs the OpenGL CMake files)
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-wqy-microhei  # the Chinese texts of lists and messages
 )
 if [ "${ZORV_WITH_FUZZ:-0}" = 1 ]; then PACKAGES+=(clang libclang-rt-14-dev); fi
 # scripts/package.sh: manual pages, shlibdeps, and the checks run on the package.
