@@ -71,7 +71,7 @@ void BM_ReadbackReply(benchmark::State& state) {
   test::ScriptedPrompts prompts;
   FakeClock clock;
   Router core(port, win, prompts, clock, "");
-  win.core = &core;
+  win.router = &core;
   const std::string chain = "CABDEFGHIJKLRTYZ4567MNOPVabcdefghikj";
   std::vector<std::string> replies;
   for (size_t i = 0; i < chain.size(); ++i) {

@@ -36,7 +36,7 @@ function(zorv_folder name)
 endfunction()
 
 # The folders without Qt, in layer order, then the simulated controller and the test support
-# (fakes, FakeClock, the in-memory harness) that tests, benchmarks and fuzz targets share.
+# (fakes built on the in-memory window, FakeClock, the harness) that tests, benchmarks and fuzz targets share.
 set(ZORV_HANDLER_FOLDERS serial protocol params firmware monitor files)
 
 macro(zorv_pure_folders)
@@ -45,6 +45,8 @@ macro(zorv_pure_folders)
     zorv_folder(${folder} DEPENDS core)
   endforeach()
   zorv_folder(router DIR app SOURCES "app/router*.cpp" DEPENDS ${ZORV_HANDLER_FOLDERS})
+  # The command-line shell: the same router with an in-memory window. No Qt.
+  zorv_folder(ctl DEPENDS router)
   zorv_folder(sim DEPENDS core)
-  zorv_folder(test_support DIR tests/support DEPENDS router sim)
+  zorv_folder(test_support DIR tests/support DEPENDS ctl sim)
 endmacro()

@@ -10,30 +10,30 @@ namespace zorv {
 MemoryWindow::MemoryWindow() {
   for (const ControlRow& c : controls()) {
     if (c.id == 0) continue;
-    enabled_[c.id] = true;
+    enabled[c.id] = true;
     switch (c.kind) {
-      case ControlKind::Slider: sliders_[c.id] = c.initial; break;
-      case ControlKind::Check: checks_[c.id] = 0; break;
-      case ControlKind::Combo: combos_[c.id] = c.initial; break;
-      case ControlKind::Edit: texts_[c.id] = std::to_string(c.initial); break;
-      case ControlKind::ReadOnlyEdit: texts_[c.id] = c.text ? "" : std::to_string(c.initial); break;
-      default: texts_[c.id] = c.caption; break;
+      case ControlKind::Slider: sliders[c.id] = c.initial; break;
+      case ControlKind::Check: checks[c.id] = 0; break;
+      case ControlKind::Combo: combos[c.id] = c.initial; break;
+      case ControlKind::Edit: texts[c.id] = std::to_string(c.initial); break;
+      case ControlKind::ReadOnlyEdit: texts[c.id] = c.text ? "" : std::to_string(c.initial); break;
+      default: texts[c.id] = c.caption; break;
     }
   }
 }
 
 std::string MemoryWindow::text(int id) const {
-  if (auto it = combos_.find(id); it != combos_.end()) {
+  if (auto it = combos.find(id); it != combos.end()) {
     const auto& items = comboItems(id);
     return it->second >= 0 && it->second < static_cast<int>(items.size()) ? items[static_cast<size_t>(it->second)]
                                                                           : "";
   }
-  auto it = texts_.find(id);
-  return it == texts_.end() ? "" : it->second;
+  auto it = texts.find(id);
+  return it == texts.end() ? "" : it->second;
 }
 
 void MemoryWindow::setText(int id, const std::string& t) {
-  std::string& current = texts_[id];
+  std::string& current = texts[id];
   if (current == t) return;
   current = t;
   // A number box tells its handler about every change of its text, the program's included.
@@ -42,45 +42,45 @@ void MemoryWindow::setText(int id, const std::string& t) {
 }
 
 int MemoryWindow::sliderPos(int id) const {
-  auto it = sliders_.find(id);
-  return it == sliders_.end() ? 0 : it->second;
+  auto it = sliders.find(id);
+  return it == sliders.end() ? 0 : it->second;
 }
 
 void MemoryWindow::setSliderPos(int id, int pos) {
   if (const ControlRow* c = findControl(id)) pos = std::clamp(pos, c->lo, c->hi);
-  int& current = sliders_[id];
+  int& current = sliders[id];
   if (current == pos) return;
   current = pos;
   if (router) router->onSliderMoved(id);  // the slider redraws at its new place
 }
 
 int MemoryWindow::checkState(int id) const {
-  auto it = checks_.find(id);
-  return it == checks_.end() ? 0 : it->second;
+  auto it = checks.find(id);
+  return it == checks.end() ? 0 : it->second;
 }
 
-void MemoryWindow::setCheckState(int id, int state) { checks_[id] = state; }
+void MemoryWindow::setCheckState(int id, int state) { checks[id] = state; }
 
 int MemoryWindow::comboIndex(int id) const {
-  auto it = combos_.find(id);
-  return it == combos_.end() ? -1 : it->second;
+  auto it = combos.find(id);
+  return it == combos.end() ? -1 : it->second;
 }
 
 void MemoryWindow::setComboIndex(int id, int index) {
   const int n = static_cast<int>(comboItems(id).size());
-  combos_[id] = index >= 0 && index < n ? index : -1;
+  combos[id] = index >= 0 && index < n ? index : -1;
 }
 
-void MemoryWindow::setEnabled(int id, bool e) { enabled_[id] = e; }
+void MemoryWindow::setEnabled(int id, bool e) { enabled[id] = e; }
 
 bool MemoryWindow::isEnabled(int id) const {
-  auto it = enabled_.find(id);
-  return it == enabled_.end() || it->second;
+  auto it = enabled.find(id);
+  return it == enabled.end() || it->second;
 }
 
 std::string MemoryWindow::toolTip(int id) const {
-  auto it = toolTips_.find(id);
-  return it == toolTips_.end() ? "" : it->second;
+  auto it = toolTips.find(id);
+  return it == toolTips.end() ? "" : it->second;
 }
 
 void MemoryWindow::setProgressVisible(bool visible) {
@@ -102,7 +102,7 @@ void MemoryWindow::setProgressPos(int pos) {
 bool MemoryWindow::userSetSlider(int sliderId, int pos) {
   if (!isEnabled(sliderId)) return false;
   setSliderPos(sliderId, pos);
-  if (router) router->onSliderReleased(sliderId);
+  releaseSlider(sliderId);
   return true;
 }
 
@@ -114,17 +114,29 @@ bool MemoryWindow::userType(int editId, const std::string& t) {
 
 bool MemoryWindow::userSelect(int comboId, int index) {
   if (!isEnabled(comboId)) return false;
-  setComboIndex(comboId, index);
-  if (router) router->onComboActivated(comboId);
+  chooseItem(comboId, index);
   return true;
 }
 
 bool MemoryWindow::userClick(int checkId) {
   if (!isEnabled(checkId)) return false;
-  int& state = checks_[checkId];
+  toggleCheck(checkId);
+  return true;
+}
+
+void MemoryWindow::releaseSlider(int sliderId) {
+  if (router) router->onSliderReleased(sliderId);
+}
+
+void MemoryWindow::chooseItem(int comboId, int index) {
+  setComboIndex(comboId, index);
+  if (router) router->onComboActivated(comboId);
+}
+
+void MemoryWindow::toggleCheck(int checkId) {
+  int& state = checks[checkId];
   state = state == 1 ? 0 : 1;
   if (router) router->onCheckClicked(checkId);
-  return true;
 }
 
 bool MemoryWindow::userPress(int buttonId) {

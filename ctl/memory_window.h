@@ -5,9 +5,9 @@
 // window's handlers through it, so a job done from a script takes the very road of a click.
 
 #include <functional>
-#include <map>
 #include <string>
 
+#include "core/id_map.h"
 #include "core/window.h"
 
 namespace zorv {
@@ -29,7 +29,7 @@ class MemoryWindow : public Window {
   void setComboIndex(int id, int index) override;
   void setEnabled(int id, bool enabled) override;
   bool isEnabled(int id) const override;
-  void setToolTip(int id, const std::string& tip) override { toolTips_[id] = tip; }
+  void setToolTip(int id, const std::string& tip) override { toolTips[id] = tip; }
   void setProgressVisible(bool visible) override;
   void setProgressRange(int lo, int hi) override;
   void setProgressPos(int pos) override;
@@ -53,11 +53,19 @@ class MemoryWindow : public Window {
   bool userClick(int checkId);                // toggles the box, then the click notification
   bool userPress(int buttonId);
 
+ protected:
+  // The user's actions themselves, whether the control is enabled or not.
+  void releaseSlider(int sliderId);
+  void chooseItem(int comboId, int index);
+  void toggleCheck(int checkId);
+
+  // By control id; flat, so the data exchange's look-ups and a copy of the whole window stay cheap.
+  IdMap<std::string> texts;
+  IdMap<int> sliders, checks, combos;
+  IdMap<bool> enabled;
+  IdMap<std::string> toolTips;
+
  private:
-  std::map<int, std::string> texts_;
-  std::map<int, int> sliders_, checks_, combos_;
-  std::map<int, bool> enabled_;
-  std::map<int, std::string> toolTips_;
   bool progressVisible_ = false;
   int progressLo_ = 0, progressHi_ = 100, progressPos_ = 0;
 };

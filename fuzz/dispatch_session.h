@@ -252,7 +252,7 @@ class Session {
   FakeClock clock;
   std::unique_ptr<Router> core;
 
-  ~Session() { win.core = nullptr; }
+  ~Session() { win.router = nullptr; }
 
   // Reads the four header bytes, puts the window into its state right after start-up and enters
   // the mode.
@@ -269,7 +269,7 @@ class Session {
 
     if (!core) {
       core = std::make_unique<Router>(port, win, prompts, clock, f.settings);
-      win.core = core.get();
+      win.router = core.get();
     }
     startedUp(failOpen);
     prompts.agree = flags & 1;
@@ -371,7 +371,7 @@ class Session {
       port.failOpen = failOpen;
       port.capture = capture;
       win = test::FakeWindow();
-      win.core = core.get();
+      win.router = core.get();
       clock = FakeClock();
       core->st = MainState();
       core->QueryRetries = 3;
@@ -386,7 +386,7 @@ class Session {
       core->st = s.st;
       core->QueryRetries = s.queryRetries;
       win = s.win;
-      win.core = core.get();
+      win.router = core.get();
       port = s.port;
       clock = s.clock;
       if (!capture) port.sent.clear();

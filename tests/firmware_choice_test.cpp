@@ -139,7 +139,7 @@ TEST(FirmwareChoice, DialogAsksForBinFiles) {
   RecordingPrompts prompts;
   FakeClock clock;
   Router core(port, win, prompts, clock, "/nonexistent/zorv/tkvrconfig.ini");
-  win.core = &core;
+  win.router = &core;
   win.userPress(1001);
   EXPECT_EQ(prompts.defaultExt, "*.bin");
   EXPECT_EQ(prompts.fileFilters.at(0), "Tarvik Upgrade Firware(*.bin)|*.bin|All File(*.*)|*.*||");

@@ -134,7 +134,7 @@ TEST(FirmwareTransfer, WholeExchangeWritesTheImageToFlash) {
     EXPECT_EQ(h.prompts.shown[0].caption, "Tarvik Congratulations:");
     EXPECT_EQ(u.st().LinkMode, LinkMode::Rest);
     EXPECT_EQ(u.st().UploadSum, 0);
-    EXPECT_FALSE(h.win.progressVisible);
+    EXPECT_FALSE(h.win.progressVisible());
     EXPECT_EQ(h.win.text(1047), "COM Opened");
     expectRestored(h);
   }
@@ -161,11 +161,11 @@ TEST(FirmwareTransfer, ProgressOfEachStep) {
     SCOPED_TRACE(s.status);
     ASSERT_TRUE(h.port.deliverOne());
     EXPECT_EQ(h.win.text(1047), s.status);
-    EXPECT_EQ(h.win.progressPos, s.pos);
+    EXPECT_EQ(h.win.progressPos(), s.pos);
     EXPECT_EQ(u.st().LinkMode, s.mode);
-    EXPECT_TRUE(h.win.progressVisible);
-    EXPECT_EQ(h.win.progressLo, 0);
-    EXPECT_EQ(h.win.progressHi, 3);
+    EXPECT_TRUE(h.win.progressVisible());
+    EXPECT_EQ(h.win.progressLo(), 0);
+    EXPECT_EQ(h.win.progressHi(), 3);
     EXPECT_EQ(h.win.progressColor, (std::vector<int>{0, 0, 255}));
     EXPECT_EQ(h.sent().size(), 64u);
   }
@@ -321,7 +321,7 @@ TEST(FirmwareTransfer, BrokenRepliesEndWithDataError) {
     EXPECT_EQ(h.prompts.shown[0].caption, "Tarvik Warning:");
     EXPECT_EQ(u.st().LinkMode, LinkMode::Rest);
     EXPECT_EQ(u.st().UploadSum, 0);
-    EXPECT_FALSE(h.win.progressVisible);
+    EXPECT_FALSE(h.win.progressVisible());
     EXPECT_EQ(h.win.text(1047), "COM Opened");
     EXPECT_EQ(!h.ctrl.flash().empty(), c.flashed);
     // The parameter controls wait for the next connection; the image can be sent again.
@@ -394,7 +394,7 @@ TEST(FirmwareTransfer, VanishedPortThenRetry) {
     EXPECT_FALSE(h.port.isOpen());
     EXPECT_EQ(h.win.text(1047), "串口未打开");
     EXPECT_EQ(u.st().LinkMode, LinkMode::Rest);
-    EXPECT_FALSE(h.win.progressVisible);
+    EXPECT_FALSE(h.win.progressVisible());
     EXPECT_TRUE(h.prompts.shown.empty());
     EXPECT_TRUE(h.ctrl.flash().empty());
     EXPECT_TRUE(u.st().FirmwareImage == image);

@@ -96,7 +96,7 @@ TEST(MonitorCalibration, CancelSendsNothing) {
   Recording prompts;
   FakeClock clock;
   Router core(port, win, prompts, clock, "");
-  win.core = &core;
+  win.router = &core;
   port.setPortNumber(1);
   ASSERT_TRUE(port.open());
   core.st.LinkMode = LinkMode::Rest;

@@ -92,7 +92,7 @@ struct WindowState {
 };
 
 inline WindowState stateOf(const FakeWindow& w) {
-  return {w.texts, w.sliders, w.checks, w.combos, w.enabled, w.progressVisible};
+  return {w.texts, w.sliders, w.checks, w.combos, w.enabled, w.progressVisible()};
 }
 
 // The controls that differ, one per line; empty when both windows look alike.
@@ -138,7 +138,7 @@ inline void expectLost(const Harness& h) {
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.core.st.ReceivedCount, 0);
   EXPECT_EQ(h.core.st.MonitorStopped, 1);
-  EXPECT_FALSE(h.win.progressVisible);
+  EXPECT_FALSE(h.win.progressVisible());
   EXPECT_TRUE(h.win.isEnabled(kPortList));
 }
 
@@ -189,7 +189,7 @@ inline void expectUpgraded(const Harness& h) {
   carried.resize(2 * 56, '\0');
   EXPECT_EQ(std::string(h.ctrl.flash().begin(), h.ctrl.flash().end()), carried);
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
-  EXPECT_FALSE(h.win.progressVisible);
+  EXPECT_FALSE(h.win.progressVisible());
   EXPECT_EQ(h.win.text(kStatusBox), "COM Opened");
   expectUnlockedAfterUpgrade(h);
 }

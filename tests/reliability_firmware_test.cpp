@@ -113,7 +113,7 @@ TEST(ReliabilityFirmware, FaultOnOneAnswerOfTheUpgrade) {
         pickPortAgain(h);
       }
       // The next connection gives back what the upgrade locked, and the same image goes through.
-      EXPECT_FALSE(h.win.progressVisible);
+      EXPECT_FALSE(h.win.progressVisible());
       expectConnected(h);
       expectUnlockedAfterUpgrade(h);
       h.prompts.shown.clear();

@@ -125,7 +125,7 @@ const Waiting kWaiting[] = {
        ASSERT_EQ(messages(h), before + 1);
        EXPECT_EQ(h.prompts.shown.back().text, "Data error，Please try it again!");
        EXPECT_EQ(h.prompts.shown.back().caption, "Tarvik Warning:");
-       EXPECT_FALSE(h.win.progressVisible);
+       EXPECT_FALSE(h.win.progressVisible());
        EXPECT_TRUE(h.win.isEnabled(1001));
        EXPECT_TRUE(h.win.isEnabled(kUpgradeButton));
        EXPECT_FALSE(h.win.isEnabled(1038)) << "the rest comes back with the next identity";

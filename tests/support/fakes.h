@@ -1,60 +1,44 @@
 #pragma once
-// Test doubles for the window and the prompts. FakeWindow raises the same program-change
-// notifications the Qt window does (a changed slider position, a changed box text), so handler
-// tests see the same chains of notifications as the real window.
+// Test doubles for the window and the prompts. FakeWindow is the in-memory window zorvctl drives,
+// so handler tests see the same chains of notifications as the real window, plus what a test
+// wants to look at: the progress colour, a hidden or ended window, a drag held before release.
 
 #include <deque>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/router.h"
 #include "core/prompts.h"
-#include "core/window.h"
-#include "tests/support/id_map.h"
+#include "ctl/memory_window.h"
 
 namespace zorv::test {
 
-class FakeWindow : public Window {
+class FakeWindow : public MemoryWindow {
  public:
-  FakeWindow();
-  Router* core = nullptr;  // receives the notifications
-
-  std::string text(int id) const override;
-  void setText(int id, const std::string& text) override;
-  int sliderPos(int id) const override;
-  void setSliderPos(int id, int pos) override;
-  int checkState(int id) const override;
-  void setCheckState(int id, int state) override;
-  int comboIndex(int id) const override;
-  void setComboIndex(int id, int index) override;
-  void setEnabled(int id, bool enabled) override;
-  bool isEnabled(int id) const override;
-  void setToolTip(int id, const std::string& tip) override { toolTips[id] = tip; }
-  void setProgressVisible(bool v) override { progressVisible = v; }
-  void setProgressRange(int lo, int hi) override { progressLo = lo, progressHi = hi; }
-  void setProgressPos(int pos) override { progressPos = pos; }
   void setProgressColor(int r, int g, int b) override { progressColor = {r, g, b}; }
   void hideWindow() override { hidden = true; }
   void endWindow(bool accepted) override { ended = accepted ? 1 : 0; }
 
-  // What a user does.
-  void userDrag(int sliderId, int pos);      // moves the slider, no release
-  void userRelease(int sliderId);
-  void userSetSlider(int sliderId, int pos);  // drag and release
-  void userType(int editId, const std::string& text);
-  void userSelect(int comboId, int index);
-  void userClick(int checkId);               // toggles the box, then the click notification
-  void userPress(int buttonId);              // only when enabled
+  // What a user does. Unlike zorvctl's, these reach disabled controls too, so a test can drive a
+  // handler in any state; only a button press still needs the button enabled.
+  void userDrag(int sliderId, int pos) { setSliderPos(sliderId, pos); }  // no release
+  void userRelease(int sliderId) { releaseSlider(sliderId); }
+  void userSetSlider(int sliderId, int pos) {
+    userDrag(sliderId, pos);
+    userRelease(sliderId);
+  }
+  void userType(int editId, const std::string& text) { setText(editId, text); }
+  void userSelect(int comboId, int index) { chooseItem(comboId, index); }
+  void userClick(int checkId) { toggleCheck(checkId); }  // toggles the box, then the click notification
 
-  // By control id; flat, so a data exchange and a copy of the whole window stay cheap.
-  IdMap<std::string> texts;
-  IdMap<int> sliders, checks, combos;
-  IdMap<bool> enabled;
-  IdMap<std::string> toolTips;
-  bool progressVisible = false;
-  int progressLo = 0, progressHi = 100, progressPos = 0;
+  // Tests read and set the controls' state directly.
+  using MemoryWindow::checks;
+  using MemoryWindow::combos;
+  using MemoryWindow::enabled;
+  using MemoryWindow::sliders;
+  using MemoryWindow::texts;
+  using MemoryWindow::toolTips;
   std::vector<int> progressColor;
   bool hidden = false;
   int ended = -1;  // -1 running, 0 cancelled, 1 accepted

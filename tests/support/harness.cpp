@@ -18,7 +18,7 @@ std::filesystem::path makeTempDir() {
 
 Harness::Harness(bool start)
     : dir(makeTempDir()), core(port, win, prompts, clock, (dir / "tkvrconfig.ini").string()) {
-  win.core = &core;
+  win.router = &core;
   port.onReceive = [this] { core.onReceive(); };
   port.onLost = [this](const std::string& reason) { core.onPortLost(reason); };
   if (start) connect();

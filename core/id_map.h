@@ -12,7 +12,7 @@
 
 #include "core/main_state.h"
 
-namespace zorv::test {
+namespace zorv {
 
 template <class T>
 class IdMap {
@@ -88,4 +88,4 @@ class IdMap {
   std::map<int, T> outside_;
 };
 
-}  // namespace zorv::test
+}  // namespace zorv
