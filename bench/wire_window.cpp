@@ -13,18 +13,13 @@
 
 namespace zorv::bench {
 
-CountingPort::CountingPort(SerialPort& inner) : inner_(inner) {
-  inner_.onReceive = [this] {
-    ++events;
-    if (onReceive) onReceive();
-  };
-  inner_.onLost = [this](const std::string& reason) {
-    if (onLost) onLost(reason);
-  };
+void CountingPort::received() {
+  ++events;
+  ForwardingPort::received();
 }
 
 std::vector<uint8_t> CountingPort::readAll() {
-  std::vector<uint8_t> v = inner_.readAll();
+  std::vector<uint8_t> v = inner().readAll();
   bytesIn += v.size();
   if (trace) std::fprintf(stderr, "%10.1f us  read %zu\n", nowUs() - firstWriteUs, v.size());
   return v;
@@ -43,7 +38,7 @@ void CountingPort::write(const uint8_t* data, size_t n) {
     }
     if (trace) std::fprintf(stderr, "%10.1f us  write %zu\n", nowUs() - firstWriteUs, n);
   }
-  inner_.write(data, n);
+  inner().write(data, n);
 }
 
 void CountingPort::arm() {

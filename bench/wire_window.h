@@ -12,7 +12,7 @@
 #include "app/qt_zorv_dlg.h"
 #include "bench/wire_link.h"
 #include "core/clock.h"
-#include "core/serial_port.h"
+#include "core/forwarding_port.h"
 #include "tests/support/fakes.h"
 
 class QWidget;
@@ -20,17 +20,9 @@ class QWidget;
 namespace zorv::bench {
 
 // The window's port: passes everything to the real one and counts.
-class CountingPort : public SerialPort {
+class CountingPort : public ForwardingPort {
  public:
-  explicit CountingPort(SerialPort& inner);
-  void setPortNumber(int n) override { inner_.setPortNumber(n); }
-  int portNumber() const override { return inner_.portNumber(); }
-  void setBufferSizes(int in, int out) override { inner_.setBufferSizes(in, out); }
-  bool open() override { return inner_.open(); }
-  void close() override { inner_.close(); }
-  bool isOpen() const override { return inner_.isOpen(); }
-  std::string errorText() const override { return inner_.errorText(); }
-  void applyLineSettings() override { inner_.applyLineSettings(); }
+  using ForwardingPort::ForwardingPort;
   std::vector<uint8_t> readAll() override;
   void write(const uint8_t* data, size_t n) override;
   using SerialPort::write;
@@ -44,7 +36,7 @@ class CountingPort : public SerialPort {
   bool trace = false;  // each write and read to stderr, microseconds after the first write
 
  private:
-  SerialPort& inner_;
+  void received() override;
 };
 
 // Holds the window's repaints to at most `perSecond`: the dirty regions gather meanwhile and the

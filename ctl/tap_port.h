@@ -7,22 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "core/serial_port.h"
+#include "core/forwarding_port.h"
 
 namespace zorv {
 
-class TapPort : public SerialPort {
+class TapPort : public ForwardingPort {
  public:
-  explicit TapPort(SerialPort& inner);
+  using ForwardingPort::ForwardingPort;
 
-  void setPortNumber(int n) override { inner_.setPortNumber(n); }
-  int portNumber() const override { return inner_.portNumber(); }
-  void setBufferSizes(int in, int out) override { inner_.setBufferSizes(in, out); }
-  bool open() override { return inner_.open(); }
-  void close() override { inner_.close(); }
-  bool isOpen() const override { return inner_.isOpen(); }
-  std::string errorText() const override { return inner_.errorText(); }
-  void applyLineSettings() override { inner_.applyLineSettings(); }
   std::vector<uint8_t> readAll() override;
   void write(const uint8_t* data, size_t n) override;
   using SerialPort::write;
@@ -35,7 +27,6 @@ class TapPort : public SerialPort {
   uint64_t writeCount() const { return writeCount_; }
 
  private:
-  SerialPort& inner_;
   uint64_t bytesRead_ = 0;
   uint64_t writeCount_ = 0;
   std::vector<std::string> writes_;

@@ -1,0 +1,49 @@
+#pragma once
+// A SerialPort laid over another: every call goes through to the inner port, and the inner
+// port's notifications come out of this one. A port that watches the traffic derives from it and
+// overrides only what it looks at (readAll, write, received). Waiting for input is not passed on:
+// through a wrapper, a port says nothing arrived.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/serial_port.h"
+
+namespace zorv {
+
+class ForwardingPort : public SerialPort {
+ public:
+  explicit ForwardingPort(SerialPort& inner) : inner_(inner) {
+    inner_.onReceive = [this] { received(); };
+    inner_.onLost = [this](const std::string& reason) {
+      if (onLost) onLost(reason);
+    };
+  }
+  ForwardingPort(const ForwardingPort&) = delete;
+  ForwardingPort& operator=(const ForwardingPort&) = delete;
+
+  void setPortNumber(int n) override { inner_.setPortNumber(n); }
+  int portNumber() const override { return inner_.portNumber(); }
+  void setBufferSizes(int in, int out) override { inner_.setBufferSizes(in, out); }
+  bool open() override { return inner_.open(); }
+  void close() override { inner_.close(); }
+  bool isOpen() const override { return inner_.isOpen(); }
+  std::string errorText() const override { return inner_.errorText(); }
+  void applyLineSettings() override { inner_.applyLineSettings(); }
+  std::vector<uint8_t> readAll() override { return inner_.readAll(); }
+  void write(const uint8_t* data, size_t n) override { inner_.write(data, n); }
+  using SerialPort::write;
+
+ protected:
+  // The inner port has bytes waiting.
+  virtual void received() {
+    if (onReceive) onReceive();
+  }
+  SerialPort& inner() { return inner_; }
+
+ private:
+  SerialPort& inner_;
+};
+
+}  // namespace zorv
