@@ -25,12 +25,14 @@
 #include "app/qt_signal_quit.h"
 #include "sim/sim_options.h"
 #include "tests/support/qt_app.h"
+#include "tests/support/read_file.h"
 
 extern char** environ;
 
 namespace {
 
 namespace fs = std::filesystem;
+using zorv::test::readFile;
 
 std::string firstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
 std::string secondLine(const std::string& text) {
@@ -250,13 +252,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- zorv --demo ends cleanly on a signal ---
 
-std::string slurp(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
-
 struct SignalCase {
   std::vector<std::string> args;
   int signal;
@@ -313,7 +308,7 @@ TEST_P(ZorvDemoProcess, EndsWithExitCodeZeroOnSignal) {
   EXPECT_TRUE(ended) << "zorv did not end on signal " << c.signal;
   EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
   EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
-  EXPECT_EQ(slurp(dir / "tkvrconfig.ini"), c.portFile);
+  EXPECT_EQ(readFile(dir / "tkvrconfig.ini"), c.portFile);
   std::error_code ec;
   fs::remove_all(dir, ec);
 }

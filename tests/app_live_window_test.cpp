@@ -24,6 +24,7 @@
 #include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"
+#include "tests/support/read_file.h"
 
 namespace zorv::test {
 namespace {
@@ -35,13 +36,6 @@ std::string record(const std::string& tag, const std::vector<int>& values) {
     s += std::string(4 - f.size(), ' ') + f;
   }
   return s + "\r\n";
-}
-
-std::string readFile(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
 }
 
 struct LiveRig {

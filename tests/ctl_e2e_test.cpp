@@ -21,20 +21,15 @@
 #include <vector>
 
 #include "tests/support/harness.h"
+#include "tests/support/read_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using zorv::test::readFile;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kRunLimitMs = 60000;
-
-std::string slurp(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
 
 void spit(const fs::path& p, const std::string& bytes) {
   std::ofstream f(p, std::ios::binary);
@@ -161,7 +156,7 @@ class Zorvctl : public ::testing::Test {
   }
 
   // The simulator's log: one command a line, CR written as "\r".
-  std::vector<std::string> log() const { return linesOf(slurp(dir_ / "sim.log")); }
+  std::vector<std::string> log() const { return linesOf(readFile(dir_ / "sim.log")); }
   std::vector<std::string> settingsLogged() const {
     std::vector<std::string> s;
     for (const std::string& l : log())
@@ -281,9 +276,9 @@ TEST_F(Zorvctl, SaveWritesTheSameBytesAsTheWindowsSave) {
   zorv::test::Harness window;
   window.prompts.files.push_back(window.path("window.txt"));
   window.win.userPress(1015);
-  const std::string theirs = slurp(window.path("window.txt"));
+  const std::string theirs = readFile(window.path("window.txt"));
   ASSERT_FALSE(theirs.empty());
-  EXPECT_EQ(slurp(dir_ / "mine.txt"), theirs);
+  EXPECT_EQ(readFile(dir_ / "mine.txt"), theirs);
 }
 
 TEST_F(Zorvctl, SaveThenLoadGivesTheControllerBackItsSettingsByteForByte) {
@@ -293,7 +288,7 @@ TEST_F(Zorvctl, SaveThenLoadGivesTheControllerBackItsSettingsByteForByte) {
   ASSERT_EQ(load.rc, 0) << load.err;
   EXPECT_EQ(load.out, "27 settings sent from before.txt\n");
   ASSERT_EQ(zorvctl({"--port", "3", "save", "after.txt"}).rc, 0);
-  EXPECT_EQ(slurp(dir_ / "after.txt"), slurp(dir_ / "before.txt"));
+  EXPECT_EQ(readFile(dir_ / "after.txt"), readFile(dir_ / "before.txt"));
   const std::vector<std::string> s = settingsLogged();
   EXPECT_NE(std::find(s.begin(), s.end(), "Sj0004\\r"), s.end());
 }
@@ -321,7 +316,7 @@ TEST_F(Zorvctl, FlashWritesARandomFullImageIntoTheControllersFlash) {
   std::string flash;
   for (int i = 0; i < 100 && flash.size() < image.size(); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    flash = slurp(dir_ / "flash.bin");
+    flash = readFile(dir_ / "flash.bin");
   }
   ASSERT_GE(flash.size(), image.size());
   EXPECT_TRUE(flash.compare(0, image.size(), image) == 0) << "the flash differs from the image";
@@ -401,7 +396,7 @@ TEST_F(Zorvctl, TheRememberedPortIsReadOnlyWithoutPortAndNeverWritten) {
     EXPECT_EQ(r.rc, row.rc) << (row.file ? row.file : "none") << ": " << r.err;
     EXPECT_EQ(fs::exists(ini), row.file != nullptr) << "zorvctl never creates the file";
     if (row.file) {
-      EXPECT_EQ(slurp(ini), content) << "zorvctl never writes the file";
+      EXPECT_EQ(readFile(ini), content) << "zorvctl never writes the file";
     }
   }
 }

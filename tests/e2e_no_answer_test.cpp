@@ -22,18 +22,12 @@
 #include "tests/support/child_process.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"
+#include "tests/support/read_file.h"
 
 namespace zorv::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string slurp(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
 
 int lines(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
 
@@ -113,7 +107,7 @@ TEST_F(SilentController, WindowSaysNoAnswerAndSendsNothingMore) {
           << status->toolTip().toStdString();
 
       spinEvents(1500);  // nothing is sent to wake it
-      const std::string log = slurp(log_);
+      const std::string log = readFile(log_);
       EXPECT_EQ(lines(log), k.answered + 1) << log;
       EXPECT_EQ(log.substr(log.size() - std::string(k.lastHeard).size() - 1), std::string(k.lastHeard) + "\n");
     }

@@ -13,17 +13,12 @@
 #include <thread>
 
 #include "tests/support/child_process.h"
+#include "tests/support/read_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string slurp(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
+using zorv::test::readFile;
 
 TEST(EndToEnd, ZorvReadsBackFromCorvexSimOverAPseudoTerminal) {
   const fs::path bin = ZORV_BINARY_DIR;
@@ -51,7 +46,7 @@ TEST(EndToEnd, ZorvReadsBackFromCorvexSimOverAPseudoTerminal) {
   std::string text;
   for (int i = 0; i < 1000 && text.find("?W") == std::string::npos; ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    text = slurp(log);
+    text = readFile(log);
   }
   zorv.stop();
   sim.stop();
@@ -65,7 +60,7 @@ TEST(EndToEnd, ZorvReadsBackFromCorvexSimOverAPseudoTerminal) {
             "?C ?A ?B ?D ?E ?F ?G ?H ?I ?J ?K ?L ?R ?T ?Y ?Z ?4 ?5 ?6 ?7 ?M ?N ?O ?P ?V ?a ?b ?c ?d ?e ?f ?g ?h "
             "?i ?k ?j ?W ")
       << text;
-  EXPECT_EQ(slurp(dir / "tkvrconfig.ini"), std::string("3\0", 2));
+  EXPECT_EQ(readFile(dir / "tkvrconfig.ini"), std::string("3\0", 2));
   fs::remove_all(dir);
 }
 

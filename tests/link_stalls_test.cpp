@@ -13,20 +13,6 @@
 namespace zorv::test {
 namespace {
 
-const char* const kChain = "?C\r?A\r?B\r?D\r?E\r?F\r?G\r?H\r?I\r?J\r?K\r?L\r?R\r?T\r?Y\r?Z\r?4\r?5\r?6\r?7\r"
-                           "?M\r?N\r?O\r?P\r?V\r?a\r?b\r?c\r?d\r?e\r?f\r?g\r?h\r?i\r?k\r?j\r?W\r";
-
-std::string queries(const std::string& sent) {
-  std::string out;
-  for (size_t i = 0; i < sent.size();) {
-    const size_t end = sent.find('\r', i);
-    if (end == std::string::npos) break;
-    if (sent[i] == '?') out += sent.substr(i, end + 1 - i);
-    i = end + 1;
-  }
-  return out;
-}
-
 struct EchoCase {
   std::string name;
   std::vector<std::string> pieces;  // receive events, in order
@@ -70,7 +56,7 @@ TEST_P(DefaultSetEcho, RestartsTheReadBackExactlyOnceWhenWhole) {
     }
   }
   h.pump();
-  EXPECT_EQ(queries(sent + h.sent()), kChain);
+  EXPECT_EQ(queriesIn(sent + h.sent()), kReadbackChain);
   EXPECT_EQ(h.clock.waitedMs - waited, 10u) << "one restart";
   EXPECT_TRUE(h.win.isEnabled(1015));
   EXPECT_EQ(st.LinkMode, LinkMode::Rest);
@@ -100,7 +86,7 @@ TEST_P(PortPickedWhileStreaming, ReadsBackOnceTheLineIsQuiet) {
   h.ctrl.setValue('C', 33);
   h.win.userSelect(1061, 2);
   h.pump();
-  EXPECT_EQ(queries(h.sent()), kChain);
+  EXPECT_EQ(queriesIn(h.sent()), kReadbackChain);
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.core.st.MonitorStopped, 1);
   EXPECT_EQ(h.core.st.ParamValues[3], 33);
@@ -128,7 +114,7 @@ TEST(SettingsFileUnusable, ToldThenTheOpenGoesOn) {
   EXPECT_TRUE(h.port.isOpen());
   EXPECT_EQ(h.port.portNumber(), 3);
   EXPECT_EQ(h.win.text(1047), "COM opened");
-  EXPECT_EQ(queries(h.sent()), kChain);
+  EXPECT_EQ(queriesIn(h.sent()), kReadbackChain);
   EXPECT_TRUE(h.win.isEnabled(1015));
 
   h.win.userSelect(1061, 6);
@@ -136,7 +122,7 @@ TEST(SettingsFileUnusable, ToldThenTheOpenGoesOn) {
   EXPECT_EQ(told(), 2);
   EXPECT_EQ(h.port.portNumber(), 7);
   EXPECT_EQ(h.win.text(1047), "COM Opened");
-  EXPECT_EQ(queries(h.sent()), kChain);
+  EXPECT_EQ(queriesIn(h.sent()), kReadbackChain);
 }
 
 // While an automation client holds the window, Enter, Esc and the close box all hide it,

@@ -16,16 +16,10 @@
 #include "core/param_catalogue.h"
 #include "core/text_number.h"
 #include "tests/support/harness.h"
+#include "tests/support/read_file.h"
 
 namespace zorv::test {
 namespace {
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 // The value field of line n of a saved file.
 std::string savedField(const std::string& file, int n) {

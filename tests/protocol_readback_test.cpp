@@ -17,21 +17,6 @@
 namespace zorv::test {
 namespace {
 
-const char* const kChain = "?C\r?A\r?B\r?D\r?E\r?F\r?G\r?H\r?I\r?J\r?K\r?L\r?R\r?T\r?Y\r?Z\r?4\r?5\r?6\r?7\r"
-                           "?M\r?N\r?O\r?P\r?V\r?a\r?b\r?c\r?d\r?e\r?f\r?g\r?h\r?i\r?k\r?j\r?W\r";
-
-// The queries among the bytes sent (setting commands such as box 1070's "SH0051" left out).
-std::string queries(const std::string& sent) {
-  std::string out;
-  for (size_t i = 0; i < sent.size();) {
-    const size_t end = sent.find('\r', i);
-    if (end == std::string::npos) break;
-    if (sent[i] == '?') out += sent.substr(i, end + 1 - i);
-    i = end + 1;
-  }
-  return out;
-}
-
 TEST(ReadbackCodec, LeadingIntReadsLikeTheControllerMeansIt) {
   struct Case {
     const char* text;
@@ -53,7 +38,7 @@ TEST(ReadbackCodec, PortFileIsTwoBytes) {
 
 TEST(Readback, StartUpAsksEveryQueryOnceInOrderAndFillsTheWindow) {
   Harness h;
-  EXPECT_EQ(queries(h.sent()), kChain);
+  EXPECT_EQ(queriesIn(h.sent()), kReadbackChain);
   const MainState& st = h.core.st;
   // Slider pairs: box, slider and table agree with the controller.
   for (const SliderParam& p : sliderParams()) {
@@ -190,7 +175,7 @@ TEST(Readback, SplitReplyIsGatheredLikeAWholeOne) {
     Harness h(false);
     h.ctrl.faults.splitAt = split;
     h.connect();
-    EXPECT_EQ(queries(h.sent()), kChain) << split.size();
+    EXPECT_EQ(queriesIn(h.sent()), kReadbackChain) << split.size();
     EXPECT_EQ(h.core.st.ParamValues[3], h.ctrl.value('C'));
   }
 }
@@ -242,7 +227,7 @@ TEST(Readback, PresetEchoRestartsTheReadBackAfterTenMilliseconds) {
   EXPECT_EQ(h.clock.waitedMs - before, 10u);
   EXPECT_EQ(h.sent(), "?C\r");
   h.pump();
-  EXPECT_EQ(queries(std::string("?C\r") + h.sent()), kChain);
+  EXPECT_EQ(queriesIn(std::string("?C\r") + h.sent()), kReadbackChain);
 }
 
 TEST(Readback, SettingEchoInTheMiddleOfTheChainDoesNotStallIt) {

@@ -8,16 +8,10 @@
 
 #include "core/control_groups.h"
 #include "tests/support/harness.h"
+#include "tests/support/read_file.h"
 
 namespace zorv::test {
 namespace {
-
-std::string readFile(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
 
 void writeFile(const std::string& path, const std::string& bytes) {
   std::ofstream f(path, std::ios::binary);

@@ -42,4 +42,15 @@ std::string Harness::sent() {
   return s;
 }
 
+std::string queriesIn(const std::string& sent) {
+  std::string out;
+  for (size_t i = 0; i < sent.size();) {
+    const size_t end = sent.find('\r', i);
+    if (end == std::string::npos) break;
+    if (sent[i] == '?') out += sent.substr(i, end + 1 - i);
+    i = end + 1;
+  }
+  return out;
+}
+
 }  // namespace zorv::test

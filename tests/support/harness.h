@@ -41,4 +41,12 @@ struct Harness {
   size_t sentMark_ = 0;
 };
 
+// The queries of a whole read-back, in the order the window asks them.
+inline const char* const kReadbackChain =
+    "?C\r?A\r?B\r?D\r?E\r?F\r?G\r?H\r?I\r?J\r?K\r?L\r?R\r?T\r?Y\r?Z\r?4\r?5\r?6\r?7\r"
+    "?M\r?N\r?O\r?P\r?V\r?a\r?b\r?c\r?d\r?e\r?f\r?g\r?h\r?i\r?k\r?j\r?W\r";
+
+// The queries among the bytes sent (setting commands such as box 1070's "SH0051" left out).
+std::string queriesIn(const std::string& sent);
+
 }  // namespace zorv::test
