@@ -28,18 +28,21 @@ bool isCommand(const std::string& w) {
   return false;
 }
 
+// The word after option words[i], moving i onto it; null, with the error set, when none is left.
+const std::string* valueAfter(const std::vector<std::string>& words, size_t& i, const char* what, std::string* error) {
+  if (i + 1 >= words.size()) {
+    *error = words[i] + " needs " + what;
+    return nullptr;
+  }
+  return &words[++i];
+}
+
 // The command's own words after the command name.
 bool parseCommandWords(Options& o, const std::vector<std::string>& words, size_t i, std::string* error) {
   const std::string& cmd = o.command;
   for (; i < words.size(); ++i) {
     const std::string& w = words[i];
-    auto value = [&](const char* what) -> const std::string* {
-      if (i + 1 >= words.size()) {
-        *error = w + " needs " + what;
-        return nullptr;
-      }
-      return &words[++i];
-    };
+    auto value = [&](const char* what) { return valueAfter(words, i, what, error); };
     if (w == "--json" && (cmd == "read" || cmd == "monitor")) {
       o.json = true;
     } else if (w == "--seconds" && cmd == "monitor") {
@@ -100,13 +103,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& words, std::
   size_t i = 0;
   for (; i < words.size(); ++i) {
     const std::string& w = words[i];
-    auto value = [&](const char* what) -> const std::string* {
-      if (i + 1 >= words.size()) {
-        *error = w + " needs " + what;
-        return nullptr;
-      }
-      return &words[++i];
-    };
+    auto value = [&](const char* what) { return valueAfter(words, i, what, error); };
     if (w == "-h" || w == "--help") {
       o.help = true;
       return o;
