@@ -1,8 +1,8 @@
 #pragma once
 // A SerialPort laid over another: every call goes through to the inner port, and the inner
 // port's notifications come out of this one. A port that watches the traffic derives from it and
-// overrides only what it looks at (readAll, write, received). Waiting for input is not passed on:
-// through a wrapper, a port says nothing arrived.
+// overrides only what it looks at (readAll, write, received). Waiting for input goes through too:
+// a handler that lets the line go quiet before it asks must see the stream through a wrapper.
 
 #include <cstdint>
 #include <string>
@@ -34,6 +34,7 @@ class ForwardingPort : public SerialPort {
   std::vector<uint8_t> readAll() override { return inner_.readAll(); }
   void write(const uint8_t* data, size_t n) override { inner_.write(data, n); }
   using SerialPort::write;
+  bool waitForInput(int ms) override { return inner_.waitForInput(ms); }
 
  protected:
   // The inner port has bytes waiting.

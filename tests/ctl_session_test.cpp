@@ -5,8 +5,10 @@
 
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "ctl/session.h"
+#include "ctl/tap_port.h"
 #include "sim/sim_port.h"
 #include "tests/support/fake_clock.h"
 
@@ -125,6 +127,45 @@ TEST(ZorvctlSession, CtrlCDuringTheFileChainSaysHowFarItGot) {
   EXPECT_NE(m.err.str().find("stopped by Ctrl-C. The controller holds the first "), std::string::npos) << m.err.str();
   EXPECT_NE(m.err.str().find(" settings of the file, the rest are as they were. Run the load again."),
             std::string::npos);
+}
+
+// A port that only answers whether bytes are waiting, to see what the tap passes on.
+class WaitingPort : public SerialPort {
+ public:
+  void setPortNumber(int) override {}
+  int portNumber() const override { return 3; }
+  void setBufferSizes(int, int) override {}
+  bool open() override { return true; }
+  void close() override {}
+  bool isOpen() const override { return true; }
+  std::string errorText() const override { return {}; }
+  void applyLineSettings() override {}
+  std::vector<uint8_t> readAll() override { return std::exchange(pending, {}); }
+  void write(const uint8_t*, size_t) override {}
+  bool waitForInput(int ms) override {
+    waitedMs += ms;
+    return !pending.empty();
+  }
+  std::vector<uint8_t> pending;
+  int waitedMs = 0;
+};
+
+// Picking the port again while the display streams waits for the line to go quiet; through the
+// tap that wait must reach the device, or a record still arriving lands in the read-back.
+TEST(ZorvctlTap, WaitingForInputReachesTheDevice) {
+  const struct {
+    std::vector<uint8_t> pending;
+    bool arrived;
+  } rows[] = {{{}, false}, {{'C', 'H'}, true}};
+  for (const auto& row : rows) {
+    WaitingPort device;
+    device.pending = row.pending;
+    TapPort tap(device);
+    EXPECT_EQ(tap.waitForInput(30), row.arrived);
+    EXPECT_EQ(device.waitedMs, 30) << "the wait went to the device";
+    EXPECT_EQ(tap.readAll().size(), row.pending.size());
+    EXPECT_EQ(tap.bytesRead(), row.pending.size()) << "bytes taken after the wait are counted";
+  }
 }
 
 }  // namespace
