@@ -174,9 +174,16 @@ void CZorvDlg::build() {
         for (const std::string& item : comboItems(id)) cb->addItem(QString::fromStdString(item));
         cb->setCurrentIndex(c.initial);
         // The cached visible text goes with any change of the selection or of the items.
-        connect(cb, &QComboBox::currentTextChanged, this, [this, id] { entry(id)->textValid = false; });
-        connect(cb->model(), &QAbstractItemModel::dataChanged, this, [this, id] { entry(id)->textValid = false; });
-        connect(cb->model(), &QAbstractItemModel::modelReset, this, [this, id] { entry(id)->textValid = false; });
+        auto dropText = [this, id] {
+          entry(id)->textValid = false;
+          markChanged(id);
+        };
+        connect(cb, &QComboBox::currentTextChanged, this, dropText);
+        connect(cb, QOverload<int>::of(&QComboBox::currentIndexChanged), this, dropText);
+        connect(cb->model(), &QAbstractItemModel::dataChanged, this, dropText);
+        connect(cb->model(), &QAbstractItemModel::modelReset, this, dropText);
+        connect(cb->model(), &QAbstractItemModel::rowsInserted, this, dropText);
+        connect(cb->model(), &QAbstractItemModel::rowsRemoved, this, dropText);
         connect(cb, QOverload<int>::of(&QComboBox::activated), this,
                 [this, id] { route([this, id] { core_->onComboActivated(id); }); });
         w = cb;
@@ -185,6 +192,7 @@ void CZorvDlg::build() {
       case ControlKind::Check: {
         auto* cb = new QCheckBox(qs(c.caption), parentFrame);
         connect(cb, &QCheckBox::clicked, this, [this, id] { route([this, id] { core_->onCheckClicked(id); }); });
+        connect(cb, &QCheckBox::stateChanged, this, [this, id] { markChanged(id); });
         w = cb;
         break;
       }
@@ -263,7 +271,10 @@ void CZorvDlg::build() {
 
 void CZorvDlg::wireSlider(int id) {
   auto* s = static_cast<QSlider*>(widgets_.value(id));
-  connect(s, &QSlider::valueChanged, this, [this, id] { route([this, id] { core_->onSliderMoved(id); }); });
+  connect(s, &QSlider::valueChanged, this, [this, id] {
+    markChanged(id);
+    route([this, id] { core_->onSliderMoved(id); });
+  });
   connect(s, &QSlider::sliderReleased, this, [this, id] { route([this, id] { core_->onSliderReleased(id); }); });
   // Keyboard and wheel steps, and clicks on the groove, have no release of their own: a burst
   // of them ends in one send once the slider has settled, a groove click on the mouse release.
@@ -303,6 +314,7 @@ void CZorvDlg::setPortLabels(const std::vector<std::string>& labels) {
   for (int i = 0; i < cb->count() && i < static_cast<int>(labels.size()); ++i)
     cb->setItemText(i, QString::fromStdString(labels[static_cast<size_t>(i)]));
   entry(ids::kPortList)->textValid = false;
+  markChanged(ids::kPortList);
   // The drop-down is as wide as its longest entry; the closed box keeps its place in the layout.
   cb->view()->setMinimumWidth(cb->view()->sizeHintForColumn(0) + 24);
 }
@@ -370,6 +382,7 @@ void CZorvDlg::textChangedByWidget(int id) {
   Entry* e = entry(id);
   if (!e) return;
   e->textValid = false;
+  markChanged(id);
   // Someone else set the box meanwhile (a test, an accessibility client): its text wins over
   // the one still waiting for a frame.
   if (!showingReadouts_) e->unshown = false;
@@ -397,6 +410,24 @@ void CZorvDlg::showReadouts() {
   showingReadouts_ = false;
 }
 
+void CZorvDlg::markChanged(int id) {
+  if (allChanged_) return;
+  if (changed_.size() >= 1024) {  // nobody asked for a long time: everything counts as changed
+    changed_.clear();
+    allChanged_ = true;
+    return;
+  }
+  changed_.push_back(id);
+}
+
+bool CZorvDlg::takeChangedControls(std::vector<int>& ids) {
+  const bool known = !allChanged_;
+  if (known) ids.insert(ids.end(), changed_.begin(), changed_.end());
+  changed_.clear();
+  allChanged_ = false;
+  return known;
+}
+
 std::string CZorvDlg::text(int id) const {
   if (const Entry* e = entry(id); e && (e->kind == Kind::Edit || e->kind == Kind::Combo)) return cachedText(*e);
   QWidget* w = widgets_.value(id);
@@ -413,6 +444,7 @@ void CZorvDlg::setText(int id, const std::string& t) {
     if (e->readout && pacer_ && pacer_->paced()) {
       // The value is the window's at once; the box shows it at the next frame.
       e->text = t;
+      markChanged(id);
       if (!e->unshown) {
         e->unshown = true;
         unshown_.push_back(id);

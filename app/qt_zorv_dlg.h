@@ -72,6 +72,7 @@ class CZorvDlg : public QDialog, public Window {
   void setProgressRange(int lo, int hi) override;
   void setProgressPos(int pos) override;
   void setProgressColor(int r, int g, int b) override;
+  bool takeChangedControls(std::vector<int>& ids) override;
   void hideWindow() override;
   void endWindow(bool accepted) override;
 
@@ -110,6 +111,8 @@ class CZorvDlg : public QDialog, public Window {
   const Entry* entry(int id) const { return const_cast<CZorvDlg*>(this)->entry(id); }
   const std::string& cachedText(const Entry& e) const;
   void textChangedByWidget(int id);
+  // Notes a control whose state changed, for takeChangedControls.
+  void markChanged(int id);
   void showReadouts();
 
   // Every call into the router from the window goes through here.
@@ -126,6 +129,8 @@ class CZorvDlg : public QDialog, public Window {
   bool showingReadouts_ = false;
   std::vector<Entry> entries_;   // by id - kFirstControlId
   std::vector<int> unshown_;     // read-outs waiting for the next frame
+  std::vector<int> changed_;     // controls changed since takeChangedControls last ran
+  bool allChanged_ = true;
   QMap<int, QWidget*> widgets_;
   QMap<int, QTimer*> settleTimers_;
   QMap<int, bool> pagePressed_;

@@ -1,5 +1,8 @@
 #include "core/core.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "core/no_answer.h"
@@ -25,17 +28,76 @@ bool isIntBound(const ControlRow& c) {
   }
 }
 
-std::string* textMember(BoundValues& b, int id) {
+std::string BoundValues::*textMember(int id) {
   switch (id) {
-    case ids::kFirmwareHint: return &b.firmwareHint;
-    case ids::kPortStatus: return &b.portStatus;
-    case ids::kPortList: return &b.portName;
-    case ids::kVersionBox: return &b.versionText;
+    case ids::kFirmwareHint: return &BoundValues::firmwareHint;
+    case ids::kPortStatus: return &BoundValues::portStatus;
+    case ids::kPortList: return &BoundValues::portName;
+    case ids::kVersionBox: return &BoundValues::versionText;
     default: return nullptr;
   }
 }
 
+size_t slotOf(int id) { return static_cast<size_t>(id - kFirstControlId); }
+
+// One control bound to a member, and how it is exchanged.
+enum class Bind : uint8_t { Text, Slider, Check, Number };
+struct BoundRow {
+  int id;
+  Bind bind;
+  bool rangeChecked;
+  int lo, hi;
+  std::string BoundValues::*text;  // Bind::Text only
+};
+
+struct BoundTable {
+  std::vector<BoundRow> rows;  // in table order: the order the exchange reads and writes them
+  std::array<int16_t, kLastControlId - kFirstControlId + 1> rowOf;  // by slot; -1 when not bound
+};
+
+const BoundTable& boundTable() {
+  static const BoundTable table = [] {
+    BoundTable t;
+    t.rowOf.fill(-1);
+    for (const ControlRow& c : controls()) {
+      if (c.id == 0) continue;
+      BoundRow row{c.id, Bind::Number, c.rangeChecked, c.lo, c.hi, textMember(c.id)};
+      if (row.text) {
+        row.bind = Bind::Text;
+      } else if (!isIntBound(c)) {
+        continue;
+      } else if (c.kind == ControlKind::Slider) {
+        row.bind = Bind::Slider;
+      } else if (c.kind == ControlKind::Check) {
+        row.bind = Bind::Check;
+      }
+      t.rowOf.at(slotOf(c.id)) = static_cast<int16_t>(t.rows.size());
+      t.rows.push_back(row);
+    }
+    return t;
+  }();
+  return table;
+}
+
+// Reads one control into `out` as the exchange sees it: a number box's leading number (a
+// non-number reads as 0) and whether it is empty.
+void readRow(const Window& win, const BoundRow& row, BoundValues& out, bool& emptyText) {
+  switch (row.bind) {
+    case Bind::Text: out.*row.text = win.text(row.id); break;
+    case Bind::Slider: out.at(row.id) = win.sliderPos(row.id); break;
+    case Bind::Check: out.at(row.id) = win.checkState(row.id); break;
+    case Bind::Number: {
+      const std::string shown = win.text(row.id);
+      out.at(row.id) = leadingInt(shown);
+      emptyText = shown.empty();
+      break;
+    }
+  }
+}
+
 }  // namespace
+
+int Core::defaultCheckShownEvery = 0;
 
 Core::Core(SerialPort& p, Window& w, Prompts& pr, Clock& c, std::string settings)
     : port(p), win(w), prompts(pr), clock(c), settingsPath(std::move(settings)) {
@@ -43,31 +105,59 @@ Core::Core(SerialPort& p, Window& w, Prompts& pr, Clock& c, std::string settings
     if (isIntBound(c)) st.bound.at(c.id) = c.initial;
 }
 
+void Core::refreshShown(bool mayCheck) {
+  const BoundTable& table = boundTable();
+  changed_.clear();
+  const bool known = win.takeChangedControls(changed_);
+  if (!known || !shown_.valid) {
+    for (const BoundRow& row : table.rows) readRow(win, row, shown_.values, shown_.emptyText[slotOf(row.id)]);
+    shown_.valid = true;
+  } else {
+    for (int id : changed_) {
+      const size_t slot = slotOf(id);
+      if (slot >= table.rowOf.size() || table.rowOf[slot] < 0) continue;
+      readRow(win, table.rows[static_cast<size_t>(table.rowOf[slot])], shown_.values, shown_.emptyText[slot]);
+    }
+  }
+  if (mayCheck && checkShownEvery > 0 && ++exchangesSinceCheck_ >= static_cast<unsigned>(checkShownEvery)) {
+    exchangesSinceCheck_ = 0;
+    checkShown();
+  }
+}
+
+void Core::checkShown() {
+  Shown fresh;
+  for (const BoundRow& row : boundTable().rows) {
+    const size_t slot = slotOf(row.id);
+    readRow(win, row, fresh.values, fresh.emptyText[slot]);
+    const bool same = row.bind == Bind::Text ? fresh.values.*row.text == shown_.values.*row.text
+                                             : fresh.values.at(row.id) == shown_.values.at(row.id) &&
+                                                   fresh.emptyText[slot] == shown_.emptyText[slot];
+    if (!same) {
+      std::fprintf(stderr,
+                   "zorv: control %d changed without the window reporting it; the data exchange "
+                   "would have used a stale value\n",
+                   row.id);
+      std::abort();
+    }
+  }
+}
+
 bool Core::controlsToMembers() {
-  for (const ControlRow& c : controls()) {
-    if (c.id == 0) continue;
-    if (std::string* text = textMember(st.bound, c.id)) {
-      *text = win.text(c.id);
+  refreshShown(true);
+  const BoundValues& shown = shown_.values;
+  for (const BoundRow& row : boundTable().rows) {
+    if (row.bind == Bind::Text) {
+      st.bound.*row.text = shown.*row.text;
       continue;
     }
-    if (!isIntBound(c)) continue;
-    int& member = st.bound.at(c.id);
-    switch (c.kind) {
-      case ControlKind::Slider:
-        member = win.sliderPos(c.id);
-        break;
-      case ControlKind::Check:
-        member = win.checkState(c.id);
-        break;
-      default: {
-        member = leadingInt(win.text(c.id));  // a non-number reads as 0
-        if (c.rangeChecked && (member < c.lo || member > c.hi)) {
-          prompts.message("Please enter an integer between " + std::to_string(c.lo) + " and " +
-                              std::to_string(c.hi) + ".",
-                          "Zorv", Prompts::Buttons::Ok, Prompts::Icon::Warning);
-          return false;
-        }
-      }
+    const int value = shown.at(row.id);
+    st.bound.at(row.id) = value;
+    if (row.bind == Bind::Number && row.rangeChecked && (value < row.lo || value > row.hi)) {
+      prompts.message("Please enter an integer between " + std::to_string(row.lo) + " and " +
+                          std::to_string(row.hi) + ".",
+                      "Zorv", Prompts::Buttons::Ok, Prompts::Icon::Warning);
+      return false;
     }
   }
   return true;
@@ -75,29 +165,41 @@ bool Core::controlsToMembers() {
 
 void Core::membersToControls() {
   ++exchangeDepth_;
-  for (const ControlRow& c : controls()) {
-    if (c.id == 0) continue;
-    if (std::string* text = textMember(st.bound, c.id)) {
-      if (c.id == ids::kPortList) continue;  // the port list's text follows its selection
-      if (win.text(c.id) != *text) win.setText(c.id, *text);
-      continue;
-    }
-    if (!isIntBound(c)) continue;
-    const int value = st.bound.at(c.id);
-    switch (c.kind) {
-      case ControlKind::Slider:
-        if (win.sliderPos(c.id) != value) win.setSliderPos(c.id, value);
+  refreshShown(true);
+  const BoundValues& shown = shown_.values;
+  for (const BoundRow& row : boundTable().rows) {
+    // After each write, what the write changed is looked at again before the next row.
+    switch (row.bind) {
+      case Bind::Text: {
+        if (row.id == ids::kPortList) continue;  // the port list's text follows its selection
+        const std::string& value = st.bound.*row.text;
+        if (shown.*row.text == value) continue;
+        win.setText(row.id, value);
         break;
-      case ControlKind::Check:
-        win.setCheckState(c.id, value >= 0 && value <= 2 ? value : 0);
+      }
+      case Bind::Slider: {
+        const int value = st.bound.at(row.id);
+        if (shown.at(row.id) == value) continue;
+        win.setSliderPos(row.id, value);
         break;
-      default: {
+      }
+      case Bind::Check: {
+        const int value = st.bound.at(row.id);
+        const int state = value >= 0 && value <= 2 ? value : 0;
+        if (shown.at(row.id) == state) continue;
+        win.setCheckState(row.id, state);
+        break;
+      }
+      case Bind::Number: {
         // A box that already shows this number keeps its text, so a user typing "-" or "05"
         // is not overwritten under the cursor.
-        const std::string shown = win.text(c.id);
-        if (leadingInt(shown) != value || shown.empty()) win.setText(c.id, std::to_string(value));
+        const int value = st.bound.at(row.id);
+        if (shown.at(row.id) == value && !shown_.emptyText[slotOf(row.id)]) continue;
+        win.setText(row.id, std::to_string(value));
+        break;
       }
     }
+    refreshShown(false);
   }
   --exchangeDepth_;
   if (exchangeDepth_ == 0) runDeferred();

@@ -4,6 +4,7 @@
 // receive dispatcher sit above the handlers, in the router (app/router.h), which also supplies
 // the few effects one handler folder needs from another.
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -53,8 +54,18 @@ class Core {
 
   // Data exchange. controlsToMembers stops at the first number box that is out of range,
   // shows the range warning and returns false; members read before it keep their new values.
+  // Both work from what the controls showed when last looked at, and look again only at the
+  // controls the window reports changed since: a reply costs the controls it touches, not a
+  // walk over every widget.
   bool controlsToMembers();
   void membersToControls();
+
+  // Every how many exchanges the controls are all read again and compared with what the
+  // exchange believed they show (0: never). A difference means the window failed to report a
+  // change; it is printed and the program aborts. Tests check every exchange, the fuzzer a
+  // sample; the program never.
+  int checkShownEvery = defaultCheckShownEvery;
+  static int defaultCheckShownEvery;
 
   // Sends bytes in one write.
   void send(std::string_view bytes);
@@ -84,6 +95,20 @@ class Core {
 
  private:
   void runDeferred();
+
+  // What the bound controls showed when last looked at, in the members' own form.
+  struct Shown {
+    BoundValues values;
+    std::array<bool, kLastControlId - kFirstControlId + 1> emptyText{};  // a number box with no text
+    bool valid = false;
+  };
+  // Brings shown_ up to date with the changes the window reports (or with every control).
+  void refreshShown(bool mayCheck);
+  void checkShown();
+  Shown shown_;
+  std::vector<int> changed_;
+  unsigned exchangesSinceCheck_ = 0;
+
   int exchangeDepth_ = 0;
   bool draining_ = false;
   std::deque<std::function<void()>> deferred_;

@@ -3,12 +3,15 @@
 // exchange's thousands of look-ups per reply, and copying a whole window's state, cost array
 // indexing and plain copies. Used like a std::map<int, T> (operator[], at, find, count,
 // iteration in id order over the ids present, ==); ids outside the range are kept aside.
+// It also notes which ids were written since takeWritten last ran: every operator[] counts as a
+// write, and so does anything that could write many (a copy assigned, a writable iteration).
 
 #include <array>
 #include <cstddef>
 #include <map>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 #include "core/main_state.h"
 
@@ -45,7 +48,29 @@ class IdMap {
   using iterator = Iter<IdMap, std::pair<int, T>>;
   using const_iterator = Iter<const IdMap, const std::pair<int, T>>;
 
+  IdMap() = default;
+  IdMap(const IdMap& o) : slots_(o.slots_), present_(o.present_), outside_(o.outside_), allWritten_(true) {}
+  IdMap& operator=(const IdMap& o) {
+    slots_ = o.slots_;
+    present_ = o.present_;
+    outside_ = o.outside_;
+    written_.clear();
+    allWritten_ = true;
+    return *this;
+  }
+
+  // Adds the ids written since the last call to `ids` and returns true, or returns false when
+  // the map may have been written anywhere.
+  bool takeWritten(std::vector<int>& ids) {
+    const bool known = !allWritten_;
+    if (known) ids.insert(ids.end(), written_.begin(), written_.end());
+    written_.clear();
+    allWritten_ = false;
+    return known;
+  }
+
   T& operator[](int id) {
+    noteWritten(id);
     if (!inRange(id)) return outside_[id];
     const size_t s = slot(id);
     if (!present_[s]) {
@@ -60,13 +85,19 @@ class IdMap {
     return slots_[slot(id)].second;
   }
   // For ids in the window's range only (every control id is).
-  iterator find(int id) { return inRange(id) && present_[slot(id)] ? iterator(this, static_cast<int>(slot(id))) : end(); }
+  iterator find(int id) {
+    noteWritten(id);
+    return inRange(id) && present_[slot(id)] ? iterator(this, static_cast<int>(slot(id))) : iterator(this, kSize);
+  }
   const_iterator find(int id) const {
     return inRange(id) && present_[slot(id)] ? const_iterator(this, static_cast<int>(slot(id))) : end();
   }
   size_t count(int id) const { return inRange(id) ? (present_[slot(id)] ? 1 : 0) : outside_.count(id); }
 
-  iterator begin() { return iterator(this, 0); }
+  iterator begin() {
+    allWritten_ = true;
+    return iterator(this, 0);
+  }
   iterator end() { return iterator(this, kSize); }
   const_iterator begin() const { return const_iterator(this, 0); }
   const_iterator end() const { return const_iterator(this, kSize); }
@@ -82,10 +113,22 @@ class IdMap {
  private:
   static bool inRange(int id) { return id >= kFirstControlId && id <= kLastControlId; }
   static size_t slot(int id) { return static_cast<size_t>(id - kFirstControlId); }
+  void noteWritten(int id) {
+    if (allWritten_) return;
+    // A map nobody asks is not let grow: past this many, it counts as written everywhere.
+    if (written_.size() >= 1024) {
+      written_.clear();
+      allWritten_ = true;
+      return;
+    }
+    written_.push_back(id);
+  }
 
   Slots slots_{};
   std::array<bool, kSize> present_{};
   std::map<int, T> outside_;
+  std::vector<int> written_;
+  bool allWritten_ = true;
 };
 
 }  // namespace zorv

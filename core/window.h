@@ -3,6 +3,7 @@
 // The Qt window implements it; handlers never see a widget.
 
 #include <string>
+#include <vector>
 
 namespace zorv {
 
@@ -36,6 +37,16 @@ class Window {
   virtual void setProgressRange(int lo, int hi) = 0;
   virtual void setProgressPos(int pos) = 0;
   virtual void setProgressColor(int r, int g, int b) = 0;
+
+  // The controls whose state changed since the last call, whoever changed them: the program,
+  // the user or the window itself. Their ids are added to `ids` (repeats allowed) and true is
+  // returned. A window that cannot tell returns false, and then every control counts as changed.
+  // The data exchange reads only what changed, so a change a window fails to report here would
+  // leave a stale value in the members: report too much rather than too little.
+  virtual bool takeChangedControls(std::vector<int>& ids) {
+    (void)ids;
+    return false;
+  }
 
   // Hides the window (close with an automation client attached) and ends it with a result.
   virtual void hideWindow() = 0;

@@ -71,6 +71,16 @@ void MemoryWindow::setComboIndex(int id, int index) {
   combos[id] = index >= 0 && index < n ? index : -1;
 }
 
+bool MemoryWindow::takeChangedControls(std::vector<int>& ids) {
+  // Every write to a control's state goes through these maps, the tests' own included. Each map
+  // is emptied whatever the others say.
+  bool known = texts.takeWritten(ids);
+  known = sliders.takeWritten(ids) && known;
+  known = checks.takeWritten(ids) && known;
+  known = combos.takeWritten(ids) && known;
+  return known;
+}
+
 void MemoryWindow::setEnabled(int id, bool e) { enabled[id] = e; }
 
 bool MemoryWindow::isEnabled(int id) const {

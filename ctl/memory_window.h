@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/id_map.h"
 #include "core/window.h"
@@ -34,6 +35,7 @@ class MemoryWindow : public Window {
   void setProgressRange(int lo, int hi) override;
   void setProgressPos(int pos) override;
   void setProgressColor(int, int, int) override {}
+  bool takeChangedControls(std::vector<int>& ids) override;
   void hideWindow() override {}
   void endWindow(bool) override {}
 

@@ -19,6 +19,7 @@
 
 #include "app/qt_paint_pacer.h"
 #include "app/qt_zorv_dlg.h"
+#include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "sim/sim_port.h"
 #include "tests/support/fake_clock.h"
@@ -120,6 +121,12 @@ TEST(WindowValues, FollowEveryChangeTheWidgetsMakeThemselves) {
        text(1061), "COM3 (ttyX)"},
       {"slider dragged", 1038, [](CZorvDlg& d) { static_cast<QSlider*>(d.control(1038))->setValue(40); },
        [](CZorvDlg& d) { return std::to_string(d.sliderPos(1038)); }, "40"},
+      {"read-out shown at the next frame, the window's value at once", 1102,
+       [](CZorvDlg& d) {
+         d.pacer().setPaced(true);
+         d.setText(1102, "1234");
+       },
+       text(1102), "1234"},
       {"box ticked", matrixCheckId(2, 3),
        [](CZorvDlg& d) { static_cast<QCheckBox*>(d.control(matrixCheckId(2, 3)))->setChecked(true); },
        [](CZorvDlg& d) { return std::to_string(d.checkState(matrixCheckId(2, 3))); }, "1"},
@@ -128,8 +135,17 @@ TEST(WindowValues, FollowEveryChangeTheWidgetsMakeThemselves) {
     Rig rig(false);
     rig.connect();
     const std::string before = c.read(*rig.dlg);  // now kept beside the widget
+    Router& core = rig.dlg->core();
+    core.checkShownEvery = 0;  // the exchange on its own, without the test program's full reads
     c.change(*rig.dlg);
     EXPECT_EQ(c.read(*rig.dlg), c.expected) << c.name << " (was " << before << ")";
+    // The data exchange looks again only at what the window reports changed: it sees this one.
+    core.controlsToMembers();
+    if (c.id == ids::kPortList) {
+      EXPECT_EQ(core.st.bound.portName, c.expected) << c.name;
+    } else if (findControl(c.id)->kind != ControlKind::Combo) {
+      EXPECT_EQ(std::to_string(core.st.bound.at(c.id)), c.expected) << c.name;
+    }
   }
 }
 
