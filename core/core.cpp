@@ -1,5 +1,6 @@
 #include "core/core.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -50,9 +51,14 @@ struct BoundRow {
   std::string BoundValues::*text;  // Bind::Text only
 };
 
+constexpr size_t kSlots = kLastControlId - kFirstControlId + 1;
+
 struct BoundTable {
   std::vector<BoundRow> rows;  // in table order: the order the exchange reads and writes them
-  std::array<int16_t, kLastControlId - kFirstControlId + 1> rowOf;  // by slot; -1 when not bound
+  std::array<int16_t, kSlots> rowOf;  // by slot; -1 when not bound
+  std::array<int, kSlots> intMask{};  // by slot: all ones where an integer is bound
+  std::vector<int16_t> rangeRows;     // number boxes whose range is checked
+  std::vector<int16_t> textRows;
 };
 
 const BoundTable& boundTable() {
@@ -71,7 +77,14 @@ const BoundTable& boundTable() {
       } else if (c.kind == ControlKind::Check) {
         row.bind = Bind::Check;
       }
-      t.rowOf.at(slotOf(c.id)) = static_cast<int16_t>(t.rows.size());
+      const auto index = static_cast<int16_t>(t.rows.size());
+      t.rowOf.at(slotOf(c.id)) = index;
+      if (row.bind == Bind::Text) {
+        t.textRows.push_back(index);
+      } else {
+        t.intMask.at(slotOf(c.id)) = ~0;
+      }
+      if (row.bind == Bind::Number && row.rangeChecked) t.rangeRows.push_back(index);
       t.rows.push_back(row);
     }
     return t;
@@ -80,16 +93,16 @@ const BoundTable& boundTable() {
 }
 
 // Reads one control into `out` as the exchange sees it: a number box's leading number (a
-// non-number reads as 0) and whether it is empty.
-void readRow(const Window& win, const BoundRow& row, BoundValues& out, bool& emptyText) {
+// non-number reads as 0) and whether it is empty (all ones) or not (0).
+void readRow(const Window& win, const BoundRow& row, BoundValues& out, int& emptyText) {
   switch (row.bind) {
     case Bind::Text: out.*row.text = win.text(row.id); break;
-    case Bind::Slider: out.at(row.id) = win.sliderPos(row.id); break;
-    case Bind::Check: out.at(row.id) = win.checkState(row.id); break;
+    case Bind::Slider: out.ints[slotOf(row.id)] = win.sliderPos(row.id); break;
+    case Bind::Check: out.ints[slotOf(row.id)] = win.checkState(row.id); break;
     case Bind::Number: {
       const std::string shown = win.text(row.id);
-      out.at(row.id) = leadingInt(shown);
-      emptyText = shown.empty();
+      out.ints[slotOf(row.id)] = leadingInt(shown);
+      emptyText = shown.empty() ? ~0 : 0;
       break;
     }
   }
@@ -105,33 +118,112 @@ Core::Core(SerialPort& p, Window& w, Prompts& pr, Clock& c, std::string settings
     if (isIntBound(c)) st.bound.at(c.id) = c.initial;
 }
 
-void Core::refreshShown(bool mayCheck) {
+bool Core::refreshShown(bool atStart, int written) {
   const BoundTable& table = boundTable();
   changed_.clear();
   const bool known = win.takeChangedControls(changed_);
+  bool others = false;
   if (!known || !shown_.valid) {
     for (const BoundRow& row : table.rows) readRow(win, row, shown_.values, shown_.emptyText[slotOf(row.id)]);
     shown_.valid = true;
+    allDiffer_ = true;
+    others = true;
   } else {
     for (int id : changed_) {
       const size_t slot = slotOf(id);
-      if (slot >= table.rowOf.size() || table.rowOf[slot] < 0) continue;
+      if (slot >= kSlots || table.rowOf[slot] < 0) continue;
       readRow(win, table.rows[static_cast<size_t>(table.rowOf[slot])], shown_.values, shown_.emptyText[slot]);
+      markDiffer(slot);
+      if (id != written) others = true;
     }
   }
-  if (mayCheck && checkShownEvery > 0 && ++exchangesSinceCheck_ >= static_cast<unsigned>(checkShownEvery)) {
+  if (!atStart) return others;
+  // The members handlers wrote since the last exchange.
+  written_.clear();
+  if (!st.bound.takeWritten(written_)) {
+    allDiffer_ = true;
+  } else {
+    for (int16_t slot : written_) markDiffer(static_cast<size_t>(slot));
+  }
+  checkedNow_ = false;
+  if (checkShownEvery > 0 && ++exchangesSinceCheck_ >= static_cast<unsigned>(checkShownEvery)) {
     exchangesSinceCheck_ = 0;
     checkShown();
+    checkedNow_ = true;
+  }
+  return others;
+}
+
+void Core::markDiffer(size_t slot) {
+  if (allDiffer_ || differ_[slot]) return;
+  differ_[slot] = 1;
+  differList_.push_back(static_cast<int16_t>(slot));
+}
+
+bool Core::slotDiffers(size_t slot) const {
+  return (((st.bound.ints[slot] ^ shown_.values.ints[slot]) | shown_.emptyText[slot]) & boundTable().intMask[slot]) != 0;
+}
+
+void Core::settleDiffers() {
+  if (allDiffer_) {
+    allDiffer_ = false;
+    differList_.clear();
+    for (size_t slot = 0; slot < kSlots; ++slot) {
+      differ_[slot] = 0;
+      markDiffer(slot);
+    }
+  }
+  size_t kept = 0;
+  for (int16_t slot : differList_) {
+    if (slotDiffers(static_cast<size_t>(slot))) {
+      differList_[kept++] = slot;
+    } else {
+      differ_[static_cast<size_t>(slot)] = 0;
+    }
+  }
+  differList_.resize(kept);
+}
+
+void Core::checkAgrees() {
+  // After members-to-controls every control shows its member, as a walk over all of them
+  // would have left it: a slider within its range, a check state 0..2, a number box its number.
+  for (const BoundRow& row : boundTable().rows) {
+    const int value = row.bind == Bind::Text ? 0 : st.bound.ints[slotOf(row.id)];
+    bool agrees = true;
+    switch (row.bind) {
+      case Bind::Text: agrees = row.id == ids::kPortList || win.text(row.id) == st.bound.*row.text; break;
+      case Bind::Slider: agrees = value < row.lo || value > row.hi || win.sliderPos(row.id) == value; break;
+      case Bind::Check: agrees = win.checkState(row.id) == (value >= 0 && value <= 2 ? value : 0); break;
+      case Bind::Number: {
+        const std::string shown = win.text(row.id);
+        agrees = !shown.empty() && leadingInt(shown) == value;
+        break;
+      }
+    }
+    if (!agrees) {
+      std::fprintf(stderr, "zorv: control %d does not show its member after the data exchange\n", row.id);
+      std::abort();
+    }
   }
 }
 
 void Core::checkShown() {
+  // Every member not listed as differing is what its control shows.
+  if (!allDiffer_) {
+    for (const BoundRow& row : boundTable().rows) {
+      const size_t slot = slotOf(row.id);
+      if (row.bind != Bind::Text && !differ_[slot] && slotDiffers(slot)) {
+        std::fprintf(stderr, "zorv: member %d was written without the data exchange noticing\n", row.id);
+        std::abort();
+      }
+    }
+  }
   Shown fresh;
   for (const BoundRow& row : boundTable().rows) {
     const size_t slot = slotOf(row.id);
     readRow(win, row, fresh.values, fresh.emptyText[slot]);
     const bool same = row.bind == Bind::Text ? fresh.values.*row.text == shown_.values.*row.text
-                                             : fresh.values.at(row.id) == shown_.values.at(row.id) &&
+                                             : fresh.values.ints[slot] == shown_.values.ints[slot] &&
                                                    fresh.emptyText[slot] == shown_.emptyText[slot];
     if (!same) {
       std::fprintf(stderr,
@@ -145,33 +237,83 @@ void Core::checkShown() {
 
 bool Core::controlsToMembers() {
   refreshShown(true);
+  const BoundTable& table = boundTable();
   const BoundValues& shown = shown_.values;
-  for (const BoundRow& row : boundTable().rows) {
-    if (row.bind == Bind::Text) {
-      st.bound.*row.text = shown.*row.text;
-      continue;
+  // A number box out of its range stops the exchange there, the rows before it read: the rare
+  // case goes row by row in table order.
+  for (int16_t r : table.rangeRows) {
+    const BoundRow& row = table.rows[static_cast<size_t>(r)];
+    const int value = shown.ints[slotOf(row.id)];
+    if (value < row.lo || value > row.hi) return controlsToMembersUpTo(r);
+  }
+  // Only members that may differ from their control are read; the rest already agree.
+  if (allDiffer_) {
+    for (size_t i = 0; i < kSlots; ++i) {
+      const int m = table.intMask[i];
+      st.bound.ints[i] = (shown.ints[i] & m) | (st.bound.ints[i] & ~m);
     }
-    const int value = shown.at(row.id);
-    st.bound.at(row.id) = value;
-    if (row.bind == Bind::Number && row.rangeChecked && (value < row.lo || value > row.hi)) {
-      prompts.message("Please enter an integer between " + std::to_string(row.lo) + " and " +
-                          std::to_string(row.hi) + ".",
-                      "Zorv", Prompts::Buttons::Ok, Prompts::Icon::Warning);
-      return false;
+  } else {
+    for (int16_t slot : differList_) {
+      const auto i = static_cast<size_t>(slot);
+      if (table.intMask[i] != 0) st.bound.ints[i] = shown.ints[i];
     }
   }
+  for (int16_t r : table.textRows) {
+    const BoundRow& row = table.rows[static_cast<size_t>(r)];
+    if (st.bound.*row.text != shown.*row.text) st.bound.*row.text = shown.*row.text;
+  }
+  settleDiffers();
   return true;
+}
+
+bool Core::controlsToMembersUpTo(int16_t stopRow) {
+  const BoundTable& table = boundTable();
+  const BoundValues& shown = shown_.values;
+  for (int16_t r = 0; r < stopRow; ++r) {
+    const BoundRow& row = table.rows[static_cast<size_t>(r)];
+    if (row.bind == Bind::Text) {
+      st.bound.*row.text = shown.*row.text;
+    } else {
+      st.bound.ints[slotOf(row.id)] = shown.ints[slotOf(row.id)];
+    }
+  }
+  const BoundRow& row = table.rows[static_cast<size_t>(stopRow)];
+  st.bound.ints[slotOf(row.id)] = shown.ints[slotOf(row.id)];
+  prompts.message("Please enter an integer between " + std::to_string(row.lo) + " and " + std::to_string(row.hi) + ".",
+                  "Zorv", Prompts::Buttons::Ok, Prompts::Icon::Warning);
+  return false;
+}
+
+void Core::pendingWrites(int16_t after) {
+  const BoundTable& table = boundTable();
+  auto consider = [&](size_t i) {
+    if (table.rowOf[i] > after && slotDiffers(i)) pending_.push_back(table.rowOf[i]);
+  };
+  if (allDiffer_) {
+    for (size_t i = 0; i < kSlots; ++i) consider(i);
+  } else {
+    for (int16_t slot : differList_) consider(static_cast<size_t>(slot));
+  }
+  for (int16_t r : table.textRows) {
+    const BoundRow& row = table.rows[static_cast<size_t>(r)];
+    if (r > after && row.id != ids::kPortList && st.bound.*row.text != shown_.values.*row.text) pending_.push_back(r);
+  }
+  std::sort(pending_.begin(), pending_.end());
 }
 
 void Core::membersToControls() {
   ++exchangeDepth_;
   refreshShown(true);
+  const BoundTable& table = boundTable();
   const BoundValues& shown = shown_.values;
-  for (const BoundRow& row : boundTable().rows) {
-    // After each write, what the write changed is looked at again before the next row.
+  // The controls whose member differs from what they show, written in table order.
+  pending_.clear();
+  pendingWrites(-1);
+  for (size_t k = 0; k < pending_.size(); ++k) {
+    const int16_t r = pending_[k];
+    const BoundRow& row = table.rows[static_cast<size_t>(r)];
     switch (row.bind) {
       case Bind::Text: {
-        if (row.id == ids::kPortList) continue;  // the port list's text follows its selection
         const std::string& value = st.bound.*row.text;
         if (shown.*row.text == value) continue;
         win.setText(row.id, value);
@@ -194,13 +336,20 @@ void Core::membersToControls() {
         // A box that already shows this number keeps its text, so a user typing "-" or "05"
         // is not overwritten under the cursor.
         const int value = st.bound.at(row.id);
-        if (shown.at(row.id) == value && !shown_.emptyText[slotOf(row.id)]) continue;
+        if (shown.at(row.id) == value && shown_.emptyText[slotOf(row.id)] == 0) continue;
         win.setText(row.id, std::to_string(value));
         break;
       }
     }
-    refreshShown(false);
+    // What the write changed is looked at again; a write that changed other controls too sends
+    // the rest of the walk back to what they now show.
+    if (refreshShown(false, row.id)) {
+      pending_.resize(k + 1);
+      pendingWrites(r);
+    }
   }
+  settleDiffers();
+  if (checkedNow_) checkAgrees();
   --exchangeDepth_;
   if (exchangeDepth_ == 0) runDeferred();
 }

@@ -99,14 +99,31 @@ class Core {
   // What the bound controls showed when last looked at, in the members' own form.
   struct Shown {
     BoundValues values;
-    std::array<bool, kLastControlId - kFirstControlId + 1> emptyText{};  // a number box with no text
+    std::array<int, kLastControlId - kFirstControlId + 1> emptyText{};  // all ones: a number box with no text
     bool valid = false;
   };
   // Brings shown_ up to date with the changes the window reports (or with every control).
-  void refreshShown(bool mayCheck);
+  // Returns whether it read a control other than `written`.
+  // At the start of an exchange it also takes the members written since the last one.
+  bool refreshShown(bool atStart, int written = 0);
+  // The members that may differ from what their control shows (by slot, id - kFirstControlId);
+  // every other bound integer agrees with its control. All of them after a full read.
+  void markDiffer(size_t slot);
+  bool slotDiffers(size_t slot) const;
+  void settleDiffers();  // keeps only those that really differ
+  std::array<uint8_t, kLastControlId - kFirstControlId + 1> differ_{};
+  std::vector<int16_t> differList_;
+  std::vector<int16_t> written_;
+  bool allDiffer_ = true;
   void checkShown();
+  void checkAgrees();
+  bool checkedNow_ = false;  // this exchange's controls were all read again
+  bool controlsToMembersUpTo(int16_t stopRow);
+  // Adds the rows after `after` whose member differs from what its control shows, in table order.
+  void pendingWrites(int16_t after);
   Shown shown_;
   std::vector<int> changed_;
+  std::vector<int16_t> pending_;
   unsigned exchangesSinceCheck_ = 0;
 
   int exchangeDepth_ = 0;

@@ -33,8 +33,52 @@ struct BoundValues {
   std::string versionText;   // edit 1112
   std::array<int, kLastControlId - kFirstControlId + 1> ints{};  // slider positions, edit values, check states
 
-  int& at(int id) { return ints.at(static_cast<size_t>(id - kFirstControlId)); }
+  BoundValues() = default;
+  // A copy counts as written everywhere.
+  BoundValues(const BoundValues& o)
+      : firmwareHint(o.firmwareHint), portStatus(o.portStatus), portName(o.portName), versionText(o.versionText),
+        ints(o.ints) {}
+  BoundValues& operator=(const BoundValues& o) {
+    firmwareHint = o.firmwareHint;
+    portStatus = o.portStatus;
+    portName = o.portName;
+    versionText = o.versionText;
+    ints = o.ints;
+    written_.clear();
+    allWritten_ = true;
+    return *this;
+  }
+
+  // Every call of the writable at() is noted: the data exchange puts back on the controls only
+  // the members written, or whose control changed, since it last ran.
+  int& at(int id) {
+    const size_t slot = static_cast<size_t>(id - kFirstControlId);
+    int& value = ints.at(slot);
+    if (!allWritten_) {
+      if (written_.size() < ints.size()) {
+        written_.push_back(static_cast<int16_t>(slot));
+      } else {
+        written_.clear();
+        allWritten_ = true;
+      }
+    }
+    return value;
+  }
   int at(int id) const { return ints.at(static_cast<size_t>(id - kFirstControlId)); }
+
+  // Adds the slots (id - kFirstControlId) written since the last call and returns true, or
+  // returns false when every member counts as written.
+  bool takeWritten(std::vector<int16_t>& out) {
+    const bool known = !allWritten_;
+    if (known) out.insert(out.end(), written_.begin(), written_.end());
+    written_.clear();
+    allWritten_ = false;
+    return known;
+  }
+
+ private:
+  std::vector<int16_t> written_;
+  bool allWritten_ = true;
 };
 
 struct MainState {
