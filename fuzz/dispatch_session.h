@@ -269,9 +269,9 @@ class Session {
 
     if (!core) {
       core = std::make_unique<Router>(port, win, prompts, clock, f.settings);
-      // Every 32nd exchange reads all controls again and aborts if the window left a change
+      // Every 64th exchange reads all controls again and aborts if the window left a change
       // unreported: the fuzzer hunts for such a change too, at a fraction of the full read's cost.
-      core->checkShownEvery = 32;
+      core->checkShownEvery = 64;
       win.router = core.get();
     }
     startedUp(failOpen);
