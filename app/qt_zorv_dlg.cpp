@@ -389,6 +389,7 @@ void CZorvDlg::textChangedByWidget(int id) {
 }
 
 void CZorvDlg::showReadouts() {
+  showProgress();
   // The boxes' change notifications run as nested calls: nothing gathered is handled while the
   // list is being shown, and a value set meanwhile waits for the next frame.
   showingReadouts_ = true;
@@ -527,9 +528,34 @@ void CZorvDlg::setToolTip(int id, const std::string& tip) {
   if (QWidget* w = widgets_.value(id)) w->setToolTip(QString::fromStdString(tip));
 }
 
-void CZorvDlg::setProgressVisible(bool visible) { progress_->setVisible(visible); }
-void CZorvDlg::setProgressRange(int lo, int hi) { progress_->setRange(lo, hi); }
-void CZorvDlg::setProgressPos(int pos) { progress_->setValue(pos); }
+void CZorvDlg::setProgressVisible(bool visible) {
+  showProgress();  // what was set before goes first
+  progress_->setVisible(visible);
+}
+
+void CZorvDlg::setProgressRange(int lo, int hi) {
+  showProgress();
+  progress_->setRange(lo, hi);
+}
+
+void CZorvDlg::setProgressPos(int pos) {
+  if (pacer_ && pacer_->paced()) {
+    // A progress bar repaints itself at once on each step it shows, past the frame pacing: while
+    // an exchange runs, its position waits for the next frame like the read-outs.
+    progressUnshown_ = pos;
+    pacer_->requestFrame();
+    return;
+  }
+  progressUnshown_.reset();
+  progress_->setValue(pos);
+}
+
+void CZorvDlg::showProgress() {
+  if (!progressUnshown_) return;
+  const int pos = *progressUnshown_;
+  progressUnshown_.reset();
+  progress_->setValue(pos);
+}
 void CZorvDlg::setProgressColor(int r, int g, int b) {
   progress_->setStyleSheet(QString("QProgressBar::chunk { background-color: rgb(%1,%2,%3); }").arg(r).arg(g).arg(b));
 }

@@ -6,6 +6,7 @@
 #include <QMap>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,7 @@ class CZorvDlg : public QDialog, public Window {
   // Notes a control whose state changed, for takeChangedControls.
   void markChanged(int id);
   void showReadouts();
+  void showProgress();
 
   // Every call into the router from the window goes through here.
   void route(const std::function<void()>& fn);
@@ -129,6 +131,7 @@ class CZorvDlg : public QDialog, public Window {
   bool showingReadouts_ = false;
   std::vector<Entry> entries_;   // by id - kFirstControlId
   std::vector<int> unshown_;     // read-outs waiting for the next frame
+  std::optional<int> progressUnshown_;  // the upgrade bar's position, for the next frame
   std::vector<int> changed_;     // controls changed since takeChangedControls last ran
   bool allChanged_ = true;
   QMap<int, QWidget*> widgets_;

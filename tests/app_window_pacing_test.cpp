@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QSlider>
 #include <filesystem>
 #include <functional>
@@ -294,6 +295,60 @@ struct PacerCase {
   bool expectHeld;  // some update request was held back
   int minPaints, maxPaints;
 };
+
+constexpr int kAsUnpaced = -100;
+
+struct ProgressCase {
+  const char* name;
+  std::function<void(CZorvDlg&)> steps;  // what the upgrade handlers set, in order
+  int held;                              // on the bar while paced, before the next frame
+};
+
+TEST(WindowPacing, UpgradeBarWaitsForTheFrameAndEndsAsIfNothingWasHeld) {
+  const std::vector<ProgressCase> cases = {
+      {"a step while paced", [](CZorvDlg& d) { d.setProgressPos(40); }, 0},
+      {"several steps, the last one counts",
+       [](CZorvDlg& d) {
+         for (int p = 1; p <= 60; ++p) d.setProgressPos(p);
+       },
+       0},
+      // Range and visibility go on the bar at once; a step held before them goes first.
+      {"a narrower range after a held step",
+       [](CZorvDlg& d) {
+         d.setProgressPos(90);
+         d.setProgressRange(0, 50);
+       },
+       kAsUnpaced},
+      {"hidden after a held step",
+       [](CZorvDlg& d) {
+         d.setProgressPos(70);
+         d.setProgressVisible(false);
+       },
+       kAsUnpaced},
+  };
+  for (const ProgressCase& c : cases) {
+    int unpaced = 0;
+    for (bool paced : {false, true}) {
+      Rig rig;
+      auto* bar = static_cast<QProgressBar*>(rig.dlg->control(ids::kProgressBar));
+      rig.dlg->setProgressVisible(true);
+      rig.dlg->setProgressRange(0, 100);
+      rig.dlg->setProgressPos(0);
+      rig.dlg->pacer().setPaced(paced);
+      c.steps(*rig.dlg);
+      if (!paced) {
+        unpaced = bar->value();
+        continue;
+      }
+      EXPECT_EQ(bar->value(), c.held == kAsUnpaced ? unpaced : c.held) << c.name;
+      spinEvents(kFrameWaitMs);
+      EXPECT_EQ(bar->value(), unpaced) << c.name << ": after the frame";
+      rig.dlg->setProgressPos(33);
+      rig.dlg->pacer().setPaced(false);  // the exchange ends: its last step is shown at once
+      EXPECT_EQ(bar->value(), 33) << c.name << ": at the end";
+    }
+  }
+}
 
 TEST(PaintPacer, HoldsRepaintsToTheFrameRateAndPaintsWhatIsHeldWhenPacingEnds) {
   const std::vector<PacerCase> cases = {
