@@ -20,9 +20,10 @@ void PaintPacer::setPaced(bool paced) {
   if (paced == paced_) return;
   paced_ = paced;
   if (paced_) {
-    // The first frame of an exchange comes one interval after its start: a short exchange is
+    // The first frame of an exchange comes kFirstFrameMs after its start: a short exchange is
     // over before then and paints once, at its end.
     sinceFrame_.start();
+    firstFrame_ = true;
     return;
   }
   timer_.stop();
@@ -46,8 +47,9 @@ void PaintPacer::requestFrame() {
 void PaintPacer::hold() {
   pending_ = true;
   if (timer_.isActive()) return;
-  const qint64 since = sinceFrame_.isValid() ? sinceFrame_.elapsed() : intervalMs_;
-  timer_.start(static_cast<int>(std::max<qint64>(0, intervalMs_ - since)));
+  const int interval = firstFrame_ ? std::max(intervalMs_, kFirstFrameMs) : intervalMs_;
+  const qint64 since = sinceFrame_.isValid() ? sinceFrame_.elapsed() : interval;
+  timer_.start(static_cast<int>(std::max<qint64>(0, interval - since)));
 }
 
 bool PaintPacer::eventFilter(QObject* watched, QEvent* event) {
@@ -60,6 +62,7 @@ bool PaintPacer::eventFilter(QObject* watched, QEvent* event) {
 void PaintPacer::paintFrame() {
   if (!pending_) return;
   pending_ = false;
+  firstFrame_ = false;
   sinceFrame_.start();
   ++painted_;
   if (beforeFrame) beforeFrame();

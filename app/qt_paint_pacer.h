@@ -16,6 +16,11 @@ namespace zorv {
 class PaintPacer : public QObject {
  public:
   static constexpr int kFramesPerSecond = 30;
+  // The first frame of an exchange comes this long after its start: a read-back (about 45 ms on
+  // the line) is over before then and paints once, at its end, instead of stopping halfway to
+  // paint a window whose every control is changing. Within a tenth of a second a change still
+  // looks immediate.
+  static constexpr int kFirstFrameMs = 100;
 
   // The window must outlive the pacer.
   explicit PaintPacer(QWidget* window, int framesPerSecond = kFramesPerSecond);
@@ -49,7 +54,7 @@ class PaintPacer : public QObject {
   int intervalMs_;
   QTimer timer_;
   QElapsedTimer sinceFrame_;
-  bool paced_ = false, pending_ = false, sending_ = false;
+  bool paced_ = false, pending_ = false, sending_ = false, firstFrame_ = false;
   int held_ = 0, painted_ = 0;
 };
 

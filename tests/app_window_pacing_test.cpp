@@ -33,7 +33,7 @@ namespace {
 constexpr int kToggle = 1118;
 const std::vector<int> kChannelBoxes = {1102, 1103, 1104, 1105, 1106, 1107, 1108, 1109};
 // Long enough for a gathered receive event and a held frame to come due.
-constexpr int kFrameWaitMs = 1000 / PaintPacer::kFramesPerSecond + CZorvDlg::kGatherMs + 30;
+constexpr int kFrameWaitMs = PaintPacer::kFirstFrameMs + CZorvDlg::kGatherMs + 30;
 
 std::string channelRecord(int first) {
   std::string s = "CHDA";
@@ -354,7 +354,8 @@ TEST(PaintPacer, HoldsRepaintsToTheFrameRateAndPaintsWhatIsHeldWhenPacingEnds) {
   const std::vector<PacerCase> cases = {
       {"not paced: Qt paints every update", false, 3, false, 10, false, 3, 3},
       {"paced: three updates within a frame, none painted yet", true, 3, false, 0, true, 0, 0},
-      {"paced: the frame comes after its interval", true, 3, false, 80, true, 1, 2},
+      {"paced: no frame within the first one's delay", true, 3, false, PaintPacer::kFirstFrameMs / 2, true, 0, 0},
+      {"paced: the first frame comes after its delay", true, 3, false, PaintPacer::kFirstFrameMs + 30, true, 1, 2},
       {"pacing ends: what is held is painted on the next turn", true, 3, true, 5, true, 1, 1},
   };
   qtApp();
