@@ -176,7 +176,7 @@ void CZorvDlg::build() {
         // The cached visible text goes with any change of the selection or of the items.
         auto dropText = [this, id] {
           entry(id)->textValid = false;
-          markChanged(id);
+          changed_.note(id);
         };
         connect(cb, &QComboBox::currentTextChanged, this, dropText);
         connect(cb, QOverload<int>::of(&QComboBox::currentIndexChanged), this, dropText);
@@ -192,7 +192,7 @@ void CZorvDlg::build() {
       case ControlKind::Check: {
         auto* cb = new QCheckBox(qs(c.caption), parentFrame);
         connect(cb, &QCheckBox::clicked, this, [this, id] { route([this, id] { core_->onCheckClicked(id); }); });
-        connect(cb, &QCheckBox::stateChanged, this, [this, id] { markChanged(id); });
+        connect(cb, &QCheckBox::stateChanged, this, [this, id] { changed_.note(id); });
         w = cb;
         break;
       }
@@ -272,7 +272,7 @@ void CZorvDlg::build() {
 void CZorvDlg::wireSlider(int id) {
   auto* s = static_cast<QSlider*>(widgets_.value(id));
   connect(s, &QSlider::valueChanged, this, [this, id] {
-    markChanged(id);
+    changed_.note(id);
     route([this, id] { core_->onSliderMoved(id); });
   });
   connect(s, &QSlider::sliderReleased, this, [this, id] { route([this, id] { core_->onSliderReleased(id); }); });
@@ -314,7 +314,7 @@ void CZorvDlg::setPortLabels(const std::vector<std::string>& labels) {
   for (int i = 0; i < cb->count() && i < static_cast<int>(labels.size()); ++i)
     cb->setItemText(i, QString::fromStdString(labels[static_cast<size_t>(i)]));
   entry(ids::kPortList)->textValid = false;
-  markChanged(ids::kPortList);
+  changed_.note(ids::kPortList);
   // The drop-down is as wide as its longest entry; the closed box keeps its place in the layout.
   cb->view()->setMinimumWidth(cb->view()->sizeHintForColumn(0) + 24);
 }
@@ -382,7 +382,7 @@ void CZorvDlg::textChangedByWidget(int id) {
   Entry* e = entry(id);
   if (!e) return;
   e->textValid = false;
-  markChanged(id);
+  changed_.note(id);
   // Someone else set the box meanwhile (a test, an accessibility client): its text wins over
   // the one still waiting for a frame.
   if (!showingReadouts_) e->unshown = false;
@@ -411,23 +411,7 @@ void CZorvDlg::showReadouts() {
   showingReadouts_ = false;
 }
 
-void CZorvDlg::markChanged(int id) {
-  if (allChanged_) return;
-  if (changed_.size() >= 1024) {  // nobody asked for a long time: everything counts as changed
-    changed_.clear();
-    allChanged_ = true;
-    return;
-  }
-  changed_.push_back(id);
-}
-
-bool CZorvDlg::takeChangedControls(std::vector<int>& ids) {
-  const bool known = !allChanged_;
-  if (known) ids.insert(ids.end(), changed_.begin(), changed_.end());
-  changed_.clear();
-  allChanged_ = false;
-  return known;
-}
+bool CZorvDlg::takeChangedControls(std::vector<int>& ids) { return changed_.take(ids); }
 
 std::string CZorvDlg::text(int id) const {
   if (const Entry* e = entry(id); e && (e->kind == Kind::Edit || e->kind == Kind::Combo)) return cachedText(*e);
@@ -445,7 +429,7 @@ void CZorvDlg::setText(int id, const std::string& t) {
     if (e->readout && pacer_ && pacer_->paced()) {
       // The value is the window's at once; the box shows it at the next frame.
       e->text = t;
-      markChanged(id);
+      changed_.note(id);
       if (!e->unshown) {
         e->unshown = true;
         unshown_.push_back(id);

@@ -13,6 +13,7 @@
 #include "app/router.h"
 #include "core/main_state.h"
 #include "core/window.h"
+#include "core/write_log.h"
 
 class QProgressBar;
 class QTimer;
@@ -112,8 +113,6 @@ class CZorvDlg : public QDialog, public Window {
   const Entry* entry(int id) const { return const_cast<CZorvDlg*>(this)->entry(id); }
   const std::string& cachedText(const Entry& e) const;
   void textChangedByWidget(int id);
-  // Notes a control whose state changed, for takeChangedControls.
-  void markChanged(int id);
   void showReadouts();
   void showProgress();
 
@@ -132,8 +131,7 @@ class CZorvDlg : public QDialog, public Window {
   std::vector<Entry> entries_;   // by id - kFirstControlId
   std::vector<int> unshown_;     // read-outs waiting for the next frame
   std::optional<int> progressUnshown_;  // the upgrade bar's position, for the next frame
-  std::vector<int> changed_;     // controls changed since takeChangedControls last ran
-  bool allChanged_ = true;
+  WriteLog<int> changed_;        // controls changed since takeChangedControls last ran
   QMap<int, QWidget*> widgets_;
   QMap<int, QTimer*> settleTimers_;
   QMap<int, bool> pagePressed_;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/main_state.h"
+#include "core/write_log.h"
 
 namespace zorv {
 
@@ -48,29 +49,12 @@ class IdMap {
   using iterator = Iter<IdMap, std::pair<int, T>>;
   using const_iterator = Iter<const IdMap, const std::pair<int, T>>;
 
-  IdMap() = default;
-  IdMap(const IdMap& o) : slots_(o.slots_), present_(o.present_), outside_(o.outside_), allWritten_(true) {}
-  IdMap& operator=(const IdMap& o) {
-    slots_ = o.slots_;
-    present_ = o.present_;
-    outside_ = o.outside_;
-    written_.clear();
-    allWritten_ = true;
-    return *this;
-  }
-
   // Adds the ids written since the last call to `ids` and returns true, or returns false when
-  // the map may have been written anywhere.
-  bool takeWritten(std::vector<int>& ids) {
-    const bool known = !allWritten_;
-    if (known) ids.insert(ids.end(), written_.begin(), written_.end());
-    written_.clear();
-    allWritten_ = false;
-    return known;
-  }
+  // the map may have been written anywhere (see WriteLog).
+  bool takeWritten(std::vector<int>& ids) { return written_.take(ids); }
 
   T& operator[](int id) {
-    noteWritten(id);
+    written_.note(id);
     if (!inRange(id)) return outside_[id];
     const size_t s = slot(id);
     if (!present_[s]) {
@@ -86,7 +70,7 @@ class IdMap {
   }
   // For ids in the window's range only (every control id is).
   iterator find(int id) {
-    noteWritten(id);
+    written_.note(id);
     return inRange(id) && present_[slot(id)] ? iterator(this, static_cast<int>(slot(id))) : iterator(this, kSize);
   }
   const_iterator find(int id) const {
@@ -95,7 +79,7 @@ class IdMap {
   size_t count(int id) const { return inRange(id) ? (present_[slot(id)] ? 1 : 0) : outside_.count(id); }
 
   iterator begin() {
-    allWritten_ = true;
+    written_.noteAll();
     return iterator(this, 0);
   }
   iterator end() { return iterator(this, kSize); }
@@ -113,22 +97,10 @@ class IdMap {
  private:
   static bool inRange(int id) { return id >= kFirstControlId && id <= kLastControlId; }
   static size_t slot(int id) { return static_cast<size_t>(id - kFirstControlId); }
-  void noteWritten(int id) {
-    if (allWritten_) return;
-    // A map nobody asks is not let grow: past this many, it counts as written everywhere.
-    if (written_.size() >= 1024) {
-      written_.clear();
-      allWritten_ = true;
-      return;
-    }
-    written_.push_back(id);
-  }
-
   Slots slots_{};
   std::array<bool, kSize> present_{};
   std::map<int, T> outside_;
-  std::vector<int> written_;
-  bool allWritten_ = true;
+  WriteLog<int> written_;
 };
 
 }  // namespace zorv

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/link_mode.h"
+#include "core/write_log.h"
 
 namespace zorv {
 
@@ -33,52 +34,23 @@ struct BoundValues {
   std::string versionText;   // edit 1112
   std::array<int, kLastControlId - kFirstControlId + 1> ints{};  // slider positions, edit values, check states
 
-  BoundValues() = default;
-  // A copy counts as written everywhere.
-  BoundValues(const BoundValues& o)
-      : firmwareHint(o.firmwareHint), portStatus(o.portStatus), portName(o.portName), versionText(o.versionText),
-        ints(o.ints) {}
-  BoundValues& operator=(const BoundValues& o) {
-    firmwareHint = o.firmwareHint;
-    portStatus = o.portStatus;
-    portName = o.portName;
-    versionText = o.versionText;
-    ints = o.ints;
-    written_.clear();
-    allWritten_ = true;
-    return *this;
-  }
-
   // Every call of the writable at() is noted: the data exchange puts back on the controls only
-  // the members written, or whose control changed, since it last ran.
+  // the members written, or whose control changed, since it last ran. A copy counts as written
+  // everywhere.
   int& at(int id) {
     const size_t slot = static_cast<size_t>(id - kFirstControlId);
     int& value = ints.at(slot);
-    if (!allWritten_) {
-      if (written_.size() < ints.size()) {
-        written_.push_back(static_cast<int16_t>(slot));
-      } else {
-        written_.clear();
-        allWritten_ = true;
-      }
-    }
+    written_.note(static_cast<int16_t>(slot));
     return value;
   }
   int at(int id) const { return ints.at(static_cast<size_t>(id - kFirstControlId)); }
 
   // Adds the slots (id - kFirstControlId) written since the last call and returns true, or
   // returns false when every member counts as written.
-  bool takeWritten(std::vector<int16_t>& out) {
-    const bool known = !allWritten_;
-    if (known) out.insert(out.end(), written_.begin(), written_.end());
-    written_.clear();
-    allWritten_ = false;
-    return known;
-  }
+  bool takeWritten(std::vector<int16_t>& out) { return written_.take(out); }
 
  private:
-  std::vector<int16_t> written_;
-  bool allWritten_ = true;
+  WriteLog<int16_t> written_;
 };
 
 struct MainState {
