@@ -436,7 +436,8 @@ class Session {
     }
     if (upgrading) core->setEnabled(upgradeLockedControls(), false);
     if (mode == LinkMode::FileChain) {
-      const ParamFileReading r = readParamFile(writeParamFile(3, sampleValues()));
+      // The same file every time: read once.
+      static const ParamFileReading r = readParamFile(writeParamFile(3, sampleValues()));
       ZORV_FUZZ_CHECK(r.ok);
       for (size_t n = 0; n < r.lines.size(); ++n) st.LoadedLines[n] = r.lines[n];
       st.LoadedValues = r.values;
