@@ -154,6 +154,29 @@ bool Core::refreshShown(bool atStart, int written) {
   return others;
 }
 
+Core::ExchangeMemory Core::exchangeMemory() {
+  refreshShown(false);
+  // The members written since the last exchange, as an exchange starting now would take them.
+  written_.clear();
+  if (!st.bound.takeWritten(written_)) {
+    allDiffer_ = true;
+  } else {
+    for (int16_t slot : written_) markDiffer(static_cast<size_t>(slot));
+  }
+  return {shown_, differ_, differList_, allDiffer_};
+}
+
+void Core::restoreExchangeMemory(const ExchangeMemory& memory) {
+  changed_.clear();
+  win.takeChangedControls(changed_);
+  written_.clear();
+  st.bound.takeWritten(written_);
+  shown_ = memory.shown;
+  differ_ = memory.differ;
+  differList_ = memory.differList;
+  allDiffer_ = memory.allDiffer;
+}
+
 void Core::markDiffer(size_t slot) {
   if (allDiffer_ || differ_[slot]) return;
   differ_[slot] = 1;

@@ -60,6 +60,18 @@ class Core {
   bool controlsToMembers();
   void membersToControls();
 
+  // What the data exchange knows of the controls: what each showed when last looked at, and
+  // which members may differ from it. A caller that puts the window and the state back to
+  // copies of themselves (the fuzzer, once per input) takes this right beside those copies and
+  // gives it back with them; the next exchange then need not read every control again.
+  struct ExchangeMemory;
+  // Brings the memory up to date with what changed (nothing on the controls or the members
+  // changes) and returns it.
+  ExchangeMemory exchangeMemory();
+  // The window and the state are exactly the copies taken with `memory`: what their own
+  // logs report since (everything, for a copy) is dropped.
+  void restoreExchangeMemory(const ExchangeMemory& memory);
+
   // Every how many exchanges the controls are all read again and compared with what the
   // exchange believed they show (0: never). A difference means the window failed to report a
   // change; it is printed and the program aborts. Tests check every exchange, the fuzzer a
@@ -102,6 +114,16 @@ class Core {
     std::array<int, kLastControlId - kFirstControlId + 1> emptyText{};  // all ones: a number box with no text
     bool valid = false;
   };
+
+ public:
+  struct ExchangeMemory {
+    Shown shown;
+    std::array<uint8_t, kLastControlId - kFirstControlId + 1> differ{};
+    std::vector<int16_t> differList;
+    bool allDiffer = true;
+  };
+
+ private:
   // Brings shown_ up to date with the changes the window reports (or with every control).
   // Returns whether it read a control other than `written`.
   // At the start of an exchange it also takes the members written since the last one.

@@ -269,9 +269,9 @@ class Session {
 
     if (!core) {
       core = std::make_unique<Router>(port, win, prompts, clock, f.settings);
-      // Every 64th exchange reads all controls again and aborts if the window left a change
+      // Every 256th exchange reads all controls again and aborts if the window left a change
       // unreported: the fuzzer hunts for such a change too, at a fraction of the full read's cost.
-      core->checkShownEvery = 64;
+      core->checkShownEvery = 256;
       win.router = core.get();
     }
     startedUp(failOpen);
@@ -364,6 +364,7 @@ class Session {
     test::FakeWindow win;
     FuzzPort port;
     FakeClock clock;
+    Core::ExchangeMemory exchange;
   };
 
   void startedUp(bool failOpen) {
@@ -379,6 +380,7 @@ class Session {
       core->st = MainState();
       core->QueryRetries = 3;
       core->initialise();
+      s.exchange = core->exchangeMemory();
       s.st = core->st;
       s.queryRetries = core->QueryRetries;
       s.win = win;
@@ -392,6 +394,7 @@ class Session {
       win.router = core.get();
       port = s.port;
       clock = s.clock;
+      core->restoreExchangeMemory(s.exchange);
       if (!capture) port.sent.clear();
     }
     port.capture = capture;

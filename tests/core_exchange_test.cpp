@@ -175,6 +175,44 @@ TEST(DataExchange, TypedTextThatStillReadsAsTheNumberIsLeftAlone) {
   EXPECT_EQ(r.core.st.bound.at(kAlarmBox), 360);
 }
 
+TEST(DataExchange, MemoryGivenBackWithCopiesOfWindowAndStateNeedsNoReadAndStaysTrue) {
+  const std::vector<std::pair<const char*, std::function<void(Rig&)>>> afterCopies = {
+      {"the user typed", [](Rig& r) { r.win.userType(kAlarmBox, "351"); }},
+      {"a handler set a member", [](Rig& r) { r.core.st.bound.at(kAlarmBox) = 360; }},
+      {"both, and an exchange ran", [](Rig& r) {
+         r.win.userType(kAlarmBox, "351");
+         r.core.controlsToMembers();
+         r.core.st.bound.at(ids::kAlarmSlider) = 5;
+         r.core.membersToControls();
+       }},
+  };
+  for (const auto& [name, act] : afterCopies) {
+    Rig r;
+    r.core.controlsToMembers();
+    r.core.membersToControls();
+    r.win.userType(kRangedBox, "12");          // a change the memory has not yet seen
+    r.core.st.bound.at(kAlarmBox) = 340;      // and a member written since the last exchange
+    const Core::ExchangeMemory memory = r.core.exchangeMemory();
+    const MainState st = r.core.st;
+    const CountingWindow win = r.win;
+    act(r);
+    r.core.st = st;
+    static_cast<test::FakeWindow&>(r.win) = win;
+    r.core.restoreExchangeMemory(memory);
+    r.win.reads = 0;
+    r.win.written.clear();
+    r.core.checkShownEvery = 0;
+    EXPECT_TRUE(r.core.controlsToMembers()) << name;
+    EXPECT_EQ(r.win.reads, 0) << name << ": nothing read again";
+    EXPECT_EQ(r.core.st.bound.at(kRangedBox), 12) << name;
+    EXPECT_EQ(r.core.st.bound.at(kAlarmBox), 355) << name << ": the member is read back from its box";
+    // The full read agrees with what the memory says.
+    r.core.checkShownEvery = 1;
+    r.core.membersToControls();
+    EXPECT_TRUE(r.win.written.empty()) << name;
+  }
+}
+
 TEST(DataExchangeDeathTest, AChangeTheWindowDidNotReportIsCaught) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_DEATH(
