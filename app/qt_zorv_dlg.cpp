@@ -25,6 +25,7 @@
 #include "app/qt_live_window.h"
 #include "app/qt_paint_pacer.h"
 #include "app/qt_prompts.h"
+#include "app/qt_readout_box.h"
 #include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "core/param_catalogue.h"
@@ -153,7 +154,9 @@ void CZorvDlg::build() {
       }
       case ControlKind::Edit:
       case ControlKind::ReadOnlyEdit: {
-        auto* e = new QLineEdit(parentFrame);
+        // A read-out repaints alone when its number changes (see ReadoutBox).
+        const bool readout = c.kind == ControlKind::ReadOnlyEdit && !c.text;
+        auto* e = readout ? new ReadoutBox(parentFrame) : new QLineEdit(parentFrame);
         e->setReadOnly(c.kind == ControlKind::ReadOnlyEdit);
         if (!c.text) {
           e->setText(QString::number(c.initial));
