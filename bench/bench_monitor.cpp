@@ -194,7 +194,10 @@ Run realTimeRun(const std::string& stream, double seconds, bool live, std::strin
     const auto due = std::min(stream.size(), static_cast<size_t>(static_cast<double>(wall.nsecsElapsed()) / 1e9 *
                                                                 kWireBytesPerSecond));
     if (due <= fed) return;
-    port.pending.assign(stream.begin() + static_cast<std::ptrdiff_t>(fed), stream.begin() + static_cast<std::ptrdiff_t>(due));
+    // Added to what the window has not read yet: it gathers receive events for a few
+    // milliseconds before it reads, and the wire does not wait for it.
+    port.pending.insert(port.pending.end(), stream.begin() + static_cast<std::ptrdiff_t>(fed),
+                        stream.begin() + static_cast<std::ptrdiff_t>(due));
     fed = due;
     window.receive();
     ++r.events;
