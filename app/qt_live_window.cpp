@@ -120,8 +120,13 @@ void CChannelBar::paintEvent(QPaintEvent*) {
   const int centre = r.left() + r.width() / 2;
   p.setPen(QPen(QColor(40, 40, 40), 1));
   p.drawLine(centre, r.top(), centre, r.bottom());
-  p.setPen(QColor(160, 160, 160));
-  p.drawRect(r);
+  // The outline, one pixel wide around r and its last row and column included, as four fills:
+  // a stroked rectangle goes through the general path stroker, which cost more than the rest.
+  const QColor outline(160, 160, 160);
+  p.fillRect(QRect(r.left(), r.top(), r.width() + 1, 1), outline);
+  p.fillRect(QRect(r.left(), r.top() + r.height(), r.width() + 1, 1), outline);
+  p.fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 1), outline);
+  p.fillRect(QRect(r.left() + r.width(), r.top() + 1, 1, r.height() - 1), outline);
   p.setPen(has_ && pos.clipped != 0 ? QColor(170, 0, 0) : QColor(20, 20, 20));
   QFont f = font();
   f.setBold(has_ && pos.clipped != 0);
@@ -211,7 +216,13 @@ CLiveDataWnd::CLiveDataWnd(const LiveHistory& history, const MainState& state, C
 
   timer_ = new QTimer(this);
   timer_->setInterval(kRepaintMs);
-  connect(timer_, &QTimer::timeout, this, &CLiveDataWnd::refresh);
+  connect(timer_, &QTimer::timeout, this, [this] {
+    showStatus();
+    showBars();
+  });
+  graphTimer_ = new QTimer(this);
+  graphTimer_->setInterval(kGraphRepaintMs);
+  connect(graphTimer_, &QTimer::timeout, this, &CLiveDataWnd::showGraph);
 
   resize(780, 700);  // fits beside the main window on a 1800-pixel screen
   if (!sizeFile_.isEmpty()) {
@@ -318,12 +329,34 @@ void CLiveDataWnd::setPaused(bool paused) {
 QString CLiveDataWnd::statusText() const { return status_->text(); }
 
 void CLiveDataWnd::refresh() {
+  showStatus();
+  showBars();
+  showGraph();
+}
+
+void CLiveDataWnd::showStatus() {
   const bool running = state_.MonitorStopped == 0;
   const QString status = qs(!running ? kStoppedText : paused_ ? kPausedText : kRunningText);
   if (status_->text() != status) status_->setText(status);
+}
 
+void CLiveDataWnd::showBars() {
+  if (paused_) return;
+  // A bar repaints only when its value changed.
+  const LiveSample* ch = history_.latest(RecordKind::Channels);
+  const LiveSample* m = history_.latest(RecordKind::Motors);
+  for (size_t i = 0; i < 8; ++i) {
+    if (ch) channelBars_[i]->setValue(ch->values[i]);
+    else channelBars_[i]->clear();
+    if (m) motorBars_[i]->setValue(m->values[i]);
+    else motorBars_[i]->clear();
+  }
+}
+
+void CLiveDataWnd::showGraph() {
+  const bool running = state_.MonitorStopped == 0;
   const uint64_t added = history_.added();
-  // A stopped display that brought nothing new leaves the frame as it is; a running one scrolls.
+  // A stopped display that brought nothing new leaves the graph as it is; a running one scrolls.
   const bool changed = redraw_ || added != seenAdded_ || running != wasRunning_;
   if (!changed && (paused_ || !running)) return;
   seenAdded_ = added;
@@ -333,20 +366,10 @@ void CLiveDataWnd::refresh() {
   uint32_t until;
   if (paused_) {
     until = pausedAt_;
+  } else if (running) {
+    until = history_.sinceStart(clock_.tickMs());
   } else {
-    const LiveSample* ch = history_.latest(RecordKind::Channels);
-    const LiveSample* m = history_.latest(RecordKind::Motors);
-    for (int i = 0; i < 8; ++i) {
-      if (ch) channelBars_[static_cast<size_t>(i)]->setValue(ch->values[static_cast<size_t>(i)]);
-      else channelBars_[static_cast<size_t>(i)]->clear();
-      if (m) motorBars_[static_cast<size_t>(i)]->setValue(m->values[static_cast<size_t>(i)]);
-      else motorBars_[static_cast<size_t>(i)]->clear();
-    }
-    if (running) {
-      until = history_.sinceStart(clock_.tickMs());
-    } else {
-      until = history_.empty() ? 0 : history_.at(history_.size() - 1).timeMs;  // the last data stays
-    }
+    until = history_.empty() ? 0 : history_.at(history_.size() - 1).timeMs;  // the last data stays
   }
   shownUntil_ = until;
 
@@ -419,10 +442,12 @@ void CLiveDataWnd::showEvent(QShowEvent* event) {
   redraw_ = true;
   refresh();
   timer_->start();
+  graphTimer_->start();
 }
 
 void CLiveDataWnd::hideEvent(QHideEvent* event) {
   timer_->stop();
+  graphTimer_->stop();
   saveSize();
   QWidget::hideEvent(event);
 }

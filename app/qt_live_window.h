@@ -51,7 +51,10 @@ class CLiveDataWnd : public QWidget {
   Q_OBJECT
  public:
   enum class Graph { Receiver, Motors, Sensors };
-  static constexpr int kRepaintMs = 33;          // about 30 frames a second
+  // The bars follow about 30 times a second; the graph, whose line moves in three-pixel steps,
+  // 20 times: it scrolls as smoothly to the eye for two thirds of the drawing.
+  static constexpr int kRepaintMs = 33;
+  static constexpr int kGraphRepaintMs = 50;
   static constexpr uint32_t kGraphSpanMs = 10000;
 
   // history and state belong to the main window; the window only reads them. prompts answers
@@ -61,7 +64,8 @@ class CLiveDataWnd : public QWidget {
                const QString& sizeFile, QWidget* parent = nullptr);
   ~CLiveDataWnd() override;
 
-  // One repaint tick: what the timer runs.
+  // Puts the newest data on the status line, the bars and the graph at once (the timers do the
+  // same, the bars and the graph each at its own rate).
   void refresh();
   bool paused() const { return paused_; }
   void setPaused(bool paused);
@@ -85,6 +89,9 @@ class CLiveDataWnd : public QWidget {
 
  private:
   void buildGraph(QWidget* host);
+  void showStatus();
+  void showBars();
+  void showGraph();
   void nameSeries();
   void fitSensorAxis();
   void saveSize() const;
@@ -96,7 +103,8 @@ class CLiveDataWnd : public QWidget {
   Prompts* prompts_;
   QString sizeFile_;
 
-  QTimer* timer_ = nullptr;
+  QTimer* timer_ = nullptr;       // status and bars
+  QTimer* graphTimer_ = nullptr;  // graph
   QLabel* status_ = nullptr;
   QComboBox* graphChoice_ = nullptr;
   QPushButton* pauseButton_ = nullptr;
