@@ -13,6 +13,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSettings>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -168,6 +169,43 @@ TEST(LiveWindow, BarsAndLinesShowWhatTheDisplayReceived) {
   EXPECT_EQ(live->series(0)->name(), QString::fromUtf8("Heading (°)"));
   ASSERT_EQ(live->series(1)->count(), 1);
   EXPECT_EQ(live->series(1)->at(0).y(), 1250);
+}
+
+struct ScrollCase {
+  const char* name;
+  uint32_t nowMs;  // the clock when the window is refreshed
+  size_t points;   // CH1 points on the graph
+  double firstX, lastX;
+  int firstY, lastY;
+};
+
+TEST(LiveWindow, GraphScrollsWithTheClockAndKeepsTheLastTenSeconds) {
+  // A record every 500 ms, up to 15 s after the display started at 0; CH1 counts up from 1000.
+  const std::vector<ScrollCase> cases = {
+      {"five seconds in: all so far", 5000, 10, -4.5, 0.0, 1000, 1009},
+      {"between records: the line moves left", 5250, 10, -4.75, -0.25, 1000, 1009},
+      {"twelve seconds in: the first two have left", 12000, 20, -9.5, 0.0, 1004, 1023},
+      {"fifteen seconds in", 15000, 20, -9.5, 0.0, 1010, 1029},
+      {"later, nothing new: the line goes on moving left", 15400, 20, -9.9, -0.4, 1010, 1029},
+  };
+  LiveRig rig;
+  CLiveDataWnd* live = rig.open();
+  rig.clock.now = 0;
+  rig.displayOn();
+  uint32_t fed = 0;
+  for (const ScrollCase& c : cases) {
+    for (; fed + 500 <= std::min<uint32_t>(c.nowMs, 15000); fed += 500)
+      rig.arrive(fed + 500, record("CHDA", {1000 + static_cast<int>(fed / 500), 1500, 1500, 1500, 1500, 1500, 1500, 1500}));
+    rig.clock.now = c.nowMs;
+    live->refresh();
+    const QLineSeries* s = live->series(0);
+    ASSERT_EQ(static_cast<size_t>(s->count()), c.points) << c.name;
+    EXPECT_NEAR(s->at(0).x(), c.firstX, 1e-9) << c.name;
+    EXPECT_NEAR(s->at(s->count() - 1).x(), c.lastX, 1e-9) << c.name;
+    EXPECT_EQ(s->at(0).y(), c.firstY) << c.name;
+    EXPECT_EQ(s->at(s->count() - 1).y(), c.lastY) << c.name;
+    EXPECT_EQ(live->channelBar(0)->value(), c.lastY) << c.name;
+  }
 }
 
 TEST(LiveWindow, StoppedDisplayKeepsTheLastDataAndSaysHowToStart) {
