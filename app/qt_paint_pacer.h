@@ -15,7 +15,9 @@ namespace zorv {
 
 class PaintPacer : public QObject {
  public:
-  static constexpr int kFramesPerSecond = 30;
+  // Numbers that change 20 times a second read as smoothly as at 30 (nobody reads them faster),
+  // for a third less painting while the live display streams.
+  static constexpr int kFramesPerSecond = 20;
   // The first frame of an exchange comes this long after its start: a read-back (about 45 ms on
   // the line) is over before then and paints once, at its end, instead of stopping halfway to
   // paint a window whose every control is changing. Within a tenth of a second a change still

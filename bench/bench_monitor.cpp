@@ -10,8 +10,9 @@
 // so these are the costs per event that those two save on. Three event sizes: about one
 // millisecond of bytes, one record, and 100 ms bursts such as a busy window thread sees. Last, the
 // whole program in real time with the live data window open: records arrive at the wire rate
-// through the window as the program connects it (gathered, painted at most 30 times a second),
-// both windows paint as on screen, and the CPU time is set against the wall time.
+// through the window as the program connects it (gathered; the main window painted at most 20
+// times a second, the live window's bars 30 and its graph 20), both windows paint as on screen, and
+// the CPU time is set against the wall time.
 //
 //   bench_monitor [seconds]     (default 60)
 
