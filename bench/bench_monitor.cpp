@@ -11,7 +11,7 @@
 // millisecond of bytes, one record, and 100 ms bursts such as a busy window thread sees. Last, the
 // whole program in real time with the live data window open: records arrive at the wire rate
 // through the window as the program connects it (gathered; the main window painted at most 20
-// times a second, the live window's bars 30 and its graph 20), both windows paint as on screen, and
+// times a second, the live window's bars 20 and its graph 12.5), both windows paint as on screen, and
 // the CPU time is set against the wall time.
 //
 //   bench_monitor [seconds]     (default 60)
