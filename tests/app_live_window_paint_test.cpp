@@ -16,15 +16,6 @@
 namespace zorv::test {
 namespace {
 
-struct PaintCount : QObject {
-  explicit PaintCount(QWidget* w) { w->installEventFilter(this); }
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-  int paints = 0;
-};
-
 // One bar in a shown window of its own.
 struct BarRig {
   BarRig() {

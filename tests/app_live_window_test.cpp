@@ -25,6 +25,7 @@
 #include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/read_file.h"
 
 namespace zorv::test {
@@ -46,10 +47,7 @@ struct LiveRig {
           ("zorv-live-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     std::filesystem::create_directories(dir);
     // The live window keeps its size under the user's settings: here, the test's folder.
-    const char* old = std::getenv("XDG_CONFIG_HOME");
-    if (old) oldConfig = old;
-    hadConfig = old != nullptr;
-    setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+    config.emplace("XDG_CONFIG_HOME", dir.string());
     dlg = std::make_unique<CZorvDlg>(port, &prompts, clock, (dir / "tkvrconfig.ini").string());
     port.onReceive = [this] { dlg->core().onReceive(); };
     dlg->initialise();
@@ -58,8 +56,7 @@ struct LiveRig {
   }
   ~LiveRig() {
     dlg.reset();
-    if (hadConfig) setenv("XDG_CONFIG_HOME", oldConfig.c_str(), 1);
-    else unsetenv("XDG_CONFIG_HOME");
+    config.reset();
     std::error_code ec;
     std::filesystem::remove_all(dir, ec);
   }
@@ -81,8 +78,7 @@ struct LiveRig {
 
   static inline int counter = 0;
   std::filesystem::path dir;
-  std::string oldConfig;
-  bool hadConfig = false;
+  std::optional<ScopedEnv> config;
   sim::Controller ctrl;
   sim::SimPort port{ctrl};
   ScriptedPrompts prompts;

@@ -23,15 +23,6 @@
 namespace zorv::test {
 namespace {
 
-struct PaintCount : QObject {
-  explicit PaintCount(QWidget* w) { w->installEventFilter(this); }
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-  int paints = 0;
-};
-
 // Two group boxes side by side, each with one box at the same place: a plain read-only line edit
 // on the left, a read-out on the right.
 struct Pair {

@@ -276,16 +276,6 @@ TEST(WindowPacing, RecordsArrivingWhileFramesArePaintedAllEndUpShown) {
     EXPECT_EQ(rig.shown(kChannelBoxes[k]), rig.dlg->text(kChannelBoxes[k])) << kChannelBoxes[k];
 }
 
-// Counts the paint events a widget receives.
-struct PaintCount : QObject {
-  explicit PaintCount(QWidget* w) { w->installEventFilter(this); }
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-  int paints = 0;
-};
-
 struct PacerCase {
   const char* name;
   bool paced;

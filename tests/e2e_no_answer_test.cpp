@@ -22,6 +22,7 @@
 #include "tests/support/child_process.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/read_file.h"
 
 namespace zorv::test {
@@ -38,21 +39,14 @@ class SilentController : public ::testing::Test {
     char pattern[] = "/tmp/zorv-silent-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     dir_ = pattern;
-    const char* old = getenv("XDG_CONFIG_HOME");
-    hadOld_ = old != nullptr;
-    if (old) old_ = old;
-    setenv("XDG_CONFIG_HOME", (dir_ / "cfg").c_str(), 1);
+    config_.emplace("XDG_CONFIG_HOME", (dir_ / "cfg").string());
     link_ = dir_ / "cfg" / "zorv" / "ports" / "COM3";
     log_ = dir_ / "sim.log";
     std::ofstream(dir_ / "tkvrconfig.ini", std::ios::binary).write("3\0", 2);
   }
   void TearDown() override {
     sim_.stop();
-    if (hadOld_) {
-      setenv("XDG_CONFIG_HOME", old_.c_str(), 1);
-    } else {
-      unsetenv("XDG_CONFIG_HOME");
-    }
+    config_.reset();
     std::error_code ec;
     fs::remove_all(dir_, ec);
   }
@@ -69,8 +63,7 @@ class SilentController : public ::testing::Test {
   }
 
   fs::path dir_, link_, log_;
-  std::string old_;
-  bool hadOld_ = false;
+  std::optional<test::ScopedEnv> config_;
   Child sim_;
 };
 

@@ -20,6 +20,7 @@
 #include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"
+#include "tests/support/scoped_env.h"
 
 namespace zorv::test {
 namespace {
@@ -69,19 +70,12 @@ class LineSettings : public ::testing::TestWithParam<bool> {
     device_ = ptsname(master_);
     fs::create_directories(dir_ / "cfg" / "zorv" / "ports");
     fs::create_symlink(device_, dir_ / "cfg" / "zorv" / "ports" / "COM3");
-    const char* old = std::getenv("XDG_CONFIG_HOME");
-    if (old) oldConfig_ = old;
-    hadConfig_ = old != nullptr;
-    setenv("XDG_CONFIG_HOME", (dir_ / "cfg").c_str(), 1);
+    config_.emplace("XDG_CONFIG_HOME", (dir_ / "cfg").string());
   }
   void TearDown() override {
     dlg_.reset();
     port_.reset();
-    if (hadConfig_) {
-      setenv("XDG_CONFIG_HOME", oldConfig_.c_str(), 1);
-    } else {
-      unsetenv("XDG_CONFIG_HOME");
-    }
+    config_.reset();
     if (master_ >= 0) ::close(master_);
     std::error_code ec;
     fs::remove_all(dir_, ec);
@@ -109,8 +103,7 @@ class LineSettings : public ::testing::TestWithParam<bool> {
   fs::path dir_;
   int master_ = -1;
   std::string device_;
-  std::string oldConfig_;
-  bool hadConfig_ = false;
+  std::optional<test::ScopedEnv> config_;
   ScriptedPrompts prompts_;
   FakeClock clock_;
   std::unique_ptr<QtSerialPort> port_;

@@ -15,6 +15,7 @@
 #include "serial/port_list.h"
 #include "serial/qt_serial_port.h"
 #include "tests/support/qt_app.h"
+#include "tests/support/scoped_env.h"
 
 namespace zorv {
 namespace {
@@ -136,18 +137,11 @@ class QtPortList : public ::testing::Test {
     char pattern[] = "/tmp/zorv-ports-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     dir_ = pattern;
-    const char* old = getenv("XDG_CONFIG_HOME");
-    hadOld_ = old != nullptr;
-    if (old) old_ = old;
-    setenv("XDG_CONFIG_HOME", dir_.c_str(), 1);
+    config_.emplace("XDG_CONFIG_HOME", dir_.string());
     fs::create_directories(portLinkFolder());
   }
   void TearDown() override {
-    if (hadOld_) {
-      setenv("XDG_CONFIG_HOME", old_.c_str(), 1);
-    } else {
-      unsetenv("XDG_CONFIG_HOME");
-    }
+    config_.reset();
     std::error_code ec;
     fs::remove_all(dir_, ec);
   }
@@ -159,8 +153,7 @@ class QtPortList : public ::testing::Test {
   }
 
   fs::path dir_;
-  std::string old_;
-  bool hadOld_ = false;
+  std::optional<test::ScopedEnv> config_;
 };
 
 TEST_F(QtPortList, OpensTheDeviceTheLabelShowedAndSaysWhyOtherwise) {

@@ -1,5 +1,10 @@
 #pragma once
-// One QApplication for the tests that build the real window (offscreen platform).
+// One QApplication for the tests that build the real window (offscreen platform), and what they
+// share to look at it.
+
+#include <QEvent>
+#include <QObject>
+#include <QWidget>
 
 class QApplication;
 
@@ -8,5 +13,15 @@ namespace zorv::test {
 QApplication& qtApp();
 // Runs the event loop for ms milliseconds of real time.
 void spinEvents(int ms);
+
+// Counts the paint events a widget receives.
+struct PaintCount : QObject {
+  explicit PaintCount(QWidget* w) { w->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+  int paints = 0;
+};
 
 }  // namespace zorv::test
