@@ -18,6 +18,7 @@
 #include "firmware/packet.h"
 #include "protocol/readback.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/feed_port.h"
 #include "tests/support/fakes.h"
 
 #if __has_include("monitor/record.h")
@@ -31,24 +32,7 @@ namespace {
 using namespace zorv;
 
 // A port that takes every write and never has anything to read.
-class NullPort : public SerialPort {
- public:
-  void setPortNumber(int n) override { number_ = n; }
-  int portNumber() const override { return number_; }
-  void setBufferSizes(int, int) override {}
-  bool open() override { return true; }
-  void close() override {}
-  bool isOpen() const override { return true; }
-  std::string errorText() const override { return {}; }
-  void applyLineSettings() override {}
-  std::vector<uint8_t> readAll() override { return {}; }
-  void write(const uint8_t*, size_t n) override { written += n; }
-  using SerialPort::write;
-  size_t written = 0;
-
- private:
-  int number_ = 3;
-};
+using NullPort = test::FeedPort;
 
 void BM_LeadingInt(benchmark::State& state) {
   state.SetLabel("leadingInt of a 4-character value field");

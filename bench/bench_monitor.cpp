@@ -36,35 +36,14 @@
 #include "core/clock.h"
 #include "sim/monitor_records.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/feed_port.h"
 
 namespace {
 
 constexpr double kWireBytesPerSecond = 115200.0 / 10.0;  // 8N1: ten bits a byte
 
 // A port that hands the window whatever the bench puts in front of it; writes go nowhere.
-class FeedPort : public zorv::SerialPort {
- public:
-  void setPortNumber(int n) override { number_ = n; }
-  int portNumber() const override { return number_; }
-  void setBufferSizes(int, int) override {}
-  bool open() override { return true; }
-  void close() override {}
-  bool isOpen() const override { return true; }
-  std::string errorText() const override { return {}; }
-  void applyLineSettings() override {}
-  std::vector<uint8_t> readAll() override {
-    std::vector<uint8_t> out;
-    out.swap(pending);
-    return out;
-  }
-  void write(const uint8_t*, size_t) override {}
-  using zorv::SerialPort::write;
-
-  std::vector<uint8_t> pending;
-
- private:
-  int number_ = 1;
-};
+using zorv::test::FeedPort;
 
 // Stores what the handlers set and nothing more.
 class PlainWindow : public zorv::Window {
@@ -178,7 +157,7 @@ bool report(const char* window, size_t chunk, const Run& r, const std::string& s
 // data window open; returns the CPU share over `seconds` of wall time.
 Run realTimeRun(const std::string& stream, double seconds, bool live, std::string* shown, std::string* barShown,
                  int* prompts) {
-  FeedPort port;
+  FeedPort port{1};
   NoPrompts noPrompts;
   zorv::SteadyClock clock;
   zorv::CZorvDlg window(port, &noPrompts, clock, "");
@@ -247,7 +226,7 @@ int main(int argc, char** argv) {
   bool ok = true;
   const size_t chunks[] = {12, zorv::sim::kMonitorRecordSize, 1152};
   for (size_t chunk : chunks) {
-    FeedPort port;
+    FeedPort port{1};
     PlainWindow win;
     NoPrompts prompts;
     zorv::FakeClock clock;
@@ -258,7 +237,7 @@ int main(int argc, char** argv) {
   }
   for (bool paint : {false, true}) {
     for (size_t chunk : chunks) {
-      FeedPort port;
+      FeedPort port{1};
       NoPrompts prompts;
       zorv::FakeClock clock;
       zorv::CZorvDlg window(port, &prompts, clock, "");

@@ -11,6 +11,7 @@
 #include "ctl/tap_port.h"
 #include "sim/sim_port.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/feed_port.h"
 
 namespace zorv {
 namespace {
@@ -130,25 +131,7 @@ TEST(ZorvctlSession, CtrlCDuringTheFileChainSaysHowFarItGot) {
 }
 
 // A port that only answers whether bytes are waiting, to see what the tap passes on.
-class WaitingPort : public SerialPort {
- public:
-  void setPortNumber(int) override {}
-  int portNumber() const override { return 3; }
-  void setBufferSizes(int, int) override {}
-  bool open() override { return true; }
-  void close() override {}
-  bool isOpen() const override { return true; }
-  std::string errorText() const override { return {}; }
-  void applyLineSettings() override {}
-  std::vector<uint8_t> readAll() override { return std::exchange(pending, {}); }
-  void write(const uint8_t*, size_t) override {}
-  bool waitForInput(int ms) override {
-    waitedMs += ms;
-    return !pending.empty();
-  }
-  std::vector<uint8_t> pending;
-  int waitedMs = 0;
-};
+using WaitingPort = test::FeedPort;
 
 // Picking the port again while the display streams waits for the line to go quiet; through the
 // tap that wait must reach the device, or a record still arriving lands in the read-back.
