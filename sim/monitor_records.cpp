@@ -39,7 +39,9 @@ Sticks sticks(uint32_t t, bool moving) {
           triangle(t, 6000, 988, 2012), triangle(t, 4400, 988, 2012)};
 }
 
-std::string format(const char* tag, const std::array<int, 8>& f) {
+}  // namespace
+
+std::string monitorRecordText(const char* tag, const std::array<int, 8>& f) {
   char text[64];
   // Each field is limited to what four characters can show, so the record stays 38 bytes.
   auto fit = [](int v) { return std::clamp(v, -999, 9999); };
@@ -48,26 +50,25 @@ std::string format(const char* tag, const std::array<int, 8>& f) {
   return text;
 }
 
-}  // namespace
 
 std::string monitorRecord(int kind, uint32_t t, bool movingSticks) {
   const Sticks s = sticks(t, movingSticks);
   const uint32_t quick = movingSticks ? 3 : 1;  // switches and the knob move this much sooner
   switch (kind) {
     case 0:
-      return format("CHDA", {s.aileron, s.elevator, s.throttle, s.rudder, switch3(t, 4000 / quick), switch3(t, 7000 / quick),
+      return monitorRecordText("CHDA", {s.aileron, s.elevator, s.throttle, s.rudder, switch3(t, 4000 / quick), switch3(t, 7000 / quick),
                              (t / (9000 / quick)) % 2 ? 2000 : 1000, triangle(t, 12000 / quick, 1000, 2000)});
     case 1: {
       // Quad X mix of the sticks; outputs 5 and 6 drive the gimbal servos, 7 and 8 are idle.
       const int roll = (s.aileron - 1500) / 4, pitch = (s.elevator - 1500) / 4, yaw = (s.rudder - 1500) / 4;
-      return format("MSDA", {pulse(s.throttle + roll + pitch - yaw), pulse(s.throttle - roll + pitch + yaw),
+      return monitorRecordText("MSDA", {pulse(s.throttle + roll + pitch - yaw), pulse(s.throttle - roll + pitch + yaw),
                              pulse(s.throttle - roll - pitch - yaw), pulse(s.throttle + roll - pitch + yaw),
                              pulse(1500 - 2 * pitch), pulse(1500 + 2 * roll), 1000, 1000});
     }
     default:
       // Heading, sonar (mm), barometric height (dm), then battery (hundredths of a volt),
       // satellites, board temperature and two spare fields, which the window does not show.
-      return format("SSDA", {static_cast<int>((t / 50) % 360), triangle(t, 8000, 300, 2500),
+      return monitorRecordText("SSDA", {static_cast<int>((t / 50) % 360), triangle(t, 8000, 300, 2500),
                              triangle(t, 20000, 0, 1200), triangle(t, 60000, 1580, 1660), 7 + static_cast<int>((t / 15000) % 5),
                              31, 0, 0});
   }

@@ -2,6 +2,7 @@
 // The live monitor stream as the controller sends it: one 38-character record every 20 ms,
 // cycling receiver channels, motor outputs and sensors.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -18,5 +19,9 @@ inline constexpr int kMonitorRecordKinds = 3;  // "CHDA", "MSDA", "SSDA"
 // are swept to their ends and a little beyond (988..2012, as many radios send) and the switches
 // flip every few seconds, as when a pilot checks the radio.
 std::string monitorRecord(int kind, uint32_t timeMs, bool movingSticks = false);
+
+// One record with these eight values: the tag, each value right-aligned in four characters
+// (limited to -999..9999), CR, LF.
+std::string monitorRecordText(const char* tag, const std::array<int, 8>& values);
 
 }  // namespace zorv::sim

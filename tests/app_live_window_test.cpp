@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <QApplication>
 #include <QChart>
 #include <QComboBox>
@@ -22,6 +24,7 @@
 #include "app/qt_live_window.h"
 #include "app/qt_zorv_dlg.h"
 #include "sim/sim_port.h"
+#include "sim/monitor_records.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"
@@ -31,14 +34,8 @@
 namespace zorv::test {
 namespace {
 
-std::string record(const std::string& tag, const std::vector<int>& values) {
-  std::string s = tag;
-  for (int v : values) {
-    std::string f = std::to_string(v);
-    s += std::string(4 - f.size(), ' ') + f;
-  }
-  return s + "\r\n";
-}
+// A record with these eight values, as the controller sends it.
+std::string record(const char* tag, const std::array<int, 8>& values) { return sim::monitorRecordText(tag, values); }
 
 struct LiveRig {
   LiveRig() {

@@ -22,6 +22,7 @@
 #include "app/qt_zorv_dlg.h"
 #include "core/control_ids.h"
 #include "core/control_layout.h"
+#include "sim/monitor_records.h"
 #include "sim/sim_port.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
@@ -36,12 +37,7 @@ const std::vector<int> kChannelBoxes = {1102, 1103, 1104, 1105, 1106, 1107, 1108
 constexpr int kFrameWaitMs = PaintPacer::kFirstFrameMs + CZorvDlg::kGatherMs + 30;
 
 std::string channelRecord(int first) {
-  std::string s = "CHDA";
-  for (int f = 0; f < 8; ++f) {
-    const std::string v = std::to_string(first + f);
-    s += std::string(4 - v.size(), ' ') + v;
-  }
-  return s + "\r\n";
+  return sim::monitorRecordText("CHDA", {first, first + 1, first + 2, first + 3, first + 4, first + 5, first + 6, first + 7});
 }
 
 std::vector<uint8_t> bytesOf(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }

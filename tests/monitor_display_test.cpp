@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <string>
 #include <vector>
 
@@ -18,14 +20,8 @@ const std::vector<int> kChannelBoxes = {1102, 1103, 1104, 1105, 1106, 1107, 1108
 const std::vector<int> kMotorBoxes = {1121, 1122, 1123, 1124, 1125, 1126, 1127, 1128};
 const std::vector<int> kSensorBoxes = {1044, 1041, 1029};  // heading, sonar, height
 
-std::string record(const std::string& tag, const std::vector<int>& values) {
-  std::string s = tag;
-  for (int v : values) {
-    std::string f = std::to_string(v);
-    s += std::string(4 - f.size(), ' ') + f;
-  }
-  return s + "\r\n";
-}
+// A record with these eight values, as the controller sends it.
+std::string record(const char* tag, const std::array<int, 8>& values) { return sim::monitorRecordText(tag, values); }
 
 // The fields of a record as the controller formats them, read independently of the window.
 std::vector<int> fieldsOf(const std::string& rec) {
