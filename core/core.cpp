@@ -123,28 +123,22 @@ bool Core::refreshShown(bool atStart, int written) {
   changed_.clear();
   const bool known = win.takeChangedControls(changed_);
   bool others = false;
-  if (!known || !shown_.valid) {
-    for (const BoundRow& row : table.rows) readRow(win, row, shown_.values, shown_.emptyText[slotOf(row.id)]);
-    shown_.valid = true;
-    allDiffer_ = true;
+  if (!known || !memory_.shown.valid) {
+    for (const BoundRow& row : table.rows) readRow(win, row, memory_.shown.values, memory_.shown.emptyText[slotOf(row.id)]);
+    memory_.shown.valid = true;
+    memory_.allDiffer = true;
     others = true;
   } else {
     for (int id : changed_) {
       const size_t slot = slotOf(id);
       if (slot >= kSlots || table.rowOf[slot] < 0) continue;
-      readRow(win, table.rows[static_cast<size_t>(table.rowOf[slot])], shown_.values, shown_.emptyText[slot]);
+      readRow(win, table.rows[static_cast<size_t>(table.rowOf[slot])], memory_.shown.values, memory_.shown.emptyText[slot]);
       markDiffer(slot);
       if (id != written) others = true;
     }
   }
   if (!atStart) return others;
-  // The members handlers wrote since the last exchange.
-  written_.clear();
-  if (!st.bound.takeWritten(written_)) {
-    allDiffer_ = true;
-  } else {
-    for (int16_t slot : written_) markDiffer(static_cast<size_t>(slot));
-  }
+  takeMemberWrites();
   checkedNow_ = false;
   if (checkShownEvery > 0 && ++exchangesSinceCheck_ >= static_cast<unsigned>(checkShownEvery)) {
     exchangesSinceCheck_ = 0;
@@ -156,14 +150,8 @@ bool Core::refreshShown(bool atStart, int written) {
 
 Core::ExchangeMemory Core::exchangeMemory() {
   refreshShown(false);
-  // The members written since the last exchange, as an exchange starting now would take them.
-  written_.clear();
-  if (!st.bound.takeWritten(written_)) {
-    allDiffer_ = true;
-  } else {
-    for (int16_t slot : written_) markDiffer(static_cast<size_t>(slot));
-  }
-  return {shown_, differ_, differList_, allDiffer_};
+  takeMemberWrites();  // as an exchange starting now would
+  return memory_;
 }
 
 void Core::restoreExchangeMemory(const ExchangeMemory& memory) {
@@ -171,40 +159,47 @@ void Core::restoreExchangeMemory(const ExchangeMemory& memory) {
   win.takeChangedControls(changed_);
   written_.clear();
   st.bound.takeWritten(written_);
-  shown_ = memory.shown;
-  differ_ = memory.differ;
-  differList_ = memory.differList;
-  allDiffer_ = memory.allDiffer;
+  memory_ = memory;
+}
+
+void Core::takeMemberWrites() {
+  // The members handlers wrote since the last exchange may now differ from their controls.
+  written_.clear();
+  if (!st.bound.takeWritten(written_)) {
+    memory_.allDiffer = true;
+  } else {
+    for (int16_t slot : written_) markDiffer(static_cast<size_t>(slot));
+  }
 }
 
 void Core::markDiffer(size_t slot) {
-  if (allDiffer_ || differ_[slot]) return;
-  differ_[slot] = 1;
-  differList_.push_back(static_cast<int16_t>(slot));
+  if (memory_.allDiffer || memory_.differ[slot]) return;
+  memory_.differ[slot] = 1;
+  memory_.differList.push_back(static_cast<int16_t>(slot));
 }
 
 bool Core::slotDiffers(size_t slot) const {
-  return (((st.bound.ints[slot] ^ shown_.values.ints[slot]) | shown_.emptyText[slot]) & boundTable().intMask[slot]) != 0;
+  return (((st.bound.ints[slot] ^ memory_.shown.values.ints[slot]) | memory_.shown.emptyText[slot]) & boundTable().intMask[slot]) != 0;
 }
 
 void Core::settleDiffers() {
-  if (allDiffer_) {
-    allDiffer_ = false;
-    differList_.clear();
+  if (memory_.allDiffer) {
+    memory_.allDiffer = false;
+    memory_.differList.clear();
     for (size_t slot = 0; slot < kSlots; ++slot) {
-      differ_[slot] = 0;
+      memory_.differ[slot] = 0;
       markDiffer(slot);
     }
   }
   size_t kept = 0;
-  for (int16_t slot : differList_) {
+  for (int16_t slot : memory_.differList) {
     if (slotDiffers(static_cast<size_t>(slot))) {
-      differList_[kept++] = slot;
+      memory_.differList[kept++] = slot;
     } else {
-      differ_[static_cast<size_t>(slot)] = 0;
+      memory_.differ[static_cast<size_t>(slot)] = 0;
     }
   }
-  differList_.resize(kept);
+  memory_.differList.resize(kept);
 }
 
 void Core::checkAgrees() {
@@ -232,10 +227,10 @@ void Core::checkAgrees() {
 
 void Core::checkShown() {
   // Every member not listed as differing is what its control shows.
-  if (!allDiffer_) {
+  if (!memory_.allDiffer) {
     for (const BoundRow& row : boundTable().rows) {
       const size_t slot = slotOf(row.id);
-      if (row.bind != Bind::Text && !differ_[slot] && slotDiffers(slot)) {
+      if (row.bind != Bind::Text && !memory_.differ[slot] && slotDiffers(slot)) {
         std::fprintf(stderr, "zorv: member %d was written without the data exchange noticing\n", row.id);
         std::abort();
       }
@@ -245,9 +240,9 @@ void Core::checkShown() {
   for (const BoundRow& row : boundTable().rows) {
     const size_t slot = slotOf(row.id);
     readRow(win, row, fresh.values, fresh.emptyText[slot]);
-    const bool same = row.bind == Bind::Text ? fresh.values.*row.text == shown_.values.*row.text
-                                             : fresh.values.ints[slot] == shown_.values.ints[slot] &&
-                                                   fresh.emptyText[slot] == shown_.emptyText[slot];
+    const bool same = row.bind == Bind::Text ? fresh.values.*row.text == memory_.shown.values.*row.text
+                                             : fresh.values.ints[slot] == memory_.shown.values.ints[slot] &&
+                                                   fresh.emptyText[slot] == memory_.shown.emptyText[slot];
     if (!same) {
       std::fprintf(stderr,
                    "zorv: control %d changed without the window reporting it; the data exchange "
@@ -261,7 +256,7 @@ void Core::checkShown() {
 bool Core::controlsToMembers() {
   refreshShown(true);
   const BoundTable& table = boundTable();
-  const BoundValues& shown = shown_.values;
+  const BoundValues& shown = memory_.shown.values;
   // A number box out of its range stops the exchange there, the rows before it read: the rare
   // case goes row by row in table order.
   for (int16_t r : table.rangeRows) {
@@ -270,13 +265,13 @@ bool Core::controlsToMembers() {
     if (value < row.lo || value > row.hi) return controlsToMembersUpTo(r);
   }
   // Only members that may differ from their control are read; the rest already agree.
-  if (allDiffer_) {
+  if (memory_.allDiffer) {
     for (size_t i = 0; i < kSlots; ++i) {
       const int m = table.intMask[i];
       st.bound.ints[i] = (shown.ints[i] & m) | (st.bound.ints[i] & ~m);
     }
   } else {
-    for (int16_t slot : differList_) {
+    for (int16_t slot : memory_.differList) {
       const auto i = static_cast<size_t>(slot);
       if (table.intMask[i] != 0) st.bound.ints[i] = shown.ints[i];
     }
@@ -291,7 +286,7 @@ bool Core::controlsToMembers() {
 
 bool Core::controlsToMembersUpTo(int16_t stopRow) {
   const BoundTable& table = boundTable();
-  const BoundValues& shown = shown_.values;
+  const BoundValues& shown = memory_.shown.values;
   for (int16_t r = 0; r < stopRow; ++r) {
     const BoundRow& row = table.rows[static_cast<size_t>(r)];
     if (row.bind == Bind::Text) {
@@ -312,14 +307,14 @@ void Core::pendingWrites(int16_t after) {
   auto consider = [&](size_t i) {
     if (table.rowOf[i] > after && slotDiffers(i)) pending_.push_back(table.rowOf[i]);
   };
-  if (allDiffer_) {
+  if (memory_.allDiffer) {
     for (size_t i = 0; i < kSlots; ++i) consider(i);
   } else {
-    for (int16_t slot : differList_) consider(static_cast<size_t>(slot));
+    for (int16_t slot : memory_.differList) consider(static_cast<size_t>(slot));
   }
   for (int16_t r : table.textRows) {
     const BoundRow& row = table.rows[static_cast<size_t>(r)];
-    if (r > after && row.id != ids::kPortList && st.bound.*row.text != shown_.values.*row.text) pending_.push_back(r);
+    if (r > after && row.id != ids::kPortList && st.bound.*row.text != memory_.shown.values.*row.text) pending_.push_back(r);
   }
   std::sort(pending_.begin(), pending_.end());
 }
@@ -328,7 +323,7 @@ void Core::membersToControls() {
   ++exchangeDepth_;
   refreshShown(true);
   const BoundTable& table = boundTable();
-  const BoundValues& shown = shown_.values;
+  const BoundValues& shown = memory_.shown.values;
   // The controls whose member differs from what they show, written in table order.
   pending_.clear();
   pendingWrites(-1);
@@ -359,7 +354,7 @@ void Core::membersToControls() {
         // A box that already shows this number keeps its text, so a user typing "-" or "05"
         // is not overwritten under the cursor.
         const int value = st.bound.at(row.id);
-        if (shown.at(row.id) == value && shown_.emptyText[slotOf(row.id)] == 0) continue;
+        if (shown.at(row.id) == value && memory_.shown.emptyText[slotOf(row.id)] == 0) continue;
         win.setText(row.id, std::to_string(value));
         break;
       }

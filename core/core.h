@@ -118,34 +118,33 @@ class Core {
  public:
   struct ExchangeMemory {
     Shown shown;
+    // The members that may differ from what their control shows (by slot, id - kFirstControlId);
+    // every other bound integer agrees with its control. All of them after a full read.
     std::array<uint8_t, kLastControlId - kFirstControlId + 1> differ{};
     std::vector<int16_t> differList;
     bool allDiffer = true;
   };
 
  private:
-  // Brings shown_ up to date with the changes the window reports (or with every control).
-  // Returns whether it read a control other than `written`.
-  // At the start of an exchange it also takes the members written since the last one.
+  // Brings memory_.shown up to date with the changes the window reports (or with every control).
+  // Returns whether it read a control other than `written`. At the start of an exchange it also
+  // takes the members written since the last one.
   bool refreshShown(bool atStart, int written = 0);
-  // The members that may differ from what their control shows (by slot, id - kFirstControlId);
-  // every other bound integer agrees with its control. All of them after a full read.
+  void takeMemberWrites();
   void markDiffer(size_t slot);
   bool slotDiffers(size_t slot) const;
   void settleDiffers();  // keeps only those that really differ
-  std::array<uint8_t, kLastControlId - kFirstControlId + 1> differ_{};
-  std::vector<int16_t> differList_;
-  std::vector<int16_t> written_;
-  bool allDiffer_ = true;
-  void checkShown();
-  void checkAgrees();
-  bool checkedNow_ = false;  // this exchange's controls were all read again
   bool controlsToMembersUpTo(int16_t stopRow);
   // Adds the rows after `after` whose member differs from what its control shows, in table order.
   void pendingWrites(int16_t after);
-  Shown shown_;
-  std::vector<int> changed_;
-  std::vector<int16_t> pending_;
+  void checkShown();
+  void checkAgrees();
+
+  ExchangeMemory memory_;
+  std::vector<int> changed_;       // scratch: what the window reports
+  std::vector<int16_t> written_;   // scratch: what the members report
+  std::vector<int16_t> pending_;   // scratch: the rows to write
+  bool checkedNow_ = false;        // this exchange's controls were all read again
   unsigned exchangesSinceCheck_ = 0;
 
   int exchangeDepth_ = 0;
