@@ -25,44 +25,10 @@
 #include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"
+#include "tests/support/qt_window_rig.h"
 
 namespace zorv::test {
 namespace {
-
-struct WindowRig {
-  WindowRig() {
-    qtApp();
-    dir = std::filesystem::temp_directory_path() / ("zorv-window-" + std::to_string(::getpid()) + "-" +
-                                                     std::to_string(counter++));
-    std::filesystem::create_directories(dir);
-    dlg = std::make_unique<CZorvDlg>(port, &prompts, clock, (dir / "tkvrconfig.ini").string());
-    port.onReceive = [this] { dlg->receive(); };
-    port.onLost = [this](const std::string& r) { dlg->portLost(r); };
-  }
-  ~WindowRig() {
-    dlg.reset();
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
-  }
-  void connect() {
-    dlg->initialise();
-    port.deliverAll();
-  }
-  template <class W>
-  W* get(int id) {
-    W* w = qobject_cast<W*>(dlg->control(id));
-    EXPECT_NE(w, nullptr) << id;
-    return w;
-  }
-
-  static inline int counter = 0;
-  std::filesystem::path dir;
-  sim::Controller ctrl;
-  sim::SimPort port{ctrl};
-  ScriptedPrompts prompts;
-  FakeClock clock;
-  std::unique_ptr<CZorvDlg> dlg;
-};
 
 TEST(Window, EveryControlOfTheTableIsBuiltWithItsNameCaptionAndRange) {
   WindowRig rig;

@@ -23,6 +23,7 @@
 #include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"
+#include "tests/support/qt_window_rig.h"
 
 namespace zorv::test {
 namespace {
@@ -79,38 +80,17 @@ SliderGeometry geometryOf(QSlider* s) {
   return g;
 }
 
-struct Rig {
+// Connected and shown, with values that make every expected command plain to read.
+struct Rig : WindowRig {
   Rig() {
-    qtApp();
-    dir = std::filesystem::temp_directory_path() / ("zorv-mouse-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    // Values that make every expected command plain to read.
     ctrl.setValue('C', 50);
     ctrl.setValue('A', 1);
     ctrl.setValue('f', 0);
     ctrl.setValue('M', 0);
     ctrl.setValue('N', 0);
-    dlg = std::make_unique<CZorvDlg>(port, &prompts, clock, (dir / "tkvrconfig.ini").string());
-    port.onReceive = [this] { dlg->core().onReceive(); };
-    dlg->initialise();
-    port.deliverAll();
-    dlg->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
-    port.clearWritten();
-  }
-  ~Rig() {
-    dlg.reset();
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
+    showConnected();
   }
   QWidget* control(int id) { return dlg->control(id); }
-
-  std::filesystem::path dir;
-  sim::Controller ctrl;
-  sim::SimPort port{ctrl};
-  ScriptedPrompts prompts;
-  FakeClock clock;
-  std::unique_ptr<CZorvDlg> dlg;
 };
 
 void dragStabilityTo7(Rig& r) {
