@@ -10,6 +10,7 @@ namespace zorv {
 class QtPrompts : public Prompts {
  public:
   explicit QtPrompts(QWidget* owner) : owner_(owner) {}
+  void setOwner(QWidget* owner) { owner_ = owner; }
   Answer message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon,
                  bool defaultIsCancel) override;
   std::optional<std::string> openFile(const std::string& filter, const std::string& defaultExt) override;

@@ -28,6 +28,7 @@
 #include "app/qt_readout_box.h"
 #include "core/control_ids.h"
 #include "core/control_layout.h"
+#include "core/holding_prompts.h"
 #include "core/param_catalogue.h"
 
 namespace zorv {
@@ -515,6 +516,14 @@ void CZorvDlg::setToolTip(int id, const std::string& tip) {
   if (QWidget* w = widgets_.value(id)) w->setToolTip(QString::fromStdString(tip));
 }
 
+void CZorvDlg::setTextMarked(int id, bool marked) {
+  auto* box = qobject_cast<QLineEdit*>(widgets_.value(id));
+  if (!box) return;
+  QPalette own;  // nothing set: the box looks like every other
+  if (marked) own.setColor(QPalette::Text, box->palette().color(QPalette::Link));
+  box->setPalette(own);
+}
+
 void CZorvDlg::setProgressVisible(bool visible) {
   showProgress();  // what was set before goes first
   progress_->setVisible(visible);
@@ -556,8 +565,15 @@ void CZorvDlg::toggleLiveWindow() {
     // Only its size is kept between runs, beside the port list's links in the user's settings.
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (config.isEmpty()) config = QDir::homePath() + "/.config";
-    live_ = std::make_unique<CLiveDataWnd>(core_->live, core_->st, core_->clock, ownPrompts_ ? nullptr : &core_->prompts,
+    Prompts* prompts = &core_->prompts;
+    if (ownPrompts_) {
+      liveQtPrompts_ = std::make_unique<QtPrompts>(nullptr);
+      livePrompts_ = std::make_unique<HoldingPrompts>(*liveQtPrompts_, &core_->watchdog);
+      prompts = livePrompts_.get();
+    }
+    live_ = std::make_unique<CLiveDataWnd>(core_->live, core_->st, core_->clock, prompts,
                                            config + "/zorv/live-window.ini");
+    if (liveQtPrompts_) liveQtPrompts_->setOwner(live_.get());
     live_->setWindowIcon(windowIcon());
     // Beside the main window, as far as the screen has room for it there.
     const QRect main = frameGeometry();

@@ -20,6 +20,7 @@ class QTimer;
 
 namespace zorv {
 
+class HoldingPrompts;
 class PaintPacer;
 class QtPrompts;
 class CLiveDataWnd;
@@ -70,6 +71,7 @@ class CZorvDlg : public QDialog, public Window {
   void setEnabled(int id, bool enabled) override;
   bool isEnabled(int id) const override;
   void setToolTip(int id, const std::string& tip) override;
+  void setTextMarked(int id, bool marked) override;
   void setProgressVisible(bool visible) override;
   void setProgressRange(int lo, int hi) override;
   void setProgressPos(int pos) override;
@@ -123,6 +125,9 @@ class CZorvDlg : public QDialog, public Window {
 
   std::unique_ptr<QtPrompts> ownPrompts_;
   std::unique_ptr<Router> core_;
+  // The live data window's own boxes, the watchdog held while one is open.
+  std::unique_ptr<QtPrompts> liveQtPrompts_;
+  std::unique_ptr<HoldingPrompts> livePrompts_;
   std::unique_ptr<CLiveDataWnd> live_;  // reads core_: goes first
   std::unique_ptr<PaintPacer> pacer_;
   QTimer* gather_ = nullptr;

@@ -197,6 +197,13 @@ void Router::onAccept() {
     win.hideWindow();
     return;
   }
+  // At once, as the Enter key does, unless a typed value would be lost with the window.
+  const std::vector<TypedValues::Pending> typed = typedValues.pending();
+  if (!typed.empty() && prompts.message(typedList(typed, false) + (typed.size() == 1 ? " was" : " were") +
+                                            " not sent. Close anyway?",
+                                        "Tarvik Warning：", Prompts::Buttons::YesNo, Prompts::Icon::Question,
+                                        true) != Prompts::Answer::Yes)
+    return;
   if (controlsToMembers()) win.endWindow(true);
 }
 

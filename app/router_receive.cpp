@@ -126,6 +126,7 @@ void dispatchReceive(Core& core, LiveHistory* live) {
       if (st.ReceivedCount == 0 || st.ReceivedCount >= 12) {
         st.LinkMode = LinkMode::Rest;
         core.watchdog.disarm();  // answered, whatever it said
+        tellValuesBeyondScale(core);
       }
       break;
     case LinkMode::UpgradeAnswer:

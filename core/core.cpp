@@ -7,6 +7,7 @@
 #include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "core/no_answer.h"
+#include "core/param_catalogue.h"
 #include "core/setting_command.h"
 #include "core/text_number.h"
 
@@ -113,7 +114,13 @@ void readRow(const Window& win, const BoundRow& row, BoundValues& out, int& empt
 int Core::defaultCheckShownEvery = 0;
 
 Core::Core(SerialPort& p, Window& w, Prompts& pr, Clock& c, std::string settings)
-    : port(p), win(w), prompts(pr), clock(c), settingsPath(std::move(settings)) {
+    : holdingPrompts_(pr, nullptr),
+      port(p),
+      win(w),
+      prompts(holdingPrompts_),
+      clock(c),
+      settingsPath(std::move(settings)) {
+  holdingPrompts_.setWatchdog(&watchdog);
   for (const ControlRow& c : controls())
     if (isIntBound(c)) st.bound.at(c.id) = c.initial;
 }
@@ -258,11 +265,14 @@ bool Core::controlsToMembers() {
   const BoundTable& table = boundTable();
   const BoundValues& shown = memory_.shown.values;
   // A number box out of its range stops the exchange there, the rows before it read: the rare
-  // case goes row by row in table order.
+  // case goes row by row in table order. A value the controller reported is no mistake of the
+  // pilot's: it is read like any other.
   for (int16_t r : table.rangeRows) {
     const BoundRow& row = table.rows[static_cast<size_t>(r)];
     const int value = shown.ints[slotOf(row.id)];
-    if (value < row.lo || value > row.hi) return controlsToMembersUpTo(r);
+    if (value >= row.lo && value <= row.hi) continue;
+    const SliderParam* p = sliderByEdit(row.id);
+    if (!p || !typedValues.showsControllerValue(p->index, value)) return controlsToMembersUpTo(r);
   }
   // Only members that may differ from their control are read; the rest already agree.
   if (memory_.allDiffer) {
@@ -411,6 +421,7 @@ void Core::await(Exchange exchange, std::string asked, int done, int steps) {
 }
 
 void Core::startReadback(bool withExchange) {
+  beyondScale.clear();
   if (withExchange) controlsToMembers();
   await(Exchange::ReadBack, readbackAsked('C', 1));
   send("?C\r");

@@ -13,16 +13,22 @@
 #include <string_view>
 #include <vector>
 
+#include "core/beyond_scale.h"
 #include "core/clock.h"
+#include "core/holding_prompts.h"
 #include "core/main_state.h"
 #include "core/prompts.h"
 #include "core/serial_port.h"
+#include "core/typed_values.h"
 #include "core/watchdog.h"
 #include "core/window.h"
 
 namespace zorv {
 
 class Core {
+  // First, so that `prompts` below can refer to it.
+  HoldingPrompts holdingPrompts_;
+
  public:
   Core(SerialPort& port, Window& window, Prompts& prompts, Clock& clock,
        std::string settingsPath = "tkvrconfig.ini");
@@ -34,7 +40,7 @@ class Core {
   int QueryRetries = 3;  // retry budget of the read-back
   SerialPort& port;
   Window& win;
-  Prompts& prompts;
+  Prompts& prompts;  // the window's prompts; the watchdog holds while one is open
   Clock& clock;
   std::string settingsPath;  // the remembered-port file
   // How the remembered-port file is used. The window reads it and writes every choice back;
@@ -46,6 +52,8 @@ class Core {
   Watchdog watchdog{clock};  // the answer the window waits for, if any
   std::string statusBeforeNoAnswer;  // the open text that "No answer" replaced
   std::string hintBeforeNoData;      // the hint box's text before the display's data stopped
+  TypedValues typedValues;           // number boxes whose typed value has not been sent
+  BeyondScaleReport beyondScale;     // what this read-back reported beyond the tool's scale
 
   // Arms the watchdog for the answer to what is sent next, in the current link mode. `asked`
   // tells the user what it was ("for its settings (query ?D)"). A late answer to an exchange

@@ -23,8 +23,12 @@ void Watchdog::arm(Awaited what) {
   stale_ = false;
 }
 
+void Watchdog::release() {
+  if (held_ > 0 && --held_ == 0) since_ = clock_.tickMs();
+}
+
 std::optional<Awaited> Watchdog::overdue() {
-  if (!awaited_ || static_cast<uint32_t>(clock_.tickMs() - since_) < limit_) return std::nullopt;
+  if (!awaited_ || held_ > 0 || static_cast<uint32_t>(clock_.tickMs() - since_) < limit_) return std::nullopt;
   std::optional<Awaited> due = std::exchange(awaited_, std::nullopt);
   stale_ = due->exchange != Exchange::Display;
   return due;

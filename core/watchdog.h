@@ -74,12 +74,20 @@ class Watchdog {
   // late answer to a question given up on: the receive step throws it away.
   bool stale() const { return stale_; }
 
+  // While a message box or a file dialog waits for the pilot, no limit runs: the controller is
+  // not late because the pilot is reading. When the last one closes, the answer awaited (if
+  // any) gets its whole limit again, counted from then. Boxes may nest.
+  void hold() { ++held_; }
+  void release();
+  bool held() const { return held_ > 0; }
+
  private:
   Clock& clock_;
   std::optional<Awaited> awaited_;
   uint32_t since_ = 0;
   uint32_t limit_ = 0;
   bool stale_ = false;
+  int held_ = 0;
 };
 
 }  // namespace zorv

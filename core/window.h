@@ -32,6 +32,13 @@ class Window {
   // Tooltip of a control (the status box carries the reason of a failed open).
   virtual void setToolTip(int id, const std::string& tip) = 0;
 
+  // Shows a number box's text in the link colour (a typed value the controller has not
+  // received) or in the ordinary colour again. A window without colours ignores it.
+  virtual void setTextMarked(int id, bool marked) {
+    (void)id;
+    (void)marked;
+  }
+
   // The upgrade progress bar (control 1075).
   virtual void setProgressVisible(bool visible) = 0;
   virtual void setProgressRange(int lo, int hi) = 0;

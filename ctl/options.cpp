@@ -63,6 +63,8 @@ bool parseCommandWords(Options& o, const std::vector<std::string>& words, size_t
         return false;
       }
       o.defaultSet = *k;
+    } else if (w == "--yes" && cmd == "load") {
+      o.yes = true;
     } else if (w.size() > 1 && w[0] == '-' && !(cmd == "calibrate" && parseWholeNumber(w))) {
       *error = "'" + cmd + "' has no option " + w;
       return false;
@@ -81,7 +83,8 @@ bool parseCommandWords(Options& o, const std::vector<std::string>& words, size_t
   if (cmd == "set") return expect(n >= 1, "set NAME=VALUE...");
   if (cmd == "save") return expect(n == 1, "save FILE");
   if (cmd == "flash") return expect(n == 1, "flash FILE.bin");
-  if (cmd == "load") return expect(o.defaultSet ? n == 0 : n == 1, "load FILE | load --default K");
+  if (cmd == "load")
+    return expect(o.defaultSet ? n == 0 && !o.yes : n == 1, "load [--yes] FILE | load --default K");
   // calibrate
   if (!expect(n == 4, "calibrate C1 C2 C3 C4")) return false;
   for (const std::string& a : o.args) {
@@ -176,7 +179,8 @@ Commands:
   set NAME=VALUE...        change settings as the window's controls do, then read
                            back to check them
   save FILE                read back, then save the settings as the window does
-  load FILE                send a file saved by Zorv, then read back
+  load [--yes] FILE        send a file saved by Zorv, then read back; a file that
+                           holds values Zorv does not know is sent only with --yes
   load --default K         make the controller load its default set K (1 to 4)
   flash FILE.bin           upgrade the controller's firmware
   monitor [--json] [--seconds S]

@@ -23,6 +23,7 @@ struct Options {
   bool json = false;    // read --json, monitor --json
   int seconds = -1;     // monitor --seconds S; -1: until Ctrl-C
   int defaultSet = 0;   // load --default K (1..4); 0: a file
+  bool yes = false;     // load --yes: send a file holding values the tool does not know
   std::vector<int> cells;  // calibrate C1 C2 C3 C4
 };
 

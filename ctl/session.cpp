@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/beyond_scale.h"
 #include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "core/no_answer.h"
@@ -24,6 +25,9 @@ constexpr char kCalibratedCaption[] = "Tarvik航模提示:";
 
 // What the window's question boxes use: nothing in them reports a failure.
 bool isQuestion(const AnsweredPrompts::Shown& s) { return s.buttons != Prompts::Buttons::Ok; }
+
+// The read-back's note on values beyond the tool's scale: printed, and no failure either.
+bool isNote(const AnsweredPrompts::Shown& s) { return s.text.rfind(kBeyondScaleOpening, 0) == 0; }
 
 constexpr size_t kSensorsShown = 3;  // compass, sonar, barometer: the sensor boxes of the window
 
@@ -74,6 +78,11 @@ Session::Session(SerialPort& port, Clock& clock, Pump& pump, std::ostream& out, 
     router_.onPortLost(reason);
   };
   win_.onProgress = [this] { showProgress(); };
+  prompts_.onShown = [this](const AnsweredPrompts::Shown& s) {
+    if (!isNote(s) || s.text == noteShown_) return;
+    noteShown_ = s.text;
+    err_ << "zorvctl: " << terminalText(s.text) << "\n";
+  };
 }
 
 int Session::run(const Options& o) {
@@ -105,7 +114,7 @@ int Session::run(const Options& o) {
   if (o.command == "get") return get(indexes);
   if (o.command == "set") return set(changes);
   if (o.command == "save") return save(o.args[0]);
-  if (o.command == "load") return o.defaultSet ? loadDefault(o.defaultSet) : loadFile(o.args[0]);
+  if (o.command == "load") return o.defaultSet ? loadDefault(o.defaultSet) : loadFile(o.args[0], o.yes);
   if (o.command == "flash") return flash(o.args[0]);
   if (o.command == "monitor") return monitor(o.json, o.seconds);
   if (o.command == "calibrate") return calibrate(o.cells);
@@ -217,7 +226,7 @@ std::string Session::kind() const { return confirmations_ > 0 ? kKindChecked : r
 bool Session::newWarning(size_t since, std::string* text) const {
   const auto& shown = prompts_.shown();
   for (size_t i = since; i < shown.size(); ++i) {
-    if (isQuestion(shown[i]) || shown[i].caption == kDoneCaption || shown[i].caption == kCalibratedCaption)
+    if (isQuestion(shown[i]) || isNote(shown[i]) || shown[i].caption == kDoneCaption || shown[i].caption == kCalibratedCaption)
       continue;
     *text = terminalText(shown[i].text);
     return true;
@@ -349,9 +358,10 @@ int Session::save(const std::string& path) {
   return kExitDone;
 }
 
-int Session::loadFile(const std::string& path) {
+int Session::loadFile(const std::string& path, bool sendUnknown) {
   if (const int rc = connect(true)) return rc;
   prompts_.file = path;
+  prompts_.confirm = sendUnknown;  // the one question: a file holding values the tool does not know
   const size_t shown = prompts_.shown().size();
   const uint64_t mark = tap_.writeCount();
   if (!win_.userSelect(ids::kLoadList, kLoadFileItem)) {
@@ -361,6 +371,14 @@ int Session::loadFile(const std::string& path) {
   std::string warning;
   if (newWarning(shown, &warning)) {
     err_ << "zorvctl: " << warning << "\n";
+    return kExitFile;
+  }
+  if (tap_.writeCount() == mark && prompts_.shown().size() > shown) {
+    // The window asked before sending values it does not know, and the answer was No.
+    std::string question = terminalText(prompts_.shown().back().text);
+    question.erase(std::min(question.size(), question.rfind("\n\n")));
+    err_ << "zorvctl: " << question << "\nzorvctl: nothing was sent; 'zorvctl load --yes " << path
+         << "' sends the file as it stands\n";
     return kExitFile;
   }
   // The settings of the chain: every setting written after the announcement, up to the

@@ -89,7 +89,7 @@ class Session {
   int get(const std::vector<int>& indexes);
   int set(const std::vector<Assignment>& changes);
   int save(const std::string& path);
-  int loadFile(const std::string& path);
+  int loadFile(const std::string& path, bool sendUnknown);
   int loadDefault(int k);
   int flash(const std::string& path);
   int monitor(bool json, int seconds);
@@ -120,6 +120,7 @@ class Session {
   uint64_t recordsSeen_ = 0;  // of the router's live history
   std::vector<int> readings_;  // the line printed last: CH1..CH8, M1..M8, compass, sonar, barometer
   int lastPercent_ = -1;
+  std::string noteShown_;  // the last note printed, so that a second read-back does not repeat it
 };
 
 }  // namespace zorv

@@ -26,6 +26,11 @@ int digitsParamIndex(char letter) {
   return -1;
 }
 
+bool skipped(char letter, const std::array<std::string, kLoadedLineCount>& lines) {
+  const int index = digitsParamIndex(letter);
+  return index >= 0 && !fourDigits(lines[static_cast<size_t>(index + 1)]);
+}
+
 }  // namespace
 
 std::string chainStartCommand() { return *settingCommand('j', kLoadAnnounceValue); }
@@ -36,8 +41,6 @@ std::string chainCommand(char letter, const std::array<std::string, kLoadedLineC
   if (const int index = digitsParamIndex(letter); index >= 0) {
     const std::string& field = lines[static_cast<size_t>(index + 1)];
     if (!fourDigits(field)) return "";
-    const SliderParam* slider = sliderByIndex(index);
-    if (slider && slider->wireOffset != 0 && std::stoi(field) > kGimbalWireMax) return "";
     return settingCommandRaw(letter, field);  // the file's digits, as they stand
   }
   if (const BitGroup* g = groupByLetter(letter)) {
@@ -59,11 +62,15 @@ ChainStep chainStepAfter(std::string_view tag, const std::array<std::string, kLo
   constexpr size_t n = sizeof kLoadChain;
   for (size_t i = 0; i < n; ++i) {
     if (kLoadChain[i] != tag[1]) continue;
-    if (i + 1 == n) {
+    // A setting whose line holds no four digits (a value the controller cannot take, which the
+    // reader left empty) is skipped.
+    size_t next = i + 1;
+    while (next < n && skipped(kLoadChain[next], lines)) ++next;
+    if (next == n) {
       step.kind = ChainStep::Finish;
       return step;
     }
-    step.command = chainCommand(kLoadChain[i + 1], lines, values);
+    step.command = chainCommand(kLoadChain[next], lines, values);
     step.kind = step.command.empty() ? ChainStep::Broken : ChainStep::Send;
     return step;
   }

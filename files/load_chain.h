@@ -31,7 +31,9 @@ ChainStep chainStepAfter(std::string_view tag, const std::array<std::string, kLo
                          const std::array<int32_t, kLoadedLineCount>& values);
 
 // The setting command of one chain letter from the loaded file; empty when the loaded text is
-// not something the controller can take (never the case for a file the reader accepted).
+// not something the controller can take. chainStepAfter skips the settings whose line holds no
+// four digits; a check-box line other than 0 or 1 (never in a file the reader accepted) stops
+// the chain.
 std::string chainCommand(char letter, const std::array<std::string, kLoadedLineCount>& lines,
                          const std::array<int32_t, kLoadedLineCount>& values);
 

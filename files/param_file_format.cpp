@@ -1,5 +1,7 @@
 #include "files/param_file_format.h"
 
+#include <optional>
+
 #include "core/param_catalogue.h"
 #include "core/text_number.h"
 
@@ -17,14 +19,27 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Four digits for 0..9999 ("000%d", "00%d", "0%d" up to 999 and the plain four digits above:
 // a fifth character would shift the value out of the columns the loader reads); anything else
-// as "%d", which the loader refuses.
-std::string fourDigits(int v) {
+// as "%d", which the loader takes but never sends.
+std::string fourDigits(long long v) {
   if (v < 0 || v > 9999) return std::to_string(v);
   std::string s = std::to_string(v);
   return std::string(4 - s.size(), '0') + s;
 }
 
 std::string quoted(const std::string& s) { return "\"" + s + "\""; }
+
+// The number at the start of a field when it reads exactly as "%d" writes it (no leading zero,
+// no plus sign), followed by anything but a digit; at most 11 characters, as an int's.
+std::optional<long long> writtenNumber(const std::string& field) {
+  size_t end = !field.empty() && field[0] == '-' ? 1 : 0;
+  const size_t first = end;
+  while (end < field.size() && end < 12 && isDigit(field[end])) ++end;
+  if (end == first || end == 12 || (end < field.size() && isDigit(field[end]))) return std::nullopt;
+  const std::string number = field.substr(0, end);
+  const long long value = std::stoll(number);
+  if (std::to_string(value) != number) return std::nullopt;
+  return value;
+}
 
 std::string lineName(size_t n) { return "line " + std::to_string(n + 1); }
 
@@ -48,8 +63,9 @@ std::vector<std::string> splitLines(std::string_view bytes, size_t* total) {
   return lines;
 }
 
-// "" when line n (1..115) is sound, else why not.
-std::string checkParamLine(size_t n, const std::string& line) {
+// "" when line n (1..115) is sound, else why not. A value beyond what the tool knows is added
+// to `unknown`.
+std::string checkParamLine(size_t n, const std::string& line, std::vector<ParamFileReading::Unknown>* unknown) {
   const int index = static_cast<int>(n) - 1;
   const std::string& label = paramLabels()[static_cast<size_t>(index)];
   if (line.compare(0, label.size(), label) != 0)
@@ -70,17 +86,21 @@ std::string checkParamLine(size_t n, const std::string& line) {
     if (fourDigitField || negative) return "";
     return named + " does not hold a cell value";
   }
-  if (!fourDigitField) return named + " does not hold a four-digit value";
-  // Only what the window can hold goes back to the controller: a value beyond the parameter's
-  // list or scale was never chosen by anyone.
-  const int held = leadingInt(rest.substr(0, 4)) - (isGimbal(index) ? kGimbalWireOffset : 0);
+  const int offset = isGimbal(index) ? kGimbalWireOffset : 0;
   const ParamScale scale = paramScale(index);
-  if (!scale.holds(held)) {
-    const int offset = isGimbal(index) ? kGimbalWireOffset : 0;
-    return named + " holds " + rest.substr(0, 4) + ", outside " + fourDigits(scale.lo + offset) + " to " +
-           fourDigits(scale.hi + offset) + " for this setting";
+  const std::string known = fourDigits(scale.lo + offset) + " to " + fourDigits(scale.hi + offset);
+  if (fourDigitField) {
+    // Beyond the parameter's list or scale: a value the controller held when the file was saved.
+    if (!scale.holds(leadingInt(rest.substr(0, 4)) - offset))
+      unknown->push_back({0, label, rest.substr(0, 4), known, true});
+    return "";
   }
-  return "";
+  // A value that cannot go out as four digits, exactly as the writer puts it ("%d").
+  if (const std::optional<long long> wire = writtenNumber(rest); wire && (*wire < 0 || *wire > 9999)) {
+    unknown->push_back({0, label, std::to_string(*wire), known, false});
+    return "";
+  }
+  return named + " does not hold a four-digit value";
 }
 
 }  // namespace
@@ -88,7 +108,7 @@ std::string checkParamLine(size_t n, const std::string& line) {
 std::string paramFileLine(int index, int value) {
   std::string line = paramLabels()[static_cast<size_t>(index)];
   if (index >= kFirstCheckBoxIndex) return line + std::to_string(value);
-  if (isGimbal(index)) return line + fourDigits(value + kGimbalWireOffset) + "-100";
+  if (isGimbal(index)) return line + fourDigits(static_cast<long long>(value) + kGimbalWireOffset) + "-100";
   return line + fourDigits(value);
 }
 
@@ -117,16 +137,21 @@ ParamFileReading readParamFile(std::string_view bytes) {
     return r;
   }
   for (size_t n = 1; n < static_cast<size_t>(kParamFileLines); ++n) {
-    std::string why = checkParamLine(n, lines[n]);
+    const size_t known = r.unknown.size();
+    std::string why = checkParamLine(n, lines[n], &r.unknown);
     if (!why.empty()) {
       r.refusal = why;
+      r.unknown.clear();
       return r;
     }
+    if (r.unknown.size() > known) r.unknown.back().line = static_cast<int>(n) + 1;
   }
   for (size_t n = 0; n < lines.size(); ++n) {
     const size_t width = n < 20 ? 4 : 1;
     r.lines.push_back(lines[n].size() > kFieldColumn ? lines[n].substr(kFieldColumn, width) : "");
   }
+  for (const ParamFileReading::Unknown& u : r.unknown)
+    if (!u.sent) r.lines[static_cast<size_t>(u.line) - 1].clear();  // the chain skips it
   for (size_t n = 20; n < static_cast<size_t>(kParamFileLines); ++n) r.values[n] = leadingInt(r.lines[n]);
   r.ok = true;
   return r;

@@ -6,8 +6,10 @@
 //   12, 13 (gimbal rates)      the rate plus 100 as four digits, then "-100" ("0100-100")
 //   19..114 (check boxes)      one character, 0 or 1
 // The load chain sends the four digits of lines 1..15 unchanged and builds the bit bytes from
-// the check-box lines, so the reader refuses anything it could not send faithfully.
-// Pure code: bytes in, bytes out.
+// the check-box lines, so the reader refuses anything it could not send faithfully. A value the
+// controller once reported beyond the tool's scale is written as it is and read back as it is;
+// the reader lists such lines so that the loader can ask before sending. Pure code: bytes in,
+// bytes out.
 
 #include <array>
 #include <cstddef>
@@ -25,7 +27,6 @@ constexpr size_t kParamFileMaxBytes = 64 * 1024;  // a saved file is about 2.5 K
 constexpr char kParamFileLineEnd[] = "\r\r\n";
 constexpr char kParamFilePortPrefix[] = "Current   COM";
 constexpr int kGimbalWireOffset = 100;
-constexpr int kGimbalWireMax = 200;
 
 // Line index+1 of the file, without its line end.
 std::string paramFileLine(int index, int value);
@@ -41,6 +42,18 @@ struct ParamFileReading {
   std::vector<std::string> lines;
   // LoadedValues: entries 20..115 hold the check-box values; the others are 0.
   std::array<int32_t, kLoadedLineCount> values{};
+
+  // Lines 1..15 whose value lies outside what the tool knows for its setting. Four digits go to
+  // the controller as they stand; a value that cannot go out as four digits (negative, or above
+  // 9999) is skipped by the load chain, and its LoadedLines text is left empty.
+  struct Unknown {
+    int line;           // counted from 1, as in messages
+    std::string label;  // the parameter's label
+    std::string field;  // the value as the file holds it ("0020", "-12")
+    std::string known;  // what the tool knows, in the file's terms ("0001 to 0014")
+    bool sent;
+  };
+  std::vector<Unknown> unknown;
 };
 
 // Reads and checks a saved file. Lines end at LF; CRs before it (CR LF, CR CR LF) do not matter.

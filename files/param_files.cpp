@@ -6,10 +6,12 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
+#include <vector>
 
 #include "core/control_ids.h"
 #include "core/core.h"
 #include "core/no_answer.h"
+#include "core/param_catalogue.h"
 #include "core/setting_command.h"
 #include "files/file_store.h"
 #include "files/load_chain.h"
@@ -68,6 +70,20 @@ void selectDefaultSet(Core& core, int k) {
   core.sendSetting('j', k);
 }
 
+// A file holding values beyond what the tool knows (saved from a controller that held them) is
+// sent only when the pilot says so, once, with every such line listed.
+bool sendUnknownValues(Core& core, const ParamFileReading& reading) {
+  std::string lines;
+  for (const ParamFileReading::Unknown& u : reading.unknown) {
+    lines += "line " + std::to_string(u.line) + " (\"" + u.label + "\") " + u.field + ", outside " + u.known + ": " +
+             (u.sent ? "sent as it stands" : "cannot go out as four digits, skipped") + "\r";
+  }
+  return core.prompts.message("This file holds values this tool does not know:\r\r" + lines +
+                                  "\rSend the file to the controller? No sends nothing.",
+                              kWarningCaption, Prompts::Buttons::YesNo, Prompts::Icon::Question,
+                              true) == Prompts::Answer::Yes;
+}
+
 // The file is read and checked before anything goes to the controller, so a wrong file never
 // sends a single setting; the chain then runs answer by answer from "Sj0004".
 void loadSavedFile(Core& core) {
@@ -89,6 +105,8 @@ void loadSavedFile(Core& core) {
     return;
   }
 
+  if (!reading.unknown.empty() && !sendUnknownValues(core, reading)) return;
+
   MainState& st = core.st;
   for (size_t n = 0; n < reading.lines.size(); ++n) st.LoadedLines[n] = reading.lines[n];
   for (size_t n = 20; n < static_cast<size_t>(kParamFileLines); ++n) st.LoadedValues[n] = reading.values[n];
@@ -104,6 +122,20 @@ void loadSavedFile(Core& core) {
 }  // namespace
 
 void onSaveParams(Core& core) {
+  // Typed values the controller never received go into the file as the table holds them: said
+  // first, apart from the save's own question. A typed value beyond the scale stays in its box
+  // only, and the file holds the table's value.
+  std::vector<TypedValues::Pending> typed = core.typedValues.pending();
+  typed.erase(std::remove_if(typed.begin(), typed.end(),
+                             [](const TypedValues::Pending& t) { return !paramScale(t.index).holds(t.value); }),
+              typed.end());
+  if (!typed.empty() &&
+      core.prompts.message("These values were typed but not sent to the controller; the file will hold them: " +
+                               typedList(typed, true) +
+                               ".\r\rOK goes on to save them; Cancel saves nothing. Releasing a slider sends its "
+                               "typed value.",
+                           kWarningCaption, Prompts::Buttons::OkCancel, Prompts::Icon::Warning) != Prompts::Answer::Ok)
+    return;
   if (core.prompts.message(kSaveQuestion, kWarningCaption, Prompts::Buttons::OkCancel, Prompts::Icon::Warning) !=
       Prompts::Answer::Ok)
     return;

@@ -370,6 +370,8 @@ class Session {
   void startedUp(bool failOpen) {
     StartedUp& s = startedUp_[failOpen ? 1 : 0];
     const bool capture = port.capture;
+    core->typedValues = TypedValues();
+    core->beyondScale.clear();
     if (!s.taken) {
       port = FuzzPort();
       port.failOpen = failOpen;

@@ -2,10 +2,11 @@
 //
 // Every input is read twice over:
 //  - as a file's bytes: readParamFile must not fail on anything, and a file it accepts must be
-//    one the load chain can send whole (no setting of the chain comes out empty);
-//  - as a source of parameter values, any the window's table can hold: the file the writer makes
-//    of them, with CR CR LF, CR LF or LF line ends, must be read back to the same fields and
-//    values.
+//    one the load chain can send whole: every setting goes out as a 7-byte command but those
+//    the reader listed as impossible to send as four digits, which the chain skips;
+//  - as a source of parameter values, any the window's table can hold (a controller may report
+//    any number): the file the writer makes of them, with CR CR LF, CR LF or LF line ends, must
+//    be read back to the same fields and values, with every value beyond the tool's scale listed.
 
 #include <array>
 #include <cstdint>
@@ -24,6 +25,7 @@ using zorv::ParamFileReading;
 namespace fz = zorv::fuzz;
 
 constexpr size_t kFieldColumn = 13;
+constexpr size_t kReportedSettings = 15;  // 0..14: the settings a saved file sends back
 
 void checkAccepted(const ParamFileReading& r) {
   ZORV_FUZZ_CHECK(r.refusal.empty());
@@ -37,23 +39,42 @@ void checkAccepted(const ParamFileReading& r) {
       ZORV_FUZZ_CHECK(r.values[n] == 0 || r.values[n] == 1);
     }
   }
+  size_t skipped = 0;
+  for (const ParamFileReading::Unknown& u : r.unknown) {
+    ZORV_FUZZ_CHECK(u.line >= 2 && u.line <= 16);
+    if (!u.sent) {
+      ++skipped;
+      ZORV_FUZZ_CHECK(r.lines[static_cast<size_t>(u.line) - 1].empty());
+    }
+  }
   // What the load handler copies into MainState, and then the whole chain from its answers.
   std::array<std::string, zorv::kLoadedLineCount> lines;
   for (size_t n = 0; n < r.lines.size(); ++n) lines[n] = r.lines[n];
-  for (char letter : zorv::kLoadChain) {
-    if (letter == 'j') continue;  // the announcement, not a line of the file
-    const std::string cmd = zorv::chainCommand(letter, lines, r.values);
-    ZORV_FUZZ_CHECK(cmd.size() == 7);
-    ZORV_FUZZ_CHECK(cmd[0] == 'S' && cmd[1] == letter && cmd[6] == '\r');
+  constexpr size_t kSettings = sizeof zorv::kLoadChain - 1;
+  std::string tag = "Sj";
+  size_t sent = 0;
+  for (;;) {
+    const zorv::ChainStep step = zorv::chainStepAfter(tag, lines, r.values);
+    if (step.kind == zorv::ChainStep::Finish) break;
+    ZORV_FUZZ_CHECK(step.kind == zorv::ChainStep::Send);
+    ZORV_FUZZ_CHECK(step.command.size() == 7 && step.command[0] == 'S' && step.command[6] == '\r');
+    tag = step.command.substr(0, 2);
+    ZORV_FUZZ_CHECK(++sent <= kSettings);
   }
+  ZORV_FUZZ_CHECK(sent + skipped == kSettings);
 }
 
-// Any value the table can hold, each parameter anywhere in its scale (negative gimbal rates
-// and battery cells included), drawn from the input.
+// Any value the table can hold, drawn from the input: each parameter anywhere in its scale
+// (negative gimbal rates and battery cells included), or for the settings 0..14 any int a
+// controller may report, now and then.
 std::array<int32_t, zorv::kParamCount> valuesFrom(fz::Bytes& in) {
   std::array<int32_t, zorv::kParamCount> v{};
   for (size_t i = 0; i < v.size(); ++i) {
     const zorv::ParamScale scale = zorv::paramScale(static_cast<int>(i));
+    if (i < kReportedSettings && in.byte() == 0xB5) {
+      v[i] = static_cast<int32_t>(static_cast<uint32_t>(in.word()) << 16 | in.word());
+      continue;
+    }
     const uint32_t span = static_cast<uint32_t>(scale.hi - scale.lo) + 1;
     v[i] = scale.lo + static_cast<int32_t>((span > 256 ? in.word() : in.byte()) % span);
   }
@@ -84,12 +105,25 @@ void checkRoundTrip(fz::Bytes& in) {
   checkAccepted(r);
   ZORV_FUZZ_CHECK(r.lines.size() == static_cast<size_t>(zorv::kParamFileLines));
   ZORV_FUZZ_CHECK(r.lines[0] == std::to_string(port));
+  size_t listed = 0;
   for (int i = 0; i < zorv::kParamCount; ++i) {
     const size_t n = static_cast<size_t>(i) + 1;
-    const std::string line = zorv::paramFileLine(i, values[static_cast<size_t>(i)]);
+    const int32_t v = values[static_cast<size_t>(i)];
+    const std::string line = zorv::paramFileLine(i, v);
+    if (static_cast<size_t>(i) < kReportedSettings && !zorv::paramScale(i).holds(v)) {
+      ZORV_FUZZ_CHECK(listed < r.unknown.size() && r.unknown[listed].line == static_cast<int>(n) + 1);
+      const int64_t wire = int64_t{v} + (i == 12 || i == 13 ? 100 : 0);
+      const bool fourDigits = wire >= 0 && wire <= 9999;
+      ZORV_FUZZ_CHECK(r.unknown[listed].sent == fourDigits);
+      ZORV_FUZZ_CHECK(r.unknown[listed].field == (fourDigits ? line.substr(kFieldColumn, 4) : std::to_string(wire)));
+      ZORV_FUZZ_CHECK(r.lines[n] == (fourDigits ? line.substr(kFieldColumn, 4) : std::string()));
+      ++listed;
+      continue;
+    }
     ZORV_FUZZ_CHECK(r.lines[n] == line.substr(kFieldColumn, n < 20 ? 4 : 1));
-    if (n >= 20) ZORV_FUZZ_CHECK(r.values[n] == values[static_cast<size_t>(i)]);
+    if (n >= 20) ZORV_FUZZ_CHECK(r.values[n] == v);
   }
+  ZORV_FUZZ_CHECK(listed == r.unknown.size());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // is released, and of a list value at once.
 
 #include <algorithm>
+#include <utility>
 
 #include "core/control_ids.h"
 #include "core/control_layout.h"
@@ -60,8 +61,14 @@ void onEditChanged(Core& core, int editId) {
   if (!p) return;
   if (editId == ids::kHeightLockEdit) sendOneSetting(core, kHeightLockLetter, kHeightLockValue);
   MainState& st = core.st;
-  core.controlsToMembers();
   const int value = leadingInt(core.win.text(editId));  // not a number: 0
+  // The program writes the member before the box; a box that now reads otherwise was typed into.
+  if (std::as_const(st.bound).at(p->edit) != value) {
+    core.typedValues.typed(core.win, p->index, value);
+  } else {
+    core.typedValues.replaced(core.win, p->index);
+  }
+  core.controlsToMembers();
   st.bound.at(p->edit) = value;
   st.bound.at(p->slider) = value;
   // A number beyond the scale ("3" on the way to "355", or "5000") stays in the box only: the
@@ -85,7 +92,7 @@ void onSliderReleased(Core& core, int sliderId) {
   st.bound.at(p->edit) = value;
   st.bound.at(p->slider) = value;
   st.ParamValues[static_cast<size_t>(p->index)] = value;
-  core.sendSetting(p->letter, value + p->wireOffset);
+  if (core.sendSetting(p->letter, value + p->wireOffset)) core.typedValues.known(core.win, p->index, value);
   core.membersToControls();
   if (typed != value) {
     const ControlRow* label = findControl(p->labelButton);

@@ -46,41 +46,36 @@ constexpr std::array<Step, kReadbackQueries> kSteps = {{
     {'k', Store::None, 0, 'j'},              {'j', Store::Preset, ids::kLoadList, 'W'},
 }};
 
-// The box and the slider show what the controller reported; the table takes it into the
-// parameter's scale, so a value nobody chose is never saved or sent. Returns what the user is
-// told when the value had to be brought into the scale, else "".
-std::string storeSliderPair(MainState& st, int index, int value) {
+// The box shows what the controller reported, the slider as far as its scale goes, and the
+// table keeps the value as reported: a save records what the controller holds, and nothing is
+// sent unless the pilot changes it. A value beyond the scale is told at the end of the read-back.
+void storeSliderPair(Core& core, int index, int value) {
+  MainState& st = core.st;
   const SliderParam* p = sliderByIndex(index);
   st.bound.at(p->edit) = value;
   st.bound.at(p->slider) = value;
-  const ParamScale scale = paramScale(index);
-  st.ParamValues[static_cast<size_t>(index)] = scale.clamp(value);
-  if (scale.holds(value)) return {};
-  const ControlRow* label = findControl(p->labelButton);
-  return std::string("The controller reports ") + std::to_string(value) + " for \"" + (label ? label->caption : "") +
-         "\", which takes " + std::to_string(scale.lo) + " to " + std::to_string(scale.hi) +
-         ". The window keeps " + std::to_string(scale.clamp(value)) +
-         ": releasing the slider or loading a saved file sends that value.";
+  st.ParamValues[static_cast<size_t>(index)] = value;
+  core.typedValues.known(core.win, index, value);
+  core.beyondScale.reported(index, value);
 }
 
-// Stores one reply; returns the number the continue rule tests. `note` receives what the user
-// is told when the value was brought into its scale.
-int store(Core& core, const Step& step, const std::string& field, std::string& note) {
+// Stores one reply; returns the number the continue rule tests.
+int store(Core& core, const Step& step, const std::string& field) {
   MainState& st = core.st;
   const int value = leadingInt(field);
   switch (step.store) {
     case Store::SliderPair:
-      note = storeSliderPair(st, step.target, value);
+      storeSliderPair(core, step.target, value);
       break;
     case Store::SliderPairLess100:
-      note = storeSliderPair(st, step.target, value - 100);
+      storeSliderPair(core, step.target, value - 100);
       break;
     case Store::List: {
+      // A value outside the list leaves no item selected; the table keeps it as reported.
       core.win.setComboIndex(step.target, value - 1);
       const int index = step.target == ids::kModelTypeList ? 0 : 1;
-      // A value outside the list leaves no item selected; the table keeps its last item.
-      const int item = core.win.comboIndex(step.target);
-      if (item >= 0) st.ParamValues[static_cast<size_t>(index)] = item + 1;
+      st.ParamValues[static_cast<size_t>(index)] = value;
+      core.beyondScale.reported(index, value);
       break;
     }
     case Store::None:
@@ -133,7 +128,17 @@ void sendQuery(Core& core, char letter) {
   core.send(std::string_view(q, 3));
 }
 
-void onReadbackSilent(Core& core, const Awaited& due) { reportNoAnswer(core, due); }
+void onReadbackSilent(Core& core, const Awaited& due) {
+  reportNoAnswer(core, due);
+  tellValuesBeyondScale(core);  // what was read so far is shown, and kept
+}
+
+void tellValuesBeyondScale(Core& core) {
+  if (core.beyondScale.empty()) return;
+  const std::string text = core.beyondScale.message();
+  core.beyondScale.clear();  // once per read-back
+  core.prompts.message(text, "Tarvik Warning:", Prompts::Buttons::Ok, Prompts::Icon::Warning);
+}
 
 void readbackReply(Core& core) {
   MainState& st = core.st;
@@ -151,8 +156,7 @@ void readbackReply(Core& core) {
   st.ReceiveBuffer.clear();
 
   core.controlsToMembers();
-  std::string note;
-  const int value = store(core, *step, field, note);
+  const int value = store(core, *step, field);
   core.membersToControls();
 
   if (core.QueryRetries >= 1 && value == 0) {
@@ -161,9 +165,6 @@ void readbackReply(Core& core) {
     return;
   }
   core.QueryRetries = 3;
-  // Told once the value is taken, not for a zero that is asked again.
-  if (!note.empty())
-    core.prompts.message(note, "Tarvik Warning:", Prompts::Buttons::Ok, Prompts::Icon::Warning);
   if (step->next == 'W') {
     st.LinkMode = LinkMode::Identity;
     core.controlsToMembers();

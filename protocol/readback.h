@@ -18,6 +18,9 @@ void sendQuery(Core& core, char letter);
 // The controller did not answer a query of the read-back or the identity query: the chain stops
 // where it is and the controls stay as they are. Picking the port again starts it anew.
 void onReadbackSilent(Core& core, const Awaited& due);
+// The read-back has ended (the identity answer came, or the controller fell silent): one
+// message lists the values it reported beyond the tool's scale, if any.
+void tellValuesBeyondScale(Core& core);
 
 }  // namespace zorv
 

@@ -102,6 +102,7 @@ TEST(ZorvctlCommandLine, OptionsAndCommandWords) {
       {{"--device", "/dev/ttyACM0", "get", "3"}, nullptr, Options::Link::Device, "get"},
       {{"--demo", "--timeout", "2.5", "monitor", "--seconds", "3"}, nullptr, Options::Link::Demo, "monitor"},
       {{"load", "--default", "1"}, nullptr, Options::Link::Remembered, "load"},
+      {{"load", "--yes", "backup.txt"}, nullptr, Options::Link::Remembered, "load"},
       {{"calibrate", "410", "412", "409", "411"}, nullptr, Options::Link::Remembered, "calibrate"},
       {{}, "no command given"},
       {{"--port", "0", "read"}, "--port takes a port number from 1 to 20"},
@@ -118,8 +119,10 @@ TEST(ZorvctlCommandLine, OptionsAndCommandWords) {
       {{"save"}, "usage: zorvctl [options] save FILE"},
       {{"save", "a", "b"}, "usage: zorvctl [options] save FILE"},
       {{"load", "--default", "5"}, "--default takes the number of a default set, 1 to 4, not '5'"},
-      {{"load", "--default", "2", "file.txt"}, "usage: zorvctl [options] load FILE | load --default K"},
-      {{"load"}, "usage: zorvctl [options] load FILE | load --default K"},
+      {{"load", "--default", "2", "file.txt"}, "usage: zorvctl [options] load [--yes] FILE | load --default K"},
+      {{"load"}, "usage: zorvctl [options] load [--yes] FILE | load --default K"},
+      {{"load", "--yes", "--default", "2"}, "usage: zorvctl [options] load [--yes] FILE | load --default K"},
+      {{"save", "--yes", "f.txt"}, "'save' has no option --yes"},
       {{"flash"}, "usage: zorvctl [options] flash FILE.bin"},
       {{"monitor", "--seconds", "-1"}, "--seconds takes a positive number of seconds"},
       {{"calibrate", "410", "412", "409"}, "usage: zorvctl [options] calibrate C1 C2 C3 C4"},
@@ -153,6 +156,8 @@ TEST(ZorvctlCommandLine, ValuesOfTheOptionsArrive) {
   EXPECT_EQ(port->port, 12);
   EXPECT_EQ(port->defaultSet, 3);
   EXPECT_EQ(port->timeoutMs, -1);
+  EXPECT_FALSE(port->yes);
+  EXPECT_TRUE(parseOptions({"load", "--yes", "b.txt"}, &error)->yes);
   const auto cal = parseOptions({"calibrate", "410", "0", "9999", "1"}, &error);
   ASSERT_TRUE(cal) << error;
   EXPECT_EQ(cal->cells, (std::vector<int>{410, 0, 9999, 1}));

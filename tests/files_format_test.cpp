@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -102,8 +103,6 @@ TEST(FilesFormat, FilesThatCannotBeSentFaithfullyAreRefused) {
     for (const std::string& l : lines) out += l + "\r\r\n";
     return out;
   };
-  auto negativeStability = sampleValues();
-  negativeStability[3] = -12;
   std::string garbage;
   for (int i = 0; i < 3000; ++i) garbage += static_cast<char>((i * 151 + 7) % 256);
 
@@ -120,10 +119,11 @@ TEST(FilesFormat, FilesThatCannotBeSentFaithfullyAreRefused) {
       {"label only", withLine(4, "Stabili_level"), "four-digit"},
       {"non-digit value", withLine(4, "Stabili_level00x5"), "line 5 (\"Stabili_level\") does not hold a four-digit"},
       {"five digits", withLine(15, "Alarm Voltage03550"), "four-digit"},
-      {"gimbal above 200", withLine(13, "PTZ PitchRate0250-100"), "0000 to 0200"},
+      {"the controller's own negative field", withLine(4, "Stabili_level-012"), "four-digit"},
+      {"plus sign", withLine(15, "Alarm Voltage+355"), "four-digit"},
+      {"more digits than an int", withLine(15, "Alarm Voltage123456789012"), "four-digit"},
       {"check box 2", withLine(44, "AutoSta CH5 L2"), "line 45 (\"AutoSta CH5 L\") holds \"2\""},
       {"check box empty", withLine(20, "  Battery    "), "0 or 1"},
-      {"negative sent value", writeParamFile(3, negativeStability), "four-digit"},
       {"cell value text", withLine(16, "Battery1 Voltabc"), "cell value"},
   };
   for (const Case& c : cases) {
@@ -152,20 +152,31 @@ Loaded load(const std::array<int32_t, kParamCount>& v) {
   return l;
 }
 
-TEST(FilesChain, ForeignTagsAreDroppedAndUnsendableTextStopsTheChain) {
+TEST(FilesChain, ForeignTagsAreDroppedUnsendableDigitsSkippedAndBadBitsStopTheChain) {
   Loaded l = load(sampleValues());
   for (const char* tag : {"sj", "?C", "CH", "S", "", "Sx", "SH"})
     EXPECT_EQ(chainStepAfter(tag, l.lines, l.values).kind, ChainStep::Unknown) << tag;
 
-  Loaded broken = l;
-  broken.lines[4] = "-12";
-  EXPECT_EQ(chainStepAfter("Sj", broken.lines, broken.values).kind, ChainStep::Broken);
-  broken = l;
-  broken.lines[13] = "0201";  // a gimbal rate above +100
-  EXPECT_EQ(chainStepAfter("ST", broken.lines, broken.values).kind, ChainStep::Broken);
-  broken = l;
-  broken.values[44] = 2;
-  EXPECT_EQ(chainStepAfter("SL", broken.lines, broken.values).kind, ChainStep::Broken);
+  struct Case {
+    const char* name;
+    std::function<void(Loaded&)> change;
+    const char* tag;
+    ChainStep::Kind kind;
+    const char* command;
+  } cases[] = {
+      {"stability that cannot go out", [](Loaded& b) { b.lines[4] = "-12"; }, "Sj", ChainStep::Send, "SA0005\r"},
+      {"the last setting skipped", [](Loaded& b) { b.lines[15].clear(); }, "SK", ChainStep::Send, "Sa"},
+      {"gimbal beyond +100, as it stands", [](Loaded& b) { b.lines[13] = "0201"; }, "ST", ChainStep::Send,
+       "SJ0201\r"},
+      {"flight-mode box 2", [](Loaded& b) { b.values[44] = 2; }, "SL", ChainStep::Broken, ""},
+  };
+  for (const Case& c : cases) {
+    Loaded b = l;
+    c.change(b);
+    const ChainStep step = chainStepAfter(c.tag, b.lines, b.values);
+    EXPECT_EQ(step.kind, c.kind) << c.name;
+    EXPECT_EQ(step.command.rfind(c.command, 0), 0u) << c.name << ": " << step.command;
+  }
 }
 
 }  // namespace

@@ -1,20 +1,21 @@
-// No value outside a parameter's scale is held in ParamValues, saved, or sent from a file: what
-// a user types beyond a slider's scale stays in its box, what a controller reports beyond it is
-// shown but kept at the end of the scale (and the user is told), a saved file holding such a
-// value is refused naming its line, and every value the table can hold is saved and loaded back
-// unchanged.
+// Values beyond a parameter's scale. What a pilot types beyond a slider's scale stays in its box
+// and the release sends the end of the scale. What a controller reports beyond it is kept in
+// ParamValues as reported, shown as far as the control can, told once per read-back in one
+// message, never raises a range warning and never goes out unless the pilot changes it; a save
+// records it, and loading that file asks once, lists the lines, sends four digits as they stand
+// and skips what cannot go out as four digits.
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <fstream>
-#include <sstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
-#include "files/param_file_format.h"
+#include "core/beyond_scale.h"
 #include "core/param_catalogue.h"
 #include "core/text_number.h"
+#include "files/param_file_format.h"
 #include "tests/support/harness.h"
 #include "tests/support/read_file.h"
 
@@ -25,7 +26,7 @@ namespace {
 std::string savedField(const std::string& file, int n) {
   size_t at = 0;
   for (int i = 0; i < n; ++i) at = file.find('\n', at) + 1;
-  return file.substr(at + 13, 4);
+  return file.substr(at + 13, file.find('\r', at) - at - 13);
 }
 
 std::string save(Harness& h) {
@@ -35,13 +36,21 @@ std::string save(Harness& h) {
   return readFile(path);
 }
 
+int boxesStartingWith(const Harness& h, const std::string& start) {
+  int n = 0;
+  for (const auto& box : h.prompts.shown) n += box.text.rfind(start, 0) == 0;
+  return n;
+}
+
 struct Typed {
+  const char* name;
   int box;
   int slider;
   int index;
   const char* text;
   int released;  // what the slider's release sends and the table then holds
 };
+void PrintTo(const Typed& t, std::ostream* os) { *os << t.name; }
 
 class TypedBeyondTheScale : public ::testing::TestWithParam<Typed> {};
 
@@ -73,9 +82,11 @@ TEST_P(TypedBeyondTheScale, StaysInTheBoxUntilTheReleaseBringsItIn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, TypedBeyondTheScale,
-                         ::testing::Values(Typed{1074, 1055, 14, "5000", 370}, Typed{1074, 1055, 14, "3", 280},
-                                           Typed{1063, 1038, 3, "150", 100},
-                                           Typed{1072, 1046, 12, "-150", -100}));
+                         ::testing::Values(Typed{"AlarmAbove", 1074, 1055, 14, "5000", 370},
+                                           Typed{"AlarmBelow", 1074, 1055, 14, "3", 280},
+                                           Typed{"StabilityAbove", 1063, 1038, 3, "150", 100},
+                                           Typed{"GimbalBelow", 1072, 1046, 12, "-150", -100}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TypedBeyondTheScale, TypingTheAlarmVoltageDigitByDigitStillWorks) {
   Harness h;
@@ -94,71 +105,183 @@ TEST(TypedBeyondTheScale, TypingTheAlarmVoltageDigitByDigitStillWorks) {
 }
 
 struct Reported {
+  const char* name;
   char letter;
-  int stored;     // what the controller holds
+  int stored;         // what the controller holds (as it answers the query)
   int index;
-  int kept;       // ParamValues after the read-back
-  const char* shown;  // the box
-  bool told;
+  int kept;           // ParamValues after the read-back
+  int control;        // its box, or its list
+  const char* shown;  // the box's text, or the list's item ("" for none)
+  const char* told;   // the entry in the message, "" for no message
 };
+void PrintTo(const Reported& r, std::ostream* os) { *os << r.name; }
 
 class ReportedBeyondTheScale : public ::testing::TestWithParam<Reported> {};
 
-TEST_P(ReportedBeyondTheScale, IsShownKeptInTheScaleAndTold) {
+TEST_P(ReportedBeyondTheScale, IsKeptShownToldOnceAndSavedAsItIs) {
   const Reported& r = GetParam();
   Harness h(false);
   h.ctrl.setValue(r.letter, r.stored);
   h.connect();
-  const SliderParam* p = sliderByIndex(r.index);
   EXPECT_EQ(h.core.st.ParamValues[static_cast<size_t>(r.index)], r.kept);
-  EXPECT_EQ(h.win.text(p->edit), r.shown);
-  int told = 0;
-  for (const auto& box : h.prompts.shown)
-    if (box.text.find("The controller reports") == 0) ++told;
-  EXPECT_EQ(told, r.told ? 1 : 0);
+  EXPECT_EQ(h.win.text(r.control), r.shown);
+  EXPECT_EQ(boxesStartingWith(h, kBeyondScaleOpening), *r.told ? 1 : 0);
+  if (*r.told) {
+    EXPECT_EQ(h.prompts.shown.front().text, std::string(kBeyondScaleOpening) + r.told +
+                                                ". They are kept and saved as they are; nothing is sent unless "
+                                                "you change them.");
+  }
   EXPECT_TRUE(h.win.isEnabled(1015)) << "the read-back went on to the end";
-  EXPECT_EQ(leadingInt(savedField(save(h), r.index + 1)) - p->wireOffset, r.kept);
+
+  // Later exchanges read the controls without a range warning, and nothing goes out for it.
+  h.sent();
+  h.win.userSelect(1215, 1);
+  h.win.userSetSlider(1081, 40);
+  EXPECT_EQ(h.sent(), "SP0003\rSZ0040\r");
+  const std::string file = save(h);
+  EXPECT_EQ(boxesStartingWith(h, "Please enter an integer"), 0);
+  const std::string expected = paramFileLine(r.index, r.kept).substr(13);
+  EXPECT_EQ(savedField(file, r.index + 1), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Replies, ReportedBeyondTheScale,
-    ::testing::Values(Reported{'C', -12, 3, 0, "-12", true}, Reported{'C', 150, 3, 100, "150", true},
-                      Reported{'L', 400, 14, 370, "400", true},
-                      // Zero is asked again three times; the user is told once it is taken.
-                      Reported{'L', 0, 14, 280, "0", true}, Reported{'J', 250, 12, 100, "150", true},
-                      Reported{'D', 55, 4, 55, "55", false}, Reported{'L', 280, 14, 280, "280", false}));
+    ::testing::Values(Reported{"StabilityNegative", 'C', -12, 3, -12, 1063, "-12", "Stability level -12 (0 to 100)"},
+                      Reported{"StabilityAbove", 'C', 150, 3, 150, 1063, "150", "Stability level 150 (0 to 100)"},
+                      Reported{"AlarmAbove", 'L', 400, 14, 400, 1074, "400", "Alarm voltage 400 (280 to 370)"},
+                      // Zero is asked again three times; the pilot is told once it is taken.
+                      Reported{"AlarmZero", 'L', 0, 14, 0, 1074, "0", "Alarm voltage 0 (280 to 370)"},
+                      Reported{"GimbalAbove", 'J', 250, 12, 150, 1072, "150", "Gimbal pitch 150 (-100 to 100)"},
+                      Reported{"ModelTypeNotInTheList", 'A', 20, 0, 20, 1032, "", "Model type 20 (1 to 14)"},
+                      Reported{"EscRateNotInTheList", 'B', 7, 1, 7, 1033, "", "ESC rate 7 (1 to 6)"},
+                      Reported{"StabilityInside", 'D', 55, 4, 55, 1067, "55", ""},
+                      Reported{"ModelTypeInside", 'A', 14, 0, 14, 1032, "14--FIXED_WING", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-struct Refused {
-  int line;
-  const char* field;
-  const char* why;  // part of the reason given
+TEST(ReportedBeyondTheScale, EveryValueOfOneReadBackIsToldInOneMessage) {
+  Harness h(false);
+  h.ctrl.setValue('C', 150);
+  h.ctrl.setValue('A', 20);
+  h.connect();
+  ASSERT_EQ(h.prompts.shown.size(), 1u);
+  EXPECT_EQ(h.prompts.shown[0].text,
+            "The controller holds values this tool does not know: Model type 20 (1 to 14), Stability level 150 "
+            "(0 to 100). They are kept and saved as they are; nothing is sent unless you change them.");
+  // The next read-back tells again; one that finds the scale kept is silent.
+  h.win.userSelect(1061, h.win.comboIndex(1061));
+  h.pump();
+  EXPECT_EQ(boxesStartingWith(h, kBeyondScaleOpening), 2);
+  h.ctrl.setValue('C', 40);
+  h.ctrl.setValue('A', 4);
+  h.win.userSelect(1061, h.win.comboIndex(1061));
+  h.pump();
+  EXPECT_EQ(boxesStartingWith(h, kBeyondScaleOpening), 2);
+  EXPECT_EQ(h.core.st.ParamValues[0], 4);
+}
+
+// A file with one field replaced, read back: the line is listed and the file taken.
+struct FileCase {
+  const char* name;
+  int line;            // counted from 0, as the file's lines
+  const char* field;   // put in place of the line's four digits
+  const char* listed;  // the value as the loader's question shows it
+  bool sent;           // as it stands (true) or skipped
+  const char* known;
 };
+void PrintTo(const FileCase& c, std::ostream* os) { *os << c.name; }
 
-class FileBeyondTheScale : public ::testing::TestWithParam<Refused> {};
+class FileBeyondTheScale : public ::testing::TestWithParam<FileCase> {};
 
-TEST_P(FileBeyondTheScale, IsRefusedNamingItsLine) {
-  const Refused& r = GetParam();
+TEST_P(FileBeyondTheScale, IsTakenWithItsLineListed) {
+  const FileCase& c = GetParam();
   std::array<int32_t, kParamCount> values{};
   for (int i = 0; i < kParamCount; ++i) values[static_cast<size_t>(i)] = paramScale(i).lo;
   std::string file = writeParamFile(3, values);
   size_t at = 0;
-  for (int i = 0; i < r.line; ++i) at = file.find('\n', at) + 1;
-  file.replace(at + 13, 4, r.field);
+  for (int i = 0; i < c.line; ++i) at = file.find('\n', at) + 1;
+  file.replace(at + 13, 4, c.field);
   const ParamFileReading reading = readParamFile(file);
-  EXPECT_FALSE(reading.ok);
-  EXPECT_EQ(reading.refusal.rfind("line " + std::to_string(r.line + 1) + " ", 0), 0u) << reading.refusal;
-  EXPECT_NE(reading.refusal.find(r.why), std::string::npos) << reading.refusal;
+  ASSERT_TRUE(reading.ok) << reading.refusal;
+  ASSERT_EQ(reading.unknown.size(), 1u);
+  const ParamFileReading::Unknown& u = reading.unknown[0];
+  EXPECT_EQ(u.line, c.line + 1);
+  EXPECT_EQ(u.label, paramLabels()[static_cast<size_t>(c.line - 1)]);
+  EXPECT_EQ(u.field, c.listed);
+  EXPECT_EQ(u.sent, c.sent);
+  EXPECT_EQ(u.known, c.known);
+  EXPECT_EQ(reading.lines[static_cast<size_t>(c.line)], c.sent ? c.listed : "") << "the chain skips an empty line";
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, FileBeyondTheScale,
-                         ::testing::Values(Refused{1, "0000", "outside 0001 to 0014"},
-                                           Refused{1, "0015", "outside 0001 to 0014"},
-                                           Refused{2, "0007", "outside 0001 to 0006"},
-                                           Refused{3, "0003", "outside 0001 to 0002"},
-                                           Refused{4, "0150", "outside 0000 to 0100"},
-                                           Refused{13, "0201", "outside 0000 to 0200"},
-                                           Refused{15, "5000", "outside 0280 to 0370"},
-                                           Refused{15, "0279", "outside 0280 to 0370"}));
+                         ::testing::Values(FileCase{"ModelTypeZero", 1, "0000", "0000", true, "0001 to 0014"},
+                                           FileCase{"ModelTypeAbove", 1, "0015", "0015", true, "0001 to 0014"},
+                                           FileCase{"EscRateAbove", 2, "0007", "0007", true, "0001 to 0006"},
+                                           FileCase{"ServoRateThree", 3, "0003", "0003", true, "0001 to 0002"},
+                                           FileCase{"StabilityAbove", 4, "0150", "0150", true, "0000 to 0100"},
+                                           FileCase{"StabilityNegative", 4, "-12", "-12", false, "0000 to 0100"},
+                                           FileCase{"StabilityFiveDigits", 4, "12345", "12345", false, "0000 to 0100"},
+                                           FileCase{"GimbalAbove", 13, "0201", "0201", true, "0000 to 0200"},
+                                           FileCase{"GimbalNegative", 13, "-12", "-12", false, "0000 to 0200"},
+                                           FileCase{"AlarmAbove", 15, "5000", "5000", true, "0280 to 0370"},
+                                           FileCase{"AlarmBelow", 15, "0279", "0279", true, "0280 to 0370"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A controller holding values beyond the scale is saved, and the file is sent back to it: the
+// loader asks once, listing the lines; No sends nothing, Yes sends four digits as they stand and
+// skips what cannot go out as four digits.
+struct LoadCase {
+  const char* name;
+  Prompts::Answer answer;
+  bool sends;
+};
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
+
+class LoadingValuesBeyondTheScale : public ::testing::TestWithParam<LoadCase> {};
+
+TEST_P(LoadingValuesBeyondTheScale, AsksOnceBeforeSending) {
+  const LoadCase& c = GetParam();
+  Harness h(false);
+  h.ctrl.setValue('C', 150);
+  h.ctrl.setValue('D', -12);
+  h.ctrl.setValue('A', 20);
+  h.connect();
+  const std::string path = h.path("held.txt");
+  h.prompts.files.push_back(path);
+  h.win.userPress(1015);
+  h.ctrl.setValue('C', 40);  // changed on the bench meanwhile
+  h.prompts.shown.clear();
+  h.sent();
+
+  h.prompts.files.push_back(path);
+  h.prompts.answers.push_back(c.answer);
+  h.win.userSelect(1099, 4);
+  h.pump();
+  ASSERT_GE(h.prompts.shown.size(), 1u);
+  EXPECT_EQ(h.prompts.shown[0].buttons, Prompts::Buttons::YesNo);
+  EXPECT_EQ(h.prompts.shown[0].text,
+            "This file holds values this tool does not know:\r\r"
+            "line 2 (\"MultiAxisMode\") 0020, outside 0001 to 0014: sent as it stands\r"
+            "line 5 (\"Stabili_level\") 0150, outside 0000 to 0100: sent as it stands\r"
+            "line 6 (\"AUX Stability\") -12, outside 0000 to 0100: cannot go out as four digits, skipped\r"
+            "\rSend the file to the controller? No sends nothing.");
+  const std::string sent = h.sent();
+  if (c.sends) {
+    EXPECT_EQ(sent.rfind("Sj0004\rSC0150\rSA0020\rSB", 0), 0u) << sent;
+    EXPECT_EQ(sent.find("SD"), std::string::npos) << "-12 cannot go out as four digits";
+    EXPECT_EQ(sent.find("SP") + 7, sent.find("SE")) << sent;
+    EXPECT_NE(sent.find("?C\r"), std::string::npos) << "the read-back ends the chain";
+  } else {
+    EXPECT_EQ(sent, "");
+  }
+  EXPECT_EQ(h.ctrl.value('C'), c.sends ? 150 : 40);
+  EXPECT_EQ(h.ctrl.value('A'), 20);
+  EXPECT_EQ(h.ctrl.value('D'), -12);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, LoadingValuesBeyondTheScale,
+    ::testing::Values(LoadCase{"No", Prompts::Answer::No, false}, LoadCase{"Yes", Prompts::Answer::Yes, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Every value each parameter can hold, the others at the ends of their scales: the file the
 // tool writes is taken back by its own reader, field for field.
@@ -178,6 +301,7 @@ TEST(SavedFile, EveryValueTheTableCanHoldLoadsBackUnchanged) {
       const std::string file = writeParamFile(3, values);
       const ParamFileReading r = readParamFile(file);
       ASSERT_TRUE(r.ok) << "parameter " << index << " = " << v << ": " << r.refusal;
+      EXPECT_TRUE(r.unknown.empty()) << index << " = " << v;
       const std::string line = paramFileLine(index, v);
       EXPECT_EQ(r.lines[static_cast<size_t>(index) + 1], line.substr(13, 4)) << index << " = " << v;
     }

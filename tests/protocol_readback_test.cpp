@@ -121,9 +121,9 @@ struct Conversion {
 
 TEST(Readback, ConversionsAndRetries) {
   const Conversion cases[] = {
-      // -12 is shown but kept as 0, the end of the scale; 15 selects nothing and keeps item 1.
-      {'C', -12, 3, 0, 0},   {'J', 50, 12, -50, 0},   {'J', 0, 12, -100, 3}, {'4', 126, 15, 12, 0},
-      {'D', 0, 4, 0, 3},     {'P', 1, 2, 1, 0},       {'P', 2, 2, 2, 0},     {'A', 15, 0, 1, 0},
+      // Values beyond the scale are kept as reported: -12, and 15, which selects no item.
+      {'C', -12, 3, -12, 0},   {'J', 50, 12, -50, 0},   {'J', 0, 12, -100, 3}, {'4', 126, 15, 12, 0},
+      {'D', 0, 4, 0, 3},     {'P', 1, 2, 1, 0},       {'P', 2, 2, 2, 0},     {'A', 15, 0, 15, 0},
       {'A', 14, 0, 14, 0},   {'L', 355, 14, 355, 0},  {'M', 5, 19, 1, 0},
   };
   for (const Conversion& c : cases) {

@@ -5,6 +5,7 @@ namespace zorv::test {
 Prompts::Answer ScriptedPrompts::message(const std::string& text, const std::string& caption, Buttons buttons,
                                          Icon icon, bool) {
   shown.push_back({text, caption, buttons, icon});
+  if (whileOpen) whileOpen();
   if (!answers.empty()) {
     Answer a = answers.front();
     answers.pop_front();
@@ -15,6 +16,7 @@ Prompts::Answer ScriptedPrompts::message(const std::string& text, const std::str
 
 std::optional<std::string> ScriptedPrompts::openFile(const std::string& filter, const std::string&) {
   fileFilters.push_back(filter);
+  if (whileOpen) whileOpen();
   if (files.empty()) return std::nullopt;
   auto f = files.front();
   files.pop_front();
@@ -24,6 +26,7 @@ std::optional<std::string> ScriptedPrompts::openFile(const std::string& filter, 
 std::optional<std::string> ScriptedPrompts::saveFile(const std::string&, const std::string& filter,
                                                      const std::string&) {
   fileFilters.push_back(filter);
+  if (whileOpen) whileOpen();
   if (files.empty()) return std::nullopt;
   auto f = files.front();
   files.pop_front();

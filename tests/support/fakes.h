@@ -4,6 +4,8 @@
 // wants to look at: the progress colour, a hidden or ended window, a drag held before release.
 
 #include <deque>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +21,7 @@ class FakeWindow : public MemoryWindow {
   void setProgressColor(int r, int g, int b) override { progressColor = {r, g, b}; }
   void hideWindow() override { hidden = true; }
   void endWindow(bool accepted) override { ended = accepted ? 1 : 0; }
+  void setTextMarked(int id, bool marked) override { this->marked[id] = marked; }
 
   // What a user does. Unlike zorvctl's, these reach disabled controls too, so a test can drive a
   // handler in any state; only a button press still needs the button enabled.
@@ -42,6 +45,7 @@ class FakeWindow : public MemoryWindow {
   std::vector<int> progressColor;
   bool hidden = false;
   int ended = -1;  // -1 running, 0 cancelled, 1 accepted
+  std::map<int, bool> marked;  // number boxes shown in the link colour
 };
 
 // Answers message boxes and file dialogs from scripted queues; records every message.
@@ -60,6 +64,8 @@ class ScriptedPrompts : public Prompts {
 
   std::deque<Answer> answers;                    // default: Ok for OK boxes, Yes for Yes/No
   std::deque<std::optional<std::string>> files;  // default: cancel
+  // Runs while each box or dialog is open, before it is answered: the pilot takes his time.
+  std::function<void()> whileOpen;
   std::vector<Shown> shown;
   std::vector<std::string> fileFilters;
   bool sawMessage(const std::string& text) const;

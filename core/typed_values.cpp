@@ -1,0 +1,62 @@
+#include "core/typed_values.h"
+
+#include "core/param_catalogue.h"
+#include "core/window.h"
+
+namespace zorv {
+
+void TypedValues::known(Window& win, int index, int value) {
+  const auto i = static_cast<size_t>(index);
+  held_[i] = value;
+  typed_[i].reset();
+  show(win, index);
+}
+
+void TypedValues::typed(Window& win, int index, int value) {
+  typed_[static_cast<size_t>(index)] = value;
+  show(win, index);
+}
+
+void TypedValues::replaced(Window& win, int index) {
+  typed_[static_cast<size_t>(index)].reset();
+  show(win, index);
+}
+
+bool TypedValues::showsControllerValue(int index, int value) const {
+  const auto i = static_cast<size_t>(index);
+  return held_[i] == value && !typed_[i];
+}
+
+bool TypedValues::isPending(int index) const {
+  const auto i = static_cast<size_t>(index);
+  return typed_[i] && typed_[i] != held_[i];
+}
+
+std::vector<TypedValues::Pending> TypedValues::pending() const {
+  std::vector<Pending> out;
+  for (const SliderParam& p : sliderParams())
+    if (isPending(p.index)) out.push_back({p.index, *typed_[static_cast<size_t>(p.index)], held_[static_cast<size_t>(p.index)]});
+  return out;
+}
+
+void TypedValues::show(Window& win, int index) {
+  const SliderParam* p = sliderByIndex(index);
+  const bool marked = isPending(index);
+  if (!p || marked_[static_cast<size_t>(index)] == marked) return;
+  marked_[static_cast<size_t>(index)] = marked;
+  win.setTextMarked(p->edit, marked);
+  win.setToolTip(p->edit, marked ? kTypedNotSentTip : "");
+}
+
+std::string typedList(const std::vector<TypedValues::Pending>& pending, bool withHeld) {
+  std::string out;
+  for (size_t k = 0; k < pending.size(); ++k) {
+    const TypedValues::Pending& t = pending[k];
+    if (k > 0) out += k + 1 == pending.size() ? " and " : ", ";
+    out += std::to_string(t.value) + " typed into " + sliderByIndex(t.index)->caption;
+    if (withHeld && t.held) out += " (the controller holds " + std::to_string(*t.held) + ")";
+  }
+  return out;
+}
+
+}  // namespace zorv
