@@ -22,6 +22,7 @@
 
 #include <algorithm>
 
+#include "app/qt_input_guard.h"
 #include "app/qt_live_window.h"
 #include "app/qt_paint_pacer.h"
 #include "app/qt_prompts.h"
@@ -84,6 +85,8 @@ CZorvDlg::CZorvDlg(SerialPort& port, Prompts* prompts, Clock& clock, std::string
   setWindowIcon(appIcon());
   setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
   build();
+  inputGuard_ = new InputGuard(this);
+  inputGuard_->guard(this);
   // The watchdog has no timer of its own: it is asked now and then whether an answer is overdue.
   auto* tick = new QTimer(this);
   tick->setInterval(static_cast<int>(answer_limits::kTickMs));
@@ -574,6 +577,7 @@ void CZorvDlg::toggleLiveWindow() {
     live_ = std::make_unique<CLiveDataWnd>(core_->live, core_->st, core_->clock, prompts,
                                            config + "/zorv/live-window.ini");
     if (liveQtPrompts_) liveQtPrompts_->setOwner(live_.get());
+    inputGuard_->guard(live_.get());
     live_->setWindowIcon(windowIcon());
     // Beside the main window, as far as the screen has room for it there.
     const QRect main = frameGeometry();

@@ -21,6 +21,7 @@ class QTimer;
 namespace zorv {
 
 class HoldingPrompts;
+class InputGuard;
 class PaintPacer;
 class QtPrompts;
 class CLiveDataWnd;
@@ -129,6 +130,7 @@ class CZorvDlg : public QDialog, public Window {
   std::unique_ptr<QtPrompts> liveQtPrompts_;
   std::unique_ptr<HoldingPrompts> livePrompts_;
   std::unique_ptr<CLiveDataWnd> live_;  // reads core_: goes first
+  InputGuard* inputGuard_ = nullptr;
   std::unique_ptr<PaintPacer> pacer_;
   QTimer* gather_ = nullptr;
   int routeDepth_ = 0;
