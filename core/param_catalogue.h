@@ -60,9 +60,10 @@ constexpr int kOutputReverseGroup = 11;
 const BitGroup* groupByLetter(char letter);
 const BitGroup* groupByBox(int boxId, int* bit = nullptr);
 
-// The values ParamValues may hold for a parameter: the list's items (1..14, 1..6, and 1 or 2 for
-// the servo rate), a slider's scale, 0 or 1 for a check box. The battery cells take what the
-// saved file can carry (-999..9999); they are never sent from a file.
+// The values this tool knows for a parameter: the list's items (1..14, 1..6, and 1 or 2 for the
+// servo rate), a slider's scale, 0 or 1 for a check box. The battery cells take what the saved
+// file can carry (-999..9999); they are never sent from a file. What the pilot chooses stays
+// inside; a value the controller reports beyond it is kept as reported (core/beyond_scale.h).
 struct ParamScale {
   int lo, hi;
   bool holds(int v) const { return v >= lo && v <= hi; }
