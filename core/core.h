@@ -46,6 +46,7 @@ class Core {
   Watchdog watchdog{clock};  // the answer the window waits for, if any
   std::string statusBeforeNoAnswer;  // the open text that "No answer" replaced
   std::string hintBeforeNoData;      // the hint box's text before the display's data stopped
+  bool strayStreamStopped = false;   // this read-back has switched off a stream that stood in its way
 
   // Arms the watchdog for the answer to what is sent next, in the current link mode. `asked`
   // tells the user what it was ("for its settings (query ?D)"). A late answer to an exchange
@@ -85,7 +86,8 @@ class Core {
   // it is refused with a message and false is returned.
   bool sendSetting(char letter, int value);
   // Asks the first query of the read-back ("?C\r"). The window's own starts bracket it by the
-  // data exchange; the end of a file upload sends it bare (withExchange false).
+  // data exchange; the end of a file upload sends it bare (withExchange false). Each start may
+  // switch off once a monitor stream that stands in its way (monitor/stray_stream.h).
   void startReadback(bool withExchange = true);
 
   void setEnabled(std::initializer_list<int> ids, bool enabled);
