@@ -102,13 +102,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ZorvCase{{"--demo", "-x"}, 2, 0, false, "Unknown option 'x'"},  //
                       ZorvCase{{"COM3"}, 2, 0, false, "Unexpected argument 'COM3'"},  //
                       // A component runtime's start options, in each spelling: taken, nothing else changes.
-                      ZorvCase{{"-Embedding"}, -1, 0, false, ""},                              //
-                      ZorvCase{{"/Embedding"}, -1, 0, false, ""},                              //
-                      ZorvCase{{"--embedding", "--demo"}, -1, 0, true, ""},                   //
-                      ZorvCase{{"/AUTOMATION", "--port", "4"}, -1, 4, false, ""},             //
-                      ZorvCase{{"-automation", "/embedding"}, -1, 0, false, ""},              //
+                      ZorvCase{{"-Embedding", "/embedding"}, -1, 0, false, ""},                //
+                      ZorvCase{{"--EMBEDDING", "--demo", "-automation"}, -1, 0, true, ""},     //
+                      ZorvCase{{"/Automation", "--port", "4"}, -1, 4, false, ""},             //
                       ZorvCase{{"/Embeddings"}, 2, 0, false, "Unexpected argument '/Embeddings'"},  //
-                      ZorvCase{{"--automate"}, 2, 0, false, "Unknown option 'automate'"},     //
                       ZorvCase{{"--help"}, 0, 0, false, "--port <N>"},                //
                       ZorvCase{{"-h", "--bogus"}, 2, 0, false, "Unknown option"},     //
                       ZorvCase{{"-h"}, 0, 0, false, "Usage: zorv [options]\n"},       //
