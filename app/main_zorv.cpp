@@ -65,12 +65,21 @@ int main(int argc, char** argv) {
     if (demo) labels[zorv::sim::RoutingPort::kSimulatedPort - 1] = "COM3 (simulated controller)";
     return labels;
   });
-  if (command.options.port > 0) rememberPort(window.core().settingsPath, command.options.port);
+  if (command.options.demo) {
+    // The demo is for trying the tool: it opens the simulated controller on COM3 (or the port
+    // asked for), whatever the last real session remembered, and leaves that file alone.
+    window.core().portFileUse = zorv::Core::PortFileUse::None;
+    port->setPortNumber(command.options.port > 0 ? command.options.port : zorv::sim::RoutingPort::kSimulatedPort);
+  } else if (command.options.port > 0) {
+    rememberPort(window.core().settingsPath, command.options.port);
+  }
 
   zorv::AutomationServer automation(window);
   automation.listen();
   window.initialise();
   window.show();
   window.exec();
+  // Ended by a signal too: a running display stops before the port closes with the program.
+  window.core().onWindowEnding();
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QRegularExpression>
 
 namespace zorv {
 
@@ -25,9 +26,21 @@ CommandLine usageError(const QCommandLineParser& parser, const QString& message)
   return result;
 }
 
+// "Embedding" and "Automation", the options a component runtime starts a program with, in any
+// of the spellings it or a user might use (-Embedding, /Embedding, --embedding, any case). They
+// change nothing here: the automation socket is offered on every start.
+bool isAutomationStart(const QString& argument) {
+  static const QRegularExpression pattern(QStringLiteral("^(-{1,2}|/)(embedding|automation)$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+  return pattern.match(argument).hasMatch();
+}
+
 }  // namespace
 
-CommandLine parseCommandLine(const QStringList& arguments) {
+CommandLine parseCommandLine(const QStringList& given) {
+  QStringList arguments;
+  for (qsizetype i = 0; i < given.size(); ++i)
+    if (i == 0 || !isAutomationStart(given[i])) arguments << given[i];
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("Sets up and tunes the Corvex flight controller over a serial link: reads every\n"

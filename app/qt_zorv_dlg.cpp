@@ -600,6 +600,8 @@ void CZorvDlg::hideWindow() {
 }
 
 void CZorvDlg::endWindow(bool accepted) {
+  // Whoever ends the window (the last automation client too), a running display stops first.
+  route([this] { core_->onWindowEnding(); });
   if (live_) live_->close();
   QDialog::done(accepted ? QDialog::Accepted : QDialog::Rejected);
 }

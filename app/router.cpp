@@ -19,7 +19,24 @@
 
 namespace zorv {
 
+class Router::Handling {
+ public:
+  explicit Handling(Router& r) : r_(r) { ++r_.handling_; }
+  ~Handling() {
+    if (--r_.handling_ > 0 || !r_.lostInside_) return;
+    const std::string reason = *r_.lostInside_;
+    r_.lostInside_.reset();
+    r_.onPortLost(reason);
+  }
+  Handling(const Handling&) = delete;
+  Handling& operator=(const Handling&) = delete;
+
+ private:
+  Router& r_;
+};
+
 void Router::initialise() {
+  const Handling handling(*this);
   membersToControls();
   win.setComboIndex(ids::kPortList, 2);
   win.setComboIndex(ids::kModelTypeList, 0);
@@ -56,9 +73,13 @@ void Router::initialise() {
   startReadback();
 }
 
-void Router::onReceive() { dispatchReceive(*this, &live); }
+void Router::onReceive() {
+  const Handling handling(*this);
+  dispatchReceive(*this, &live);
+}
 
 void Router::onTick() {
+  const Handling handling(*this);
   const std::optional<Awaited> due = watchdog.overdue();
   if (!due) return;
   // Another exchange has taken the link meanwhile (a setting written during a file upload ends
@@ -91,9 +112,16 @@ void Router::onTick() {
 }
 
 void Router::onPortLost(const std::string& reason) {
+  if (handling_ > 0) {
+    // Lost inside a handler's write: nothing more goes out, and the rest waits until it returns.
+    port.close();
+    if (!lostInside_) lostInside_ = reason;
+    return;
+  }
+  const Handling handling(*this);
   // The exchange under way ends as after a failure: an upgrade in flight gives its buttons back
   // (its image stays loaded for a retry), a running display shows itself stopped.
-  onTransferAbandoned(*this);
+  const std::string upgradeStopped = onTransferAbandoned(*this);
   if (st.MonitorStopped == 0) showDisplayStopped(*this);
   watchdog.disarm();  // the reason is shown instead of "No answer"
   port.close();
@@ -109,12 +137,17 @@ void Router::onPortLost(const std::string& reason) {
   // The port list stays usable, so the user can pick the port again; the read-back that follows
   // gives back whatever else a broken exchange left locked.
   setEnabled({ids::kPortList}, true);
+  if (!upgradeStopped.empty())
+    tellUpgradeUnfinished(*this, upgradeStopped, "The port went away during the upgrade: " + reason, reason);
 }
 
 void Router::onButtonClicked(int id) {
+  const Handling handling(*this);
   switch (id) {
     case ids::kChooseImageButton: onChooseImage(*this); return;
-    case ids::kUpgradeButton: onUpgradeButton(*this); return;
+    case ids::kUpgradeButton:
+      if (beforeUpgrade(*this)) onUpgradeButton(*this);
+      return;
     case ids::kSaveButton: onSaveParams(*this); return;
     case ids::kLoadButton: onLoadHint(*this); return;
     case ids::kBatterySaveButton: onCalibrate(*this); return;
@@ -131,6 +164,7 @@ void Router::onButtonClicked(int id) {
 }
 
 void Router::onComboActivated(int id) {
+  const Handling handling(*this);
   switch (id) {
     case ids::kPortList: onPortSelected(*this); return;
     case ids::kModelTypeList:
@@ -142,6 +176,7 @@ void Router::onComboActivated(int id) {
 }
 
 void Router::onCheckClicked(int id) {
+  const Handling handling(*this);
   const BitGroup* g = groupByBox(id);
   if (!g) return;
   if (g == &bitGroups()[kSensorGroup]) {
@@ -153,26 +188,39 @@ void Router::onCheckClicked(int id) {
   }
 }
 
-void Router::onSliderReleased(int id) { zorv::onSliderReleased(*this, id); }
+void Router::onSliderReleased(int id) {
+  const Handling handling(*this);
+  zorv::onSliderReleased(*this, id);
+}
 
 void Router::onSliderMoved(int id) {
-  deferWhileExchanging([this, id] { zorv::onSliderMoved(*this, id); });
+  deferWhileExchanging([this, id] {
+    const Handling handling(*this);
+    zorv::onSliderMoved(*this, id);
+  });
 }
 
 void Router::onEditChanged(int id) {
-  deferWhileExchanging([this, id] { zorv::onEditChanged(*this, id); });
+  deferWhileExchanging([this, id] {
+    const Handling handling(*this);
+    zorv::onEditChanged(*this, id);
+  });
 }
 
 void Router::linkConfirmed() { onLinkConfirmed(*this); }
 
 void Router::endExchangesForNewPort() {
-  onTransferAbandoned(*this);  // an upgrade waiting for a reply that never came ends here
+  // An upgrade waiting for a reply that never came ends here.
+  const std::string upgradeStopped = onTransferAbandoned(*this);
+  if (!upgradeStopped.empty())
+    tellUpgradeUnfinished(*this, upgradeStopped, "The upgrade was broken off: the port was picked again before it had finished.");
   // A running display ends first: its records would stand in front of every reply of the
   // read-back, and the controller streams until told to stop.
   if (st.MonitorStopped == 0) stopDisplay(*this);
 }
 
 void Router::onCloseBox() {
+  const Handling handling(*this);
   if (!canExit()) {
     win.hideWindow();
     return;
@@ -181,18 +229,19 @@ void Router::onCloseBox() {
 }
 
 void Router::onCancel() {
-  // Esc while an automation client holds the window does what the close box does.
-  if (!canExit()) {
-    win.hideWindow();
-    return;
-  }
+  const Handling handling(*this);
+  // Esc asks even while an automation client holds the window, and Yes closes it: only the
+  // close box and Enter hide a held window.
   if (prompts.message("Are you sure to close the windows？", "Tarvik Warning：", Prompts::Buttons::YesNo,
-                      Prompts::Icon::Question) == Prompts::Answer::Yes)
-    win.endWindow(false);
+                      Prompts::Icon::Question) != Prompts::Answer::Yes)
+    return;
+  onWindowEnding();
+  win.endWindow(false);
 }
 
 void Router::onAccept() {
-  // Enter likewise: the window hides, and the client may show it again.
+  const Handling handling(*this);
+  // Enter, like the close box, hides a held window; the client may show it again.
   if (!canExit()) {
     win.hideWindow();
     return;
@@ -204,7 +253,14 @@ void Router::onAccept() {
                                         "Tarvik Warning：", Prompts::Buttons::YesNo, Prompts::Icon::Question,
                                         true) != Prompts::Answer::Yes)
     return;
-  if (controlsToMembers()) win.endWindow(true);
+  if (!controlsToMembers()) return;
+  onWindowEnding();
+  win.endWindow(true);
+}
+
+void Router::onWindowEnding() {
+  const Handling handling(*this);
+  if (st.MonitorStopped == 0 && port.isOpen()) stopDisplay(*this);
 }
 
 }  // namespace zorv

@@ -4,6 +4,7 @@
 // monitor/, files/), the receive dispatcher by link mode, and the effects one folder needs from
 // another. No Qt: the Qt window and the command-line shell both drive it.
 
+#include <optional>
 #include <string>
 
 #include "core/core.h"
@@ -37,10 +38,22 @@ class Router : public Core {
   void onCloseBox();
   void onCancel();
   void onAccept();
+  // The window is about to end, and the port with it (Esc or the close box answered Yes, Enter,
+  // the last automation client leaving, a signal): a running display is switched off first, so
+  // that the board does not stream into the next session. Does nothing the second time.
+  void onWindowEnding();
 
   // Core
   void linkConfirmed() override;
   void endExchangesForNewPort() override;
+
+ private:
+  // Every notification runs as one of these. A port lost inside a handler's own write (a flush
+  // that fails) is handled once the outermost handler has returned: what the handler does after
+  // its write would otherwise undo what the loss sets (the status, LinkMode, the buttons).
+  class Handling;
+  int handling_ = 0;
+  std::optional<std::string> lostInside_;
 };
 
 }  // namespace zorv

@@ -8,6 +8,7 @@
 #include "monitor/display.h"
 #include "monitor/live_history.h"
 #include "monitor/reverse_readback.h"
+#include "monitor/stray_stream.h"
 #include "protocol/readback.h"
 
 namespace zorv {
@@ -111,6 +112,12 @@ void dispatchReceive(Core& core, LiveHistory* live) {
     return;
   }
   appendReceived(core, bytes);
+
+  // Monitor records where the read-back's answers belong: a board still streaming.
+  if ((mode == LinkMode::Rest || mode == LinkMode::Identity) && recordsWhereAnswersAreExpected(core)) {
+    stopStrayStreamAndReadBack(core);
+    return;
+  }
 
   switch (mode) {
     case LinkMode::Rest:

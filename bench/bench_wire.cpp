@@ -241,7 +241,8 @@ Exchange uploadRun(const Config& c, Line line) {
     return r;
   }
   s.port->arm();
-  click(1043);  // waits 500 ms, then "?W\r": the timing starts there
+  click(1043);  // the question, answered OK; waits 500 ms, then "?W\r": the timing starts there
+  s.prompts.shown.clear();
   const double cpu0 = threadCpuSeconds();
   const double doneUs = s.runUntil([&] { return !s.prompts.shown.empty(); }, 180000);
   r.cpuUs = (threadCpuSeconds() - cpu0) * 1e6;

@@ -422,6 +422,7 @@ void Core::await(Exchange exchange, std::string asked, int done, int steps) {
 
 void Core::startReadback(bool withExchange) {
   beyondScale.clear();
+  strayStreamStopped = false;
   if (withExchange) controlsToMembers();
   await(Exchange::ReadBack, readbackAsked('C', 1));
   send("?C\r");

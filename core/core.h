@@ -54,6 +54,7 @@ class Core {
   std::string hintBeforeNoData;      // the hint box's text before the display's data stopped
   TypedValues typedValues;           // number boxes whose typed value has not been sent
   BeyondScaleReport beyondScale;     // what this read-back reported beyond the tool's scale
+  bool strayStreamStopped = false;   // this read-back has switched off a stream that stood in its way
 
   // Arms the watchdog for the answer to what is sent next, in the current link mode. `asked`
   // tells the user what it was ("for its settings (query ?D)"). A late answer to an exchange
@@ -93,7 +94,8 @@ class Core {
   // it is refused with a message and false is returned.
   bool sendSetting(char letter, int value);
   // Asks the first query of the read-back ("?C\r"). The window's own starts bracket it by the
-  // data exchange; the end of a file upload sends it bare (withExchange false).
+  // data exchange; the end of a file upload sends it bare (withExchange false). Each start may
+  // switch off once a monitor stream that stands in its way (monitor/stray_stream.h).
   void startReadback(bool withExchange = true);
 
   void setEnabled(std::initializer_list<int> ids, bool enabled);

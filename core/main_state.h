@@ -68,6 +68,8 @@ struct MainState {
   std::array<uint8_t, 64> ReplyArea{};
   std::array<uint8_t, 64> PacketArea{};
   std::string FirmwareTag;
+  std::string KindReply;           // every byte of the answer to the kind query, a zero byte as '\0'
+  std::string UpgradeUnfinished;   // how far the last upgrade got when it ended unfinished, else ""
   int32_t PortOpenFailed = 0;
   std::array<std::string, kParamCount> ParamLabels;
   int32_t FirmwareSize = 0;

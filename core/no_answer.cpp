@@ -5,15 +5,11 @@
 
 namespace zorv {
 
-namespace {
-
-std::string portShown(Core& core) {
+std::string portAsShown(Core& core) {
   const std::string com = "COM" + std::to_string(core.port.portNumber());
   const std::string label = core.win.text(ids::kPortList);
   return label.rfind(com + " (", 0) == 0 ? label : com;
 }
-
-}  // namespace
 
 std::string readbackAsked(char letter, int position) {
   if (letter == 'W') return "for its firmware kind at the end of the read-back (query ?W)";
@@ -44,7 +40,7 @@ void reportNoAnswer(Core& core, const Awaited& due) {
   // a range warning out of nowhere.
   st.bound.portStatus = kNoAnswerStatus;
   core.win.setText(ids::kPortStatus, kNoAnswerStatus);
-  core.win.setToolTip(ids::kPortStatus, noAnswerTip(portShown(core), due));
+  core.win.setToolTip(ids::kPortStatus, noAnswerTip(portAsShown(core), due));
 }
 
 void answerCameBack(Core& core) {

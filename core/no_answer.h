@@ -17,6 +17,10 @@ constexpr int kReadbackQueries = 36;
 // position counts from 1. "?W", the identity query, has no position.
 std::string readbackAsked(char letter, int position = 0);
 
+// The port in use as the list shows it ("COM3 (ttyACM0 · Corvex FC)"), or "COM3" when the list's
+// entry is another number's.
+std::string portAsShown(Core& core);
+
 // The status box's tooltip. `port` is the port as the list shows it ("COM3 (ttyACM0 · Corvex FC)").
 std::string noAnswerTip(const std::string& port, const Awaited& due);
 

@@ -22,6 +22,10 @@ constexpr int kLoadFileItem = 4;    // "Load from file saved by yourself"
 constexpr char kKindChecked[] = "TKVR";
 constexpr char kDoneCaption[] = "Tarvik Congratulations:";
 constexpr char kCalibratedCaption[] = "Tarvik航模提示:";
+// The window's words for an upgrade that ended unfinished, with the terminal's way to go on.
+constexpr char kIncompleteFirmwareHere[] =
+    "The controller may now hold an incomplete firmware and must be upgraded again before it flies: run the "
+    "same flash command again.";
 
 // What the window's question boxes use: nothing in them reports a failure.
 bool isQuestion(const AnsweredPrompts::Shown& s) { return s.buttons != Prompts::Buttons::Ok; }
@@ -447,6 +451,7 @@ int Session::flash(const std::string& path) {
     std::string w;
     return newWarning(shown, &w);
   };
+  prompts_.confirm = true;  // the command is the pilot's answer to the window's question
   if (!win_.userPress(ids::kUpgradeButton)) {
     err_ << "zorvctl: the window keeps its upgrade button locked\n";
     return kExitFailed;
@@ -456,8 +461,12 @@ int Session::flash(const std::string& path) {
   if (stop == Pump::Stop::Interrupted)
     return interrupted("The upgrade was broken off: the controller may be left in its loader without a whole "
                        "firmware. Run the flash again before flying.");
+  // Past the upgrade command the controller may hold half a firmware: say how far it got.
+  const std::string& stopped = router_.st.UpgradeUnfinished;
   if (newWarning(shown, &warning)) {
-    err_ << "zorvctl: the upgrade failed: " << warning << "\n";
+    const size_t said = warning.find("\n\n");
+    err_ << "zorvctl: the upgrade failed: " << (stopped.empty() ? warning : warning.substr(0, said)) << "\n";
+    if (!stopped.empty()) err_ << "zorvctl: " << stopped << " " << kIncompleteFirmwareHere << "\n";
     return kExitFailed;
   }
   if (lost_ || stop == Pump::Stop::TimedOut) {

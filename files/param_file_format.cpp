@@ -81,9 +81,9 @@ std::string checkParamLine(size_t n, const std::string& line, std::vector<ParamF
   const bool fourDigitField = rest.size() >= 4 && isDigit(rest[0]) && isDigit(rest[1]) && isDigit(rest[2]) &&
                               isDigit(rest[3]) && (rest.size() == 4 || !isDigit(rest[4]));
   if (index >= kFirstBatteryIndex && index <= kLastBatteryIndex) {
-    // Never sent: a negative cell value written as "%d" is taken as well.
-    const bool negative = rest.size() >= 2 && rest[0] == '-' && isDigit(rest[1]);
-    if (fourDigitField || negative) return "";
+    // Never sent: a cell value of any width is taken ("01000", a negative one as "%d").
+    const size_t digitsAt = !rest.empty() && rest[0] == '-' ? 1 : 0;
+    if (rest.size() > digitsAt && isDigit(rest[digitsAt])) return "";
     return named + " does not hold a cell value";
   }
   const int offset = isGimbal(index) ? kGimbalWireOffset : 0;
@@ -109,6 +109,8 @@ std::string paramFileLine(int index, int value) {
   std::string line = paramLabels()[static_cast<size_t>(index)];
   if (index >= kFirstCheckBoxIndex) return line + std::to_string(value);
   if (isGimbal(index)) return line + fourDigits(static_cast<long long>(value) + kGimbalWireOffset) + "-100";
+  // The cells are never sent back: they keep the plain "0%d" from 100 up, 1000 as "01000".
+  if (index >= kFirstBatteryIndex && index <= kLastBatteryIndex && value >= 1000) return line + "0" + std::to_string(value);
   return line + fourDigits(value);
 }
 

@@ -2,7 +2,8 @@
 // The saved parameter file. It is positional: 116 lines, each ended by CR CR LF. Line 0 reads
 // "Current   COM<n>"; line n (1..115) holds parameter n-1 as its 13-character label followed, at
 // column 13, by its value field:
-//   parameters 0..11, 14..18   four digits ("0045"); a negative value as "%d"
+//   parameters 0..11, 14..18   four digits ("0045"); a negative value as "%d"; a battery cell
+//                              (15..18, never sent) of 1000 or more as "0%d" ("01000")
 //   12, 13 (gimbal rates)      the rate plus 100 as four digits, then "-100" ("0100-100")
 //   19..114 (check boxes)      one character, 0 or 1
 // The load chain sends the four digits of lines 1..15 unchanged and builds the bit bytes from

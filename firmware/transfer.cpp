@@ -13,6 +13,7 @@
 #include "firmware/image.h"
 #include "firmware/packet.h"
 #include "firmware/transfer.h"
+#include "firmware/upgrade_words.h"
 
 namespace zorv {
 
@@ -20,6 +21,22 @@ namespace {
 
 using firmware::Packet;
 using firmware::PacketKind;
+
+constexpr const char* kDataError = "Data error，Please try it again!";
+constexpr size_t kKindReplyKept = 64;  // far more than a whole kind reply: anything longer is damaged
+constexpr const char* kUpgradedHint = "Upgraded with %s. To upgrade again, choose the firmware file again.";
+
+int32_t packetsOf(const MainState& st) { return st.FirmwarePacketCount + 2; }  // start, N - 1 data, sum, finish
+
+// How far an upgrade that ends now got, once the upgrade command has gone out ("" before it):
+// the packets the controller had answered before the one awaited.
+std::string stoppedAt(const Core& core) {
+  const MainState& st = core.st;
+  if (!isUploadMode(st.LinkMode)) return "";
+  const Awaited* a = core.watchdog.awaited();
+  const int taken = a && a->exchange == Exchange::LoaderPacket ? a->done : 0;
+  return upgradeStoppedAt(st.FirmwarePath, taken, packetsOf(st));
+}
 
 
 // The status box alone: the transfer touches nothing else that the data exchange carries, and a
@@ -47,7 +64,7 @@ void showProgress(Core& core, int32_t barPos, const char* format) {
 
 void sendPacket(Core& core, const Packet& p) {
   const MainState& st = core.st;
-  const int32_t packets = st.FirmwarePacketCount + 2;  // start, N - 1 data, sum, finish
+  const int32_t packets = packetsOf(st);
   core.await(Exchange::LoaderPacket,
              "to take firmware packet " + std::to_string(st.UploadSequence) + " of " + std::to_string(packets),
              st.UploadSequence - 1, packets);
@@ -78,10 +95,16 @@ void endTransfer(Core& core) {
   core.st.ReceivedCount = 0;
 }
 
-void fail(Core& core, const char* status = "COM Opened") {
+// The data error box; once the upgrade command had gone out (`stopped` says how far it got), it
+// also says what the controller may now hold, and the status box's tooltip says both, followed
+// by `tipMore`.
+void fail(Core& core, const std::string& stopped, const char* status = "COM Opened", const std::string& tipMore = "") {
   endTransfer(core);
-  core.prompts.message("Data error，Please try it again!", "Tarvik Warning:", Prompts::Buttons::Ok,
-                       Prompts::Icon::Warning);
+  if (stopped.empty()) {
+    core.prompts.message(kDataError, "Tarvik Warning:", Prompts::Buttons::Ok, Prompts::Icon::Warning);
+  } else {
+    tellUpgradeUnfinished(core, stopped, kDataError, tipMore);
+  }
   core.win.setProgressVisible(false);
   showPortStatus(core, status);
   giveBackUpgradeButtons(core);
@@ -98,10 +121,20 @@ void releaseLockedControls(Core& core, bool withStartButton) {
 }
 
 void succeed(Core& core) {
+  MainState& st = core.st;
   endTransfer(core);
+  st.UpgradeUnfinished.clear();
+  core.win.setToolTip(ids::kPortStatus, "");
   core.prompts.message("Congratulations!You've upgraded successfully!", "Tarvik Congratulations:",
                        Prompts::Buttons::Ok, Prompts::Icon::Information);
-  releaseLockedControls(core, true);
+  // The start button waits for the file to be chosen again, so that no second click flashes the
+  // same image once more by accident; the hint box says so.
+  releaseLockedControls(core, false);
+  core.win.setEnabled(ids::kUpgradeButton, false);
+  char hint[512];
+  std::snprintf(hint, sizeof hint, kUpgradedHint, st.FirmwarePath.c_str());
+  st.bound.firmwareHint = hint;
+  core.win.setText(ids::kFirmwareHint, hint);
   core.win.setProgressVisible(false);
   showPortStatus(core, "COM Opened");
 }
@@ -111,7 +144,7 @@ void startTransfer(Core& core) {
   st.ReceiveBuffer.clear();
   st.UploadSum = 0;  // a transfer broken off earlier must not leave its sum behind
   if (!imageHeld(st)) {
-    fail(core);  // no image was ever accepted: nothing to send
+    fail(core, stoppedAt(core));  // no image was ever accepted: nothing to send
     return;
   }
   st.LinkMode = LinkMode::UploadData;
@@ -132,7 +165,7 @@ void onReply(Core& core) {
   st.DeviceSum = reply.deviceSum;
   st.UploadSequence += 1;
   if (st.UploadSequence != st.EchoedSequence) {
-    fail(core);
+    fail(core, stoppedAt(core));
     return;
   }
   const LinkMode mode = st.LinkMode;
@@ -154,7 +187,7 @@ void onReply(Core& core) {
       break;
     case LinkMode::UploadFinish:
       if (st.UploadSum != st.DeviceSum) {
-        fail(core);
+        fail(core, stoppedAt(core));
         return;
       }
       sendPacket(core, firmware::buildPacket(PacketKind::Finish, seq));
@@ -168,8 +201,28 @@ void onReply(Core& core) {
 
 }  // namespace
 
+bool beforeUpgrade(Core& core) {
+  MainState& st = core.st;
+  st.KindReply.clear();
+  if (!imageHeld(st)) return true;  // nothing would be sent: the transfer says so itself
+  const int port = core.port.isOpen() ? core.port.portNumber() : core.win.comboIndex(ids::kPortList) + 1;
+  const std::string shown = core.win.text(ids::kPortList);
+  const std::string com = "COM" + std::to_string(port);
+  const std::string question =
+      upgradeQuestion(portAndDevice(shown.rfind(com + " (", 0) == 0 ? shown : com), st.FirmwarePath,
+                      st.FirmwareFileLength, packetsOf(st));
+  return core.prompts.message(question, "Zorv", Prompts::Buttons::OkCancel, Prompts::Icon::Question, true) ==
+         Prompts::Answer::Ok;
+}
+
 void onKindReply(Core& core) {
   MainState& st = core.st;
+  // Kept whole, for telling a foreign or damaged answer once the limit ends the wait.
+  if (st.KindReply.size() < kKindReplyKept) {
+    st.KindReply += st.ReceiveBuffer;
+    if (st.ReceivedCount > static_cast<int32_t>(st.ReceiveBuffer.size()))
+      st.KindReply.append(static_cast<size_t>(st.ReceivedCount) - st.ReceiveBuffer.size(), '\0');
+  }
   st.FirmwareTag = kindTag(st.ReceiveBuffer);
   st.ReceiveBuffer.clear();
   st.ReceivedCount = 0;
@@ -205,7 +258,7 @@ void onPacketBytes(Core& core, const uint8_t* data, size_t n) {
   // A reply longer than 64 bytes, or a second one before the first was taken, does not fit the
   // reply area: the transfer can no longer be trusted.
   if (st.ReceivedCount < 0 || have > st.ReplyArea.size() || n > st.ReplyArea.size() - have) {
-    fail(core);
+    fail(core, stoppedAt(core));
     return;
   }
   std::copy(data, data + n, st.ReplyArea.begin() + static_cast<std::ptrdiff_t>(have));
@@ -215,19 +268,51 @@ void onPacketBytes(Core& core, const uint8_t* data, size_t n) {
 
 void onLinkConfirmed(Core& core) { releaseLockedControls(core, false); }
 
-void onTransferAbandoned(Core& core) {
+std::string onTransferAbandoned(Core& core) {
   MainState& st = core.st;
   const LinkMode mode = st.LinkMode;
-  if (mode != LinkMode::KindQuery && !isUploadMode(mode)) return;
+  if (mode != LinkMode::KindQuery && !isUploadMode(mode)) return "";
+  const std::string stopped = stoppedAt(core);
   endTransfer(core);
+  st.UpgradeUnfinished = stopped;
   core.win.setProgressVisible(false);
   giveBackUpgradeButtons(core);
+  return stopped;
+}
+
+void tellUpgradeUnfinished(Core& core, const std::string& stopped, const std::string& cause,
+                           const std::string& tipMore) {
+  core.st.UpgradeUnfinished = stopped;
+  std::string tip = stopped + " " + kIncompleteFirmware;
+  if (!tipMore.empty()) tip += "\n\n" + tipMore;
+  core.win.setToolTip(ids::kPortStatus, tip);
+  core.prompts.message(cause + "\r\r" + kIncompleteFirmware, "Tarvik Warning:", Prompts::Buttons::Ok,
+                       Prompts::Icon::Warning);
 }
 
 void onTransferSilent(Core& core, const Awaited& due) {
+  MainState& st = core.st;
+  // The controller did answer the kind query, but with nothing that starts an upgrade: say what
+  // it said instead of "No answer".
+  const std::string words = due.exchange == Exchange::KindQuery ? kindReplyWords(st.KindReply) : "";
+  if (!words.empty()) {
+    endTransfer(core);
+    st.ReceiveBuffer.clear();
+    core.port.discardInput();
+    core.win.setToolTip(ids::kPortStatus, words);
+    core.prompts.message(words, "Tarvik Warning:", Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    core.win.setProgressVisible(false);
+    showPortStatus(core, "COM Opened");
+    giveBackUpgradeButtons(core);
+    return;
+  }
+  const std::string stopped = due.exchange == Exchange::KindQuery
+                                  ? ""
+                                  : upgradeStoppedAt(st.FirmwarePath, due.exchange == Exchange::LoaderPacket ? due.done : 0,
+                                                     packetsOf(st));
   // "No answer" is on show while the message box is, and stays.
   reportNoAnswer(core, due);
-  fail(core, kNoAnswerStatus);
+  fail(core, stopped, kNoAnswerStatus, stopped.empty() ? "" : noAnswerTip(portAsShown(core), due));
 }
 
 }  // namespace zorv

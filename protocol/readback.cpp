@@ -117,6 +117,14 @@ int store(Core& core, const Step& step, const std::string& field) {
   return value;
 }
 
+// Four capitals or digits: a kind the controller names, not a damaged reply.
+bool isKindName(const std::string& tag) {
+  if (tag.size() != 4) return false;
+  for (char c : tag)
+    if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
+  return true;
+}
+
 }  // namespace
 
 void sendQuery(Core& core, char letter) {
@@ -186,7 +194,13 @@ void identityCheck(Core& core) {
   std::string tag = st.ReceiveBuffer.substr(0, 8);
   tag = tag.size() > 4 ? tag.substr(tag.size() - 4) : tag;
   st.ReceiveBuffer = tag;
-  if (tag != "TKVR") return;  // a controller of another kind: the controls stay as they are
+  if (tag != "TKVR") {
+    // A controller of another kind: the controls stay as they are, and the status box says why.
+    if (isKindName(tag))
+      core.win.setToolTip(ids::kPortStatus, "This controller reports firmware kind " + tag +
+                                                "; Zorv changes the settings of TKVR controllers only, so they are locked.");
+    return;
+  }
   st.LinkMode = LinkMode::Rest;
   st.ReceiveBuffer.clear();
   core.setEnabled(identityEnableList(), true);

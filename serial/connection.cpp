@@ -8,6 +8,7 @@
 #include "core/control_groups.h"
 #include "core/control_ids.h"
 #include "core/core.h"
+#include "core/quiet_line.h"
 #include "serial/port_file.h"
 
 namespace zorv {
@@ -15,11 +16,6 @@ namespace zorv {
 namespace {
 
 constexpr int kBufferSize = 1024;
-// After the live display is told to stop, the line must stay this long without a byte before
-// the read-back asks anything: a record already on its way would stand in front of the reply.
-constexpr int kQuietMs = 30;
-constexpr uint32_t kQuietLimitMs = 500;  // a stream that never stops is waited for no longer
-constexpr int kQuietMaxWaits = 64;       // the same bound when the clock does not move
 constexpr size_t kPortFileReadLimit = 64;  // the file holds two bytes; never read a stray big file whole
 
 struct FileCloser {
@@ -75,16 +71,6 @@ bool readPort(Core& core) {
   core.port.setPortNumber(number);
   core.win.setComboIndex(ids::kPortList, number > 0 ? number - 1 : -1);  // a number outside the list clears the selection
   return true;
-}
-
-// Discards everything that arrives until the line has been quiet for kQuietMs, within bounds.
-void waitForQuietLine(Core& core) {
-  const uint32_t start = core.clock.tickMs();
-  core.port.discardInput();
-  for (int i = 0; i < kQuietMaxWaits && core.clock.tickMs() - start < kQuietLimitMs; ++i) {
-    if (!core.port.waitForInput(kQuietMs)) break;
-    core.port.discardInput();
-  }
 }
 
 void applyLineSettings(Core& core) {

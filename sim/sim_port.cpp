@@ -4,6 +4,10 @@
 
 namespace zorv::sim {
 
+namespace {
+constexpr const char* kGoneText = "Port closed: device gone (unplugged or switched off)";
+}  // namespace
+
 SimPort::SimPort() : owned_(std::make_unique<Controller>()), controller_(owned_.get()) {}
 
 SimPort::SimPort(Controller& controller) : controller_(&controller) {}
@@ -42,6 +46,12 @@ std::vector<uint8_t> SimPort::readAll() { return std::exchange(input_, {}); }
 
 void SimPort::write(const uint8_t* data, size_t n) {
   if (!open_ || n == 0) return;
+  if (loseInWrite > 0 && --loseInWrite == 0) {
+    close();
+    lostReported_ = true;
+    if (onLost) onLost(kGoneText);
+    return;
+  }
   written_.append(reinterpret_cast<const char*>(data), n);
   controller_->receive(data, n);
   collect();
@@ -60,7 +70,7 @@ bool SimPort::deliverOne() {
     if (!controller_->vanished() || lostReported_) return false;
     lostReported_ = true;
     close();
-    if (onLost) onLost("Port closed: device gone (unplugged or switched off)");
+    if (onLost) onLost(kGoneText);
     return true;
   }
   std::vector<uint8_t> chunk = std::move(pending_.front());

@@ -60,6 +60,10 @@ class SimPort : public zorv::SerialPort {
   const std::string& written() const { return written_; }
   void clearWritten() { written_.clear(); }
 
+  // The port is lost inside the n-th write from now (1: the next), as when a handler's flush
+  // fails: it closes and raises onLost before write() returns, and the bytes never go out. 0: never.
+  int loseInWrite = 0;
+
   // open() fails while this is set, with failOpenText as errorText().
   bool failOpen = false;
   std::string failOpenText = "No such file or directory";

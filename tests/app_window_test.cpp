@@ -7,18 +7,23 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QTimer>
 #include <filesystem>
+#include <fstream>
 
 #include <QLocalSocket>
 
 #include "app/qt_automation.h"
+#include "app/qt_prompts.h"
 #include "app/qt_zorv_dlg.h"
 #include "core/control_groups.h"
 #include "core/control_layout.h"
 #include "core/param_catalogue.h"
+#include "firmware/upgrade_words.h"
 #include "params/help_texts.h"
 #include "protocol/readback.h"
 #include "sim/sim_port.h"
@@ -198,10 +203,71 @@ TEST(Window, AutomationClientHoldsTheWindowAndCloseOnlyHides) {
   for (int i = 0; i < 100 && !rig.dlg->isVisible(); ++i) spinEvents(10);
   EXPECT_TRUE(rig.dlg->isVisible());
 
+  // The last client leaves a hidden window while the display runs: the program ends, and the
+  // board is told to stop streaming before the port closes with it.
+  rig.get<QPushButton>(1118)->click();
+  rig.port.deliverAll();
+  rig.dlg->close();
+  rig.port.clearWritten();
   client.disconnectFromServer();
   for (int i = 0; i < 100 && rig.dlg->core().st.AutoProxy; ++i) spinEvents(10);
   EXPECT_FALSE(rig.dlg->core().st.AutoProxy);
+  EXPECT_EQ(rig.port.written(), "S~0000\r");
+  EXPECT_EQ(rig.dlg->result(), QDialog::Rejected);
   unsetenv("XDG_RUNTIME_DIR");
+}
+
+// The real message boxes, answered as a pilot clicks them: the upgrade's question names the port
+// with its device, the file and its size, and Cancel sends nothing; a transfer that fails midway
+// says that the controller may now hold an incomplete firmware, and the status box's tooltip how
+// far it got.
+class RealBoxes : public ScriptedPrompts {  // the file dialog stays scripted
+ public:
+  Answer message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon,
+                 bool cancelFirst) override {
+    shown.push_back({text, caption, buttons, icon});
+    return real.message(text, caption, buttons, icon, cancelFirst);
+  }
+  QtPrompts real{nullptr};
+};
+
+TEST(Window, UpgradeAsksFirstAndAMidwayFailureSaysTheFirmwareMayBeIncomplete) {
+  WindowRig rig;
+  RealBoxes boxes;
+  rig.dlg = std::make_unique<CZorvDlg>(rig.port, &boxes, rig.clock, (rig.dir / "tkvrconfig.ini").string());
+  rig.connect();
+  rig.dlg->setPortLabels({"COM1", "COM2", "COM3 (ttyACM0 · Corvex FC)"});
+  std::ofstream((rig.dir / "fw.bin").string(), std::ios::binary) << std::string(20480, 'x');
+  boxes.files.push_back((rig.dir / "fw.bin").string());
+  rig.get<QPushButton>(1001)->click();
+  std::vector<QMessageBox::StandardButton> clicks = {QMessageBox::Cancel, QMessageBox::Ok, QMessageBox::Ok};
+  std::vector<QString> seen;
+  QTimer pilot;
+  QObject::connect(&pilot, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || clicks.empty()) return;
+    seen.push_back(box->text());
+    box->button(clicks.front())->click();
+    clicks.erase(clicks.begin());
+  });
+  pilot.start(10);
+  rig.port.clearWritten();
+  rig.get<QPushButton>(1043)->click();
+  EXPECT_EQ(rig.port.written(), "");
+  rig.get<QPushButton>(1043)->click();
+  const MainState& st = rig.dlg->core().st;
+  while (!(st.LinkMode == LinkMode::UploadData && st.UploadSequence == 5)) ASSERT_TRUE(rig.port.deliverOne());
+  rig.ctrl.faults.wrongSequence = true;
+  rig.port.deliverAll();
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[0].toStdString(), "Upgrade the controller on COM3 (ttyACM0) with fw.bin (20,480 bytes, 369 packets)? "
+                                   "Keep the cable in and the power on until it says it has finished.");
+  EXPECT_EQ(seen[1], seen[0]);
+  EXPECT_EQ(seen[2], messageText(std::string("Data error，Please try it again!\r\r") + kIncompleteFirmware));
+  EXPECT_EQ(rig.dlg->control(1047)->toolTip().toStdString(),
+            std::string("The upgrade with fw.bin stopped after the controller had taken 5 of its 369 packets. ") +
+                kIncompleteFirmware);
+  EXPECT_TRUE(rig.dlg->control(1043)->isEnabled());
 }
 
 }  // namespace

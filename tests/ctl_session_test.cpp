@@ -84,7 +84,9 @@ TEST(ZorvctlSession, FaultsOfTheLinkEndTheJobWithExit1AndSayWhere) {
       {"unplugged during the read-back", {"get", "3"}, [](sim::Controller& c) { c.faults.vanishAfterBytes = 55; }, 1,
        "the port went away while reading the settings back"},
       {"unplugged during the upgrade", {"flash", "IMAGE"}, [](sim::Controller& c) { c.faults.vanishAfterBytes = 2000; },
-       1, "the controller stopped answering during the upgrade (Port closed"},
+       1, "zorvctl: The upgrade with zorvctl-session.bin stopped after the controller had taken 25 of its 57 packets. "
+          "The controller may now hold an incomplete firmware and must be upgraded again before it flies: run the "
+          "same flash command again."},
       {"wrong sequence in the upgrade", {"flash", "IMAGE"}, [](sim::Controller& c) { c.faults.wrongSequence = true; },
        1, "the upgrade failed: Data error，Please try it again!"},
       {"unplugged during the file chain", {"load", "SAVED"}, [](sim::Controller& c) { c.faults.vanishAfterBytes = 450; },

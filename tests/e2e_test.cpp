@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -20,7 +22,12 @@ namespace {
 namespace fs = std::filesystem;
 using zorv::test::readFile;
 
-TEST(EndToEnd, ZorvReadsBackFromCorvexSimOverAPseudoTerminal) {
+// Also from a board that an earlier session left streaming (it switched the live display on and
+// ended without switching it off): the window switches the stream off and reads everything back
+// with no click.
+class EndToEnd : public ::testing::TestWithParam<bool> {};
+
+TEST_P(EndToEnd, ZorvReadsBackFromCorvexSimOverAPseudoTerminal) {
   const fs::path bin = ZORV_BINARY_DIR;
   const fs::path dir = fs::temp_directory_path() / ("zorv-e2e-" + std::to_string(getpid()));
   fs::remove_all(dir);
@@ -37,6 +44,14 @@ TEST(EndToEnd, ZorvReadsBackFromCorvexSimOverAPseudoTerminal) {
   for (int i = 0; i < 200 && !fs::is_symlink(link); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   ASSERT_TRUE(fs::is_symlink(link)) << "corvex-sim made no link";
 
+  const bool leftStreaming = GetParam();
+  if (leftStreaming) {
+    const int earlier = ::open(link.c_str(), O_WRONLY | O_NOCTTY);
+    ASSERT_GE(earlier, 0);
+    ASSERT_EQ(::write(earlier, "S~0001\r", 7), 7);
+    ::close(earlier);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // records flow meanwhile
+  }
   const std::string xdg = "XDG_CONFIG_HOME=" + (dir / "cfg").string();
   const std::string runtime = "XDG_RUNTIME_DIR=" + dir.string();
   ASSERT_TRUE(zorv.start({(bin / "app" / "zorv").string()}, {"QT_QPA_PLATFORM=offscreen", xdg, runtime}, dir.string(),
@@ -44,16 +59,20 @@ TEST(EndToEnd, ZorvReadsBackFromCorvexSimOverAPseudoTerminal) {
       << error;
 
   std::string text;
-  for (int i = 0; i < 1000 && text.find("?W") == std::string::npos; ++i) {
+  size_t from = 0;  // the read-back that counts: after the stream was switched off
+  for (int i = 0; i < 1000 && text.find("?W", from) == std::string::npos; ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
     text = readFile(log);
+    if (leftStreaming) from = std::min(text.size(), text.find("S~0000"));
   }
   zorv.stop();
   sim.stop();
 
   // The log holds one command a line, CR written as "\r".
   std::string queries;
-  std::istringstream lines(text);
+  ASSERT_LT(from, text.size()) << text;
+  EXPECT_EQ(text.find("S~0000", from + 1), std::string::npos) << "switched off once: " << text;
+  std::istringstream lines(text.substr(from));
   for (std::string line; std::getline(lines, line);)
     if (!line.empty() && line[0] == '?') queries += line.substr(0, 2) + " ";
   EXPECT_EQ(queries,
@@ -63,5 +82,8 @@ TEST(EndToEnd, ZorvReadsBackFromCorvexSimOverAPseudoTerminal) {
   EXPECT_EQ(readFile(dir / "tkvrconfig.ini"), std::string("3\0", 2));
   fs::remove_all(dir);
 }
+
+INSTANTIATE_TEST_SUITE_P(Board, EndToEnd, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "LeftStreaming" : "Fresh"; });
 
 }  // namespace

@@ -49,7 +49,8 @@ TEST(FilesFormat, ValueFieldsFollowTheFileLayout) {
       {14, 280, "Alarm Voltage0280"},
       {14, 355, "Alarm Voltage0355"},
       {3, -12, "Stabili_level-12"},      // a negative value as "%d"
-      {15, 1234, "Battery1 Volt1234"},   // four digits, not "01234", so the columns hold the value
+      {15, 1234, "Battery1 Volt01234"},  // a cell (never sent) keeps "0%d" whatever its width
+      {16, 999, "Battery2 Volt0999"},
       {2, 2, "RudderOutMode0002"},
       {19, 1, "  Battery    1"},
       {43, 0, "AutoSta CH5 L0"},

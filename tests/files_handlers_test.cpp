@@ -291,6 +291,22 @@ TEST(FilesLoad, MatrixRowIsSentAsTheByteOfItsBoxes) {
   EXPECT_EQ(h.ctrl.value('a'), 129);
 }
 
+// The gimbal rates at the ends of their scale go back as saved: +100 is "0200" in the file and
+// "SJ0200" on the wire, -100 "0000" and "SK0000".
+TEST(FilesLoad, GimbalRatesAtTheEndsOfTheirScaleGoBackAsSaved) {
+  Harness h;
+  auto values = h.core.st.ParamValues;
+  values[12] = 100;
+  values[13] = -100;
+  writeBytes(h.path("gimbal.txt"), writeParamFile(3, values));
+  h.sent();
+  load(h, h.path("gimbal.txt"));
+  h.pump();
+  EXPECT_NE(h.sent().find("\rSJ0200\rSK0000\r"), std::string::npos);
+  EXPECT_EQ(h.ctrl.value('J'), 200);
+  EXPECT_EQ(h.core.st.ParamValues[12], 100);
+}
+
 TEST(FilesLoad, FileIsCheckedBeforeAnythingIsSent) {
   Harness h;
   const std::string good = writeParamFile(3, h.core.st.ParamValues);

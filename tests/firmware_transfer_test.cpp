@@ -13,12 +13,15 @@
 #include "firmware/image_choice.h"
 #include "firmware/packet.h"
 #include "firmware/transfer.h"
+#include "tests/reliability.h"
 #include "tests/support/harness.h"
 
 namespace zorv::test {
 namespace {
 
-constexpr const char* kDataError = "Data error，Please try it again!";
+using reliability::dataErrorUnfinished;
+using reliability::pressUpgrade;
+
 constexpr const char* kSuccess = "Congratulations!You've upgraded successfully!";
 
 struct SentPacket {
@@ -76,10 +79,12 @@ struct Upgrade {
   }
 };
 
+// After a successful upgrade: everything it locked is back but the start button, which waits for
+// the file to be chosen again.
 void expectRestored(const Harness& h) {
-  for (int id : {1001, 1043, 1038, 1063, 1032, 1015, 1096, 1118, 1099, 1100, 1056, matrixCheckId(4, 2), 1054})
+  for (int id : {1001, 1038, 1063, 1032, 1015, 1096, 1118, 1099, 1100, 1056, matrixCheckId(4, 2), 1054})
     EXPECT_TRUE(h.win.isEnabled(id)) << id;
-  for (int id : {1197, 1205, 1214, 1102, 1128}) EXPECT_FALSE(h.win.isEnabled(id)) << id;
+  for (int id : {1043, 1197, 1205, 1214, 1102, 1128}) EXPECT_FALSE(h.win.isEnabled(id)) << id;
 }
 
 TEST(FirmwareTransfer, WholeExchangeWritesTheImageToFlash) {
@@ -93,7 +98,7 @@ TEST(FirmwareTransfer, WholeExchangeWritesTheImageToFlash) {
     Harness& h = u.h;
     ASSERT_EQ(u.n(), c.packets);
     h.core.st.UploadSum = 0x1234;  // left over by a transfer that was broken off
-    h.win.userPress(1043);
+    pressUpgrade(h);
     for (int id : {1001, 1043, 1038, 1197, 1102}) EXPECT_FALSE(h.win.isEnabled(id)) << id;
     h.pump();
 
@@ -144,7 +149,7 @@ TEST(FirmwareTransfer, WholeExchangeWritesTheImageToFlash) {
 TEST(FirmwareTransfer, ProgressOfEachStep) {
   Upgrade u(10);
   Harness& h = u.h;
-  h.win.userPress(1043);
+  pressUpgrade(h);
   ASSERT_TRUE(h.port.deliverOne());  // kind reply
   EXPECT_EQ(h.sent(), "?W\rUPTKVR\r");
   const struct {
@@ -177,18 +182,28 @@ TEST(FirmwareTransfer, ProgressOfEachStep) {
 }
 
 TEST(FirmwareTransfer, KindReply) {
+  const char* damaged =
+      "The controller's answer to the firmware-kind query (?W) was damaged, so the upgrade did not start and nothing "
+      "was sent to it. Check the cable, then press \"Обновить\" to ask again.";
   const struct {
     const char* name;
     const char* kind;
     std::vector<size_t> split;
+    int corrupt;
     const char* command;  // nullptr: nothing is sent and the window keeps waiting in mode 30
     const char* tag;      // the last tag taken
+    const char* told;     // once the limit ends the wait, in the box and the status box's tooltip
   } cases[] = {
-      {"TKVR", "TKVR", {}, "UPTKVR\r", "TKVR"},
-      {"PXOJ", "PXOJ", {}, "UPPXOJ\r", "PXOJ"},
-      {"unknown kind", "ABCD", {}, nullptr, "ABCD"},
+      {"TKVR", "TKVR", {}, -1, "UPTKVR\r", "TKVR", ""},
+      {"PXOJ", "PXOJ", {}, -1, "UPPXOJ\r", "PXOJ", ""},
+      {"unknown kind", "ABCD", {}, -1, nullptr, "ABCD",
+       "The controller reports firmware kind ABCD; this tool upgrades TKVR and PXOJ boards only."},
       // "?W\r TK" and "VR01\r\n": each piece is judged alone and neither is a kind
-      {"split in two events", "TKVR", {6}, nullptr, "VR01"},
+      {"split in two events", "TKVR", {6}, -1, nullptr, "VR01",
+       "The controller reported firmware kind TKVR, but its answer came in pieces, so the upgrade did not start and "
+       "nothing was sent to it. Press \"Обновить\" to ask again."},
+      {"kind corrupted", "TKVR", {}, 4, nullptr, "tKVR", damaged},
+      {"line end corrupted", "ABCD", {}, 10, nullptr, "ABCD", damaged},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -196,7 +211,8 @@ TEST(FirmwareTransfer, KindReply) {
     Harness& h = u.h;
     h.ctrl.kind = c.kind;
     h.ctrl.faults.splitAt = c.split;
-    h.win.userPress(1043);
+    h.ctrl.faults.corruptByte = c.corrupt;
+    pressUpgrade(h);
     h.pump();
     const std::string wire = h.sent();
     EXPECT_EQ(wire.substr(0, 3), "?W\r");
@@ -209,8 +225,36 @@ TEST(FirmwareTransfer, KindReply) {
       EXPECT_EQ(wire, "?W\r");
       EXPECT_EQ(u.st().LinkMode, LinkMode::KindQuery);
       EXPECT_TRUE(h.prompts.shown.empty());
+      for (int tick = 0; tick < 10; ++tick) {
+        h.clock.now += 100;
+        h.core.onTick();
+      }
+      ASSERT_EQ(h.prompts.shown.size(), 1u);
+      EXPECT_EQ(h.prompts.shown[0].text, c.told);
+      EXPECT_EQ(h.win.toolTip(1047), c.told);
+      EXPECT_EQ(h.win.text(1047), "COM Opened") << "the controller did answer";
+      EXPECT_TRUE(h.win.isEnabled(1043));
+      EXPECT_EQ(h.sent(), "");
     }
   }
+}
+
+// Nothing goes out before the pilot has said yes to a question that names the port, the file and
+// its size; Cancel leaves the window as it was.
+TEST(FirmwareTransfer, AsksFirstAndCancelSendsNothing) {
+  Upgrade u(20480);
+  Harness& h = u.h;
+  const uint32_t waited = h.clock.waitedMs;
+  h.prompts.answers = {Prompts::Answer::Cancel};
+  h.win.userPress(1043);
+  ASSERT_EQ(h.prompts.shown.size(), 1u);
+  EXPECT_EQ(h.prompts.shown[0].text,
+            "Upgrade the controller on COM3 with fw.bin (20,480 bytes, 369 packets)? Keep the cable in and the power "
+            "on until it says it has finished.");
+  EXPECT_EQ(h.sent(), "");
+  EXPECT_EQ(h.clock.waitedMs, waited);
+  EXPECT_EQ(u.st().LinkMode, LinkMode::Rest);
+  for (int id : {1001, 1043, 1038, 1118}) EXPECT_TRUE(h.win.isEnabled(id)) << id;
 }
 
 // The answer to the upgrade command, fed in pieces in place of the controller's own "RADY".
@@ -231,7 +275,7 @@ TEST(FirmwareTransfer, UpgradeAnswer) {
     SCOPED_TRACE(c.name);
     Upgrade u(1000);
     Harness& h = u.h;
-    h.win.userPress(1043);
+    pressUpgrade(h);
     h.ctrl.faults.dropAnswers = 1;  // the controller's "RADY" never arrives
     ASSERT_TRUE(h.port.deliverOne());
     ASSERT_EQ(u.st().LinkMode, LinkMode::UpgradeAnswer);
@@ -261,7 +305,7 @@ TEST(FirmwareTransfer, UpgradeAnswer) {
 TEST(FirmwareTransfer, RepliesInSeveralEvents) {
   Upgrade u(1000);
   Harness& h = u.h;
-  h.win.userPress(1043);
+  pressUpgrade(h);
   int events = 0;
   do {
     // Every 64-byte reply comes in pieces (armed once "RADY" is on its way).
@@ -279,6 +323,7 @@ struct FailureCase {
   std::function<void(sim::Faults&)> arm;
   const char* lastPacket;  // the packet whose reply ends the transfer; nothing is sent after it
   bool flashed;            // the controller had committed the image
+  int taken;               // packets answered before it, of 21
 };
 
 TEST(FirmwareTransfer, BrokenRepliesEndWithDataError) {
@@ -288,37 +333,39 @@ TEST(FirmwareTransfer, BrokenRepliesEndWithDataError) {
   // N = 19 for 1000 bytes: the sum packet is 20, the finish packet 21.
   const std::vector<FailureCase> cases = {
       {"wrong sequence for the start packet", inMode(LinkMode::UpgradeAnswer), [](sim::Faults& f) { f.wrongSequence = true; },
-       "PKT A0 seq=1", false},
+       "PKT A0 seq=1", false, 0},
       {"wrong sequence for a data packet", inMode(LinkMode::UploadData, 5), [](sim::Faults& f) { f.wrongSequence = true; },
-       "PKT A5 seq=6", false},
+       "PKT A5 seq=6", false, 5},
       {"wrong sequence for the sum packet", inMode(LinkMode::UploadSum), [](sim::Faults& f) { f.wrongSequence = true; },
-       "PKT C8 seq=20", false},
+       "PKT C8 seq=20", false, 19},
       {"wrong sequence for the finish packet", inMode(LinkMode::UploadFinish), [](sim::Faults& f) { f.wrongSequence = true; },
-       "PKT A6 seq=21", true},
+       "PKT A6 seq=21", true, 20},
       {"wrong sum for the sum packet", inMode(LinkMode::UploadSum), [](sim::Faults& f) { f.wrongSum = true; }, "PKT C8 seq=20",
-       false},
+       false, 19},
       {"reply longer than 64 bytes", inMode(LinkMode::UploadData, 5), [](sim::Faults& f) { f.extraBytes = {0xA5, 0, 0}; },
-       "PKT A5 seq=6", false},
+       "PKT A5 seq=6", false, 5},
       {"extra bytes in an event of their own, then the next reply", inMode(LinkMode::UploadData, 5),
        [](sim::Faults& f) {
          f.extraBytes = {1, 2, 3};
          f.splitAt = {64};
        },
-       "PKT A5 seq=7", false},
+       "PKT A5 seq=7", false, 6},
   };
   for (const FailureCase& c : cases) {
     SCOPED_TRACE(c.name);
     Upgrade u(1000);
     Harness& h = u.h;
-    h.win.userPress(1043);
+    pressUpgrade(h);
     ASSERT_TRUE(u.stepUntil(c.when));
     c.arm(h.ctrl.faults);
     h.pump();
 
     EXPECT_EQ(u.lastPacketLogged(), c.lastPacket);
     ASSERT_EQ(h.prompts.shown.size(), 1u);
-    EXPECT_EQ(h.prompts.shown[0].text, kDataError);
+    EXPECT_EQ(h.prompts.shown[0].text, dataErrorUnfinished());
     EXPECT_EQ(h.prompts.shown[0].caption, "Tarvik Warning:");
+    EXPECT_EQ(h.win.toolTip(1047), "The upgrade with fw.bin stopped after the controller had taken " +
+                                       std::to_string(c.taken) + " of its 21 packets. " + kIncompleteFirmware);
     EXPECT_EQ(u.st().LinkMode, LinkMode::Rest);
     EXPECT_EQ(u.st().UploadSum, 0);
     EXPECT_FALSE(h.win.progressVisible());
@@ -334,7 +381,7 @@ TEST(FirmwareTransfer, BrokenRepliesEndWithDataError) {
 TEST(FirmwareTransfer, WrongSumInADataReplyIsNotChecked) {
   Upgrade u(1000);
   Harness& h = u.h;
-  h.win.userPress(1043);
+  pressUpgrade(h);
   ASSERT_TRUE(u.stepUntil([](const MainState& st) { return st.LinkMode == LinkMode::UploadData && st.UploadSequence == 5; }));
   h.ctrl.faults.wrongSum = true;
   h.pump();
@@ -366,7 +413,7 @@ TEST(FirmwareTransfer, ReplyAreaIsNeverOverrun) {
     std::vector<uint8_t> bytes(c.n, 0x33);
     onPacketBytes(h.core, bytes.data(), bytes.size());
     EXPECT_EQ(st.LinkMode, LinkMode::Rest);
-    EXPECT_TRUE(h.prompts.sawMessage(kDataError));
+    EXPECT_TRUE(h.prompts.sawMessage(dataErrorUnfinished()));
     for (uint8_t b : st.ReplyArea) ASSERT_EQ(b, 0x11);
     for (uint8_t b : st.PacketArea) ASSERT_EQ(b, 0x22);
     EXPECT_EQ(h.sent(), "");
@@ -389,13 +436,22 @@ TEST(FirmwareTransfer, VanishedPortThenRetry) {
     }
     const auto image = u.st().FirmwareImage;
     h.ctrl.faults.vanishAfterBytes = 12 + 6 + 64 * 4 + 30;  // kind, RADY, four replies, part of the fifth
-    h.win.userPress(1043);
+    pressUpgrade(h);
     h.pump();
     EXPECT_FALSE(h.port.isOpen());
     EXPECT_EQ(h.win.text(1047), "串口未打开");
     EXPECT_EQ(u.st().LinkMode, LinkMode::Rest);
     EXPECT_FALSE(h.win.progressVisible());
-    EXPECT_TRUE(h.prompts.shown.empty());
+    // Past the upgrade command: the controller may hold half a firmware, and the window says so
+    // unless the firmware side was told first and ended the transfer on its own.
+    if (firmwareTold) {
+      EXPECT_TRUE(h.prompts.shown.empty());
+    } else {
+      ASSERT_EQ(h.prompts.shown.size(), 1u);
+      EXPECT_EQ(h.prompts.shown[0].text,
+                std::string("The port went away during the upgrade: Port closed: device gone (unplugged or switched "
+                            "off)\r\r") + kIncompleteFirmware);
+    }
     EXPECT_TRUE(h.ctrl.flash().empty());
     EXPECT_TRUE(u.st().FirmwareImage == image);
     EXPECT_EQ(u.st().FirmwarePacketCount, 19);
@@ -414,7 +470,7 @@ TEST(FirmwareTransfer, VanishedPortThenRetry) {
       h.prompts.files.push_back(h.path("fw.bin"));
       h.win.userPress(1001);
     }
-    h.win.userPress(1043);
+    pressUpgrade(h);
     h.pump();
     EXPECT_TRUE(h.prompts.sawMessage(kSuccess));
     EXPECT_EQ(u.flash(), u.carried());
@@ -430,14 +486,14 @@ TEST(FirmwareTransfer, VanishedPortThenRetry) {
 TEST(FirmwareTransfer, RetryAfterDataError) {
   Upgrade u(1000);
   Harness& h = u.h;
-  h.win.userPress(1043);
+  pressUpgrade(h);
   ASSERT_TRUE(u.stepUntil([](const MainState& st) { return st.LinkMode == LinkMode::UploadData && st.UploadSequence == 8; }));
   h.ctrl.faults.wrongSequence = true;
   h.pump();
-  ASSERT_TRUE(h.prompts.sawMessage(kDataError));
+  ASSERT_TRUE(h.prompts.sawMessage(dataErrorUnfinished()));
   h.port.advance(3000);  // the controller's loader gives up and restarts the application
   h.prompts.shown.clear();
-  h.win.userPress(1043);
+  pressUpgrade(h);
   h.pump();
   EXPECT_TRUE(h.prompts.sawMessage(kSuccess));
   EXPECT_EQ(u.flash(), u.carried());

@@ -1,6 +1,6 @@
 // Exchanges that used to stop without a word: a default set's answer cut or preceded by other
-// bytes, a port picked while the live display streams, a settings file that cannot be opened,
-// Enter and Esc while an automation client holds the window.
+// bytes, a port picked while the live display streams, a board left streaming by an earlier
+// session, a settings file that cannot be opened, closing the window while the display runs.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/quiet_line.h"
+#include "tests/reliability.h"
+#include "tests/support/feed_port.h"
 #include "tests/support/harness.h"
 
 namespace zorv::test {
@@ -125,29 +128,128 @@ TEST(SettingsFileUnusable, ToldThenTheOpenGoesOn) {
   EXPECT_EQ(queriesIn(h.sent()), kReadbackChain);
 }
 
-// While an automation client holds the window, Enter, Esc and the close box all hide it,
-// without a question; nothing ends.
+// Closing the window: Enter ends it at once, Esc and the close box ask first; while an automation
+// client holds it, the close box and Enter only hide it, and Esc still asks and on Yes closes it.
+// However it ends (a signal or the last client leaving end it through onWindowEnding), a running
+// display is switched off first, so that the board does not stream into the next session.
 struct CloseCase {
   const char* name;
   void (Router::*act)();
+  bool held;               // an automation client holds the window
+  Prompts::Answer answer;  // to the question, when there is one
+  bool asks, hides;
+  int ended;   // -1 still running, 0 cancelled, 1 accepted
+  bool stops;  // "S~0000" goes out
 };
 
-class ClosingWhileHeld : public ::testing::TestWithParam<CloseCase> {};
+class ClosingTheWindow : public ::testing::TestWithParam<CloseCase> {};
 
-TEST_P(ClosingWhileHeld, HidesWithoutAsking) {
+TEST_P(ClosingTheWindow, AsksHidesOrEndsWithTheDisplaySwitchedOffFirst) {
+  const CloseCase& c = GetParam();
   Harness h;
-  h.core.st.AutoProxy = true;
+  h.win.userPress(1118);
+  h.pump();
+  h.sent();
+  h.core.st.AutoProxy = c.held;
   const size_t asked = h.prompts.shown.size();
-  (h.core.*GetParam().act)();
-  EXPECT_TRUE(h.win.hidden);
-  EXPECT_EQ(h.win.ended, -1);
-  EXPECT_EQ(h.prompts.shown.size(), asked);
+  h.prompts.answers = {c.answer};
+  (h.core.*c.act)();
+  EXPECT_EQ(h.win.hidden, c.hides);
+  EXPECT_EQ(h.win.ended, c.ended);
+  EXPECT_EQ(h.prompts.shown.size(), asked + (c.asks ? 1 : 0));
+  EXPECT_EQ(h.sent(), c.stops ? "S~0000\r" : "");
+  EXPECT_EQ(h.ctrl.monitorOn(), !c.stops);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, ClosingWhileHeld,
-                         ::testing::Values(CloseCase{"Enter", &Router::onAccept}, CloseCase{"Esc", &Router::onCancel},
-                                           CloseCase{"CloseBox", &Router::onCloseBox}),
+constexpr Prompts::Answer kYes = Prompts::Answer::Yes, kNo = Prompts::Answer::No;
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ClosingTheWindow,
+    ::testing::Values(CloseCase{"Enter", &Router::onAccept, false, kYes, false, false, 1, true},
+                      CloseCase{"EscAnsweredYes", &Router::onCancel, false, kYes, true, false, 0, true},
+                      CloseCase{"EscAnsweredNo", &Router::onCancel, false, kNo, true, false, -1, false},
+                      CloseCase{"CloseBoxAnsweredYes", &Router::onCloseBox, false, kYes, true, false, 0, true},
+                      CloseCase{"HeldCloseBox", &Router::onCloseBox, true, kYes, false, true, -1, false},
+                      CloseCase{"HeldEscAnsweredYes", &Router::onCancel, true, kYes, true, false, 0, true},
+                      CloseCase{"HeldEscAnsweredNo", &Router::onCancel, true, kNo, true, false, -1, false},
+                      CloseCase{"SignalOrLastClient", &Router::onWindowEnding, true, kYes, false, false, -1, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A board left streaming by an earlier session: its records come where the read-back (or the
+// default set that starts one) expects answers. The stream is switched off once, the line left
+// to go quiet and everything read back; the pilot sees nothing but the read-back.
+struct StreamCase {
+  const char* name;
+  const char* heard;  // the records come after the answer to this command of the read-back at start,
+  bool defaultSet;    // or before the echo of a default set chosen in a connected window
+};
+
+class StreamingBoard : public ::testing::TestWithParam<StreamCase> {};
+
+TEST_P(StreamingBoard, IsSwitchedOffAndReadBackWithoutAWord) {
+  const StreamCase& c = GetParam();
+  Harness h(c.defaultSet);
+  h.ctrl.receive("S~0001\r");  // the earlier session's
+  (void)h.ctrl.takeOutput();
+  h.sent();
+  if (c.defaultSet) {
+    h.port.advance(20);
+    h.win.userSelect(1099, 2);
+  } else {
+    h.core.initialise();
+    ASSERT_TRUE(reliability::untilHeard(h, c.heard));
+    h.port.advance(20);
+  }
+  h.pump();
+  const std::string sent = h.sent();
+  const size_t stop = sent.find("S~0000\r");
+  ASSERT_NE(stop, std::string::npos) << sent;
+  EXPECT_EQ(sent.find("S~0000\r", stop + 1), std::string::npos) << "once";
+  EXPECT_EQ(queriesIn(sent.substr(stop)), kReadbackChain);
+  EXPECT_FALSE(h.ctrl.monitorOn());
+  EXPECT_TRUE(h.prompts.shown.empty());
+  EXPECT_EQ(h.win.text(1047), "COM opened");
+  reliability::expectConnected(h);
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, StreamingBoard,
+                         ::testing::Values(StreamCase{"AfterTheFirstAnswer", "?C", false},
+                                           StreamCase{"InTheMiddle", "?M", false},
+                                           StreamCase{"BeforeTheIdentity", "?j", false},
+                                           StreamCase{"BeforeADefaultSetsEcho", "", true}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The quiet-line wait after a port pick during the display gives up after 500 ms on a line that
+// never goes quiet, or after its count of waits when the clock does not move.
+struct EndlessStream : FeedPort {
+  FakeClock* clock = nullptr;  // moved by each wait when set
+  int waits = 0;
+  bool waitForInput(int ms) override {
+    if (clock) clock->now += static_cast<uint32_t>(ms);
+    ++waits;
+    pending = {'C', 'H'};
+    return true;
+  }
+};
+
+TEST(QuietLine, WaitAfterAPickDuringTheDisplayEndsAtItsBound) {
+  for (bool moves : {true, false}) {
+    SCOPED_TRACE(moves ? "the clock moves" : "the clock stands still");
+    FakeClock clock;
+    EndlessStream port;
+    port.clock = moves ? &clock : nullptr;
+    FakeWindow win;
+    ScriptedPrompts prompts;
+    Router core(port, win, prompts, clock, "");
+    win.router = &core;
+    core.portFileUse = Core::PortFileUse::None;
+    core.st.MonitorStopped = 0;
+    core.st.LinkMode = LinkMode::Monitor;
+    win.userSelect(1061, 2);
+    EXPECT_EQ(port.waits, moves ? 17 : kQuietMaxWaits);  // 17 waits of 30 ms pass 500 ms
+    EXPECT_EQ(clock.now, moves ? 510u : 0u);
+    EXPECT_EQ(port.written, 7u + 3u) << "S~0000, then ?C";
+  }
+}
 
 }  // namespace
 }  // namespace zorv::test

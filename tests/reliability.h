@@ -15,6 +15,7 @@
 
 #include "core/control_groups.h"
 #include "core/param_catalogue.h"
+#include "firmware/upgrade_words.h"
 #include "protocol/readback.h"
 #include "tests/support/harness.h"
 
@@ -133,8 +134,10 @@ inline void expectConnected(const Harness& h) {
 inline void expectLost(const Harness& h) {
   EXPECT_FALSE(h.port.isOpen());
   EXPECT_EQ(h.win.text(kStatusBox), "串口未打开");
-  auto tip = h.win.toolTips.find(kStatusBox);
-  EXPECT_EQ(tip == h.win.toolTips.end() ? "" : tip->second, kLostReason);
+  // After the reason, or after what an upgrade under way left in the controller.
+  const std::string tip = h.win.toolTip(kStatusBox);
+  EXPECT_EQ(tip.size() >= std::string(kLostReason).size() ? tip.substr(tip.size() - std::string(kLostReason).size()) : tip,
+            kLostReason);
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.core.st.ReceivedCount, 0);
   EXPECT_EQ(h.core.st.MonitorStopped, 1);
@@ -166,6 +169,22 @@ inline std::string image() {
   return bytes;
 }
 
+// Presses "Обновить" and answers its question OK; the question is checked and dropped from the
+// boxes shown, so that a test sees what the upgrade itself says.
+inline void pressUpgrade(Harness& h) {
+  const size_t before = h.prompts.shown.size();
+  h.win.userPress(kUpgradeButton);
+  ASSERT_GT(h.prompts.shown.size(), before);
+  EXPECT_EQ(h.prompts.shown[before].text.rfind("Upgrade the controller on COM", 0), 0u) << h.prompts.shown[before].text;
+  EXPECT_EQ(h.prompts.shown[before].buttons, Prompts::Buttons::OkCancel);
+  h.prompts.shown.erase(h.prompts.shown.begin() + static_cast<std::ptrdiff_t>(before));
+}
+
+// The data error box of an upgrade that ended after the upgrade command went out.
+inline std::string dataErrorUnfinished() {
+  return std::string("Data error，Please try it again!\r\r") + kIncompleteFirmware;
+}
+
 inline void chooseImage(Harness& h) {
   std::ofstream(h.path("fw.bin"), std::ios::binary) << image();
   h.prompts.files.push_back(h.path("fw.bin"));
@@ -174,11 +193,14 @@ inline void chooseImage(Harness& h) {
   h.prompts.shown.clear();
 }
 
-// Every control the upgrade locked is back, except the read-outs and reverse boxes, which stay off.
-inline void expectUnlockedAfterUpgrade(const Harness& h) {
+// Every control the upgrade locked is back, except the read-outs and reverse boxes, which stay off,
+// and after a success the start button, which waits for the file to be chosen again.
+inline void expectUnlockedAfterUpgrade(const Harness& h, bool succeeded = false) {
   const std::vector<int>& off = readoutAndReverseControls();
   for (int id : upgradeLockedControls())
-    EXPECT_EQ(h.win.isEnabled(id), std::find(off.begin(), off.end(), id) == off.end()) << "control " << id;
+    EXPECT_EQ(h.win.isEnabled(id),
+              std::find(off.begin(), off.end(), id) == off.end() && !(succeeded && id == kUpgradeButton))
+        << "control " << id;
 }
 
 // The image went through: the controller holds it with its zero fill up to whole packets.
@@ -191,7 +213,8 @@ inline void expectUpgraded(const Harness& h) {
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_FALSE(h.win.progressVisible());
   EXPECT_EQ(h.win.text(kStatusBox), "COM Opened");
-  expectUnlockedAfterUpgrade(h);
+  EXPECT_EQ(h.win.text(1028), "Upgraded with fw.bin. To upgrade again, choose the firmware file again.");
+  expectUnlockedAfterUpgrade(h, true);
 }
 
 }  // namespace zorv::test::reliability

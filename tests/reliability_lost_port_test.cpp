@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "monitor/display.h"
@@ -20,6 +21,7 @@ using namespace reliability;
 constexpr int kToggle = 1118;
 constexpr int kCalibrate = 1096;
 constexpr int kLoadList = 1099;
+constexpr const char* kUpgradedText = "Congratulations!You've upgraded successfully!";
 
 void typeCells(Harness& h) {
   const std::pair<int, const char*> cells[] = {{1084, "410"}, {1086, "412"}, {1087, "409"}, {1088, "411"}};
@@ -79,19 +81,22 @@ const Exchange kExchanges[] = {
      [](Harness&) {}, 9, 12},  // gone just before the identity reply: the loss comes in mode 1
     {"upgrade", true, [](Harness& h) { chooseImage(h); },
      [](Harness& h) {
-       h.win.userPress(kUpgradeButton);
+       pressUpgrade(h);
        h.pump();
      },
      {30, 2, 3, 4, 5, 6},
      [](Harness& h) {
-       // The image stays loaded and the buttons come back, as after a failed transfer.
+       // The image stays loaded and the buttons come back, as after a failed transfer; gone only
+       // after a success, the start button waits for the file to be chosen again.
        EXPECT_TRUE(h.win.isEnabled(1001));
-       EXPECT_TRUE(h.win.isEnabled(kUpgradeButton));
+       EXPECT_EQ(h.win.isEnabled(kUpgradeButton), !h.prompts.sawMessage(kUpgradedText));
      },
      [](Harness& h) {
-       expectUnlockedAfterUpgrade(h);
+       const bool upgraded = h.prompts.sawMessage(kUpgradedText);
+       expectUnlockedAfterUpgrade(h, upgraded);
+       if (upgraded) chooseImage(h);
        h.prompts.shown.clear();
-       h.win.userPress(kUpgradeButton);
+       pressUpgrade(h);
        h.pump();
        expectUpgraded(h);
      },
@@ -182,6 +187,39 @@ TEST(ReliabilityLostPort, AtEveryByteOfEachExchange) {
       ex.again(h);
     }
     for (int mode : ex.modes) EXPECT_EQ(modesHit.count(mode), 1u) << "never lost in link mode " << mode;
+  }
+}
+
+// The port is lost inside one of the window's own writes (its flush fails), at each write of the
+// read-back and of the upgrade: what the handler does after the write must not undo the loss.
+TEST(ReliabilityLostPort, InsideEachWriteOfTheReadBackAndTheUpgrade) {
+  for (bool upgrade : {false, true}) {
+    Harness ref(upgrade);
+    const std::string readback = ref.sent();  // its queries and box 1070's setting, each ending in CR
+    const int writes = upgrade ? 7 : static_cast<int>(std::count(readback.begin(), readback.end(), '\r'));
+    for (int k = 1; k <= writes; ++k) {
+      SCOPED_TRACE(std::string(upgrade ? "upgrade" : "read-back") + ", lost in write " + std::to_string(k));
+      Harness h(upgrade);
+      if (upgrade) chooseImage(h);
+      h.port.loseInWrite = k;
+      upgrade ? pressUpgrade(h) : h.core.initialise();
+      h.pump();
+      expectLost(h);
+      EXPECT_FALSE(h.core.watchdog.armed());
+      // "?W" and "UPTKVR" (k = 1, 2) are a kind query and its command; then the packets.
+      if (upgrade) {
+        EXPECT_EQ(h.prompts.shown.size(), k >= 2 ? 1u : 0u);
+      }
+      EXPECT_TRUE(h.win.isEnabled(1001));
+      EXPECT_EQ(h.win.isEnabled(kUpgradeButton), upgrade);
+      plugInAndPickPort(h);
+      expectConnected(h);
+      if (upgrade) {
+        pressUpgrade(h);
+        h.pump();
+        expectUpgraded(h);
+      }
+    }
   }
 }
 

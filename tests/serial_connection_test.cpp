@@ -162,11 +162,12 @@ TEST(Closing, EscAsksEnterClosesAutomationHides) {
     h.core.onAccept();  // Enter hides like the close box
     EXPECT_TRUE(h.win.hidden);
     EXPECT_EQ(h.win.ended, -1);
-    h.win.hidden = false;
-    h.core.onCancel();  // and so does Esc, without asking
-    EXPECT_TRUE(h.win.hidden);
-    EXPECT_EQ(h.win.ended, -1);
     EXPECT_EQ(h.prompts.shown.size(), asked);
+    h.win.hidden = false;
+    h.core.onCancel();  // Esc still asks, and Yes closes the window
+    EXPECT_FALSE(h.win.hidden);
+    EXPECT_EQ(h.win.ended, 0);
+    EXPECT_EQ(h.prompts.shown.size(), asked + 1);
   }
 }
 
