@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "core/control_layout.h"
@@ -147,6 +148,8 @@ struct MouseCase {
   std::function<void(Rig&)> act;
   const char* sent;  // everything the controller received, settle time included
 };
+
+void PrintTo(const MouseCase& c, std::ostream* os) { *os << c.name; }
 
 class WindowMouse : public ::testing::TestWithParam<MouseCase> {};
 
