@@ -27,6 +27,7 @@
 #include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"
+#include "tests/support/qt_window_rig.h"
 
 namespace zorv::test {
 namespace {
@@ -42,25 +43,9 @@ std::string channelRecord(int first) {
 
 std::vector<uint8_t> bytesOf(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
 
-struct Rig {
+struct Rig : WindowRig {
   explicit Rig(bool shown = true) {
-    qtApp();
-    dir = std::filesystem::temp_directory_path() /
-          ("zorv-pacing-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(dir);
-    dlg = std::make_unique<CZorvDlg>(port, &prompts, clock, (dir / "tkvrconfig.ini").string());
-    port.onReceive = [this] { dlg->receive(); };
-    port.onLost = [this](const std::string& r) { dlg->portLost(r); };
     if (shown) dlg->show();
-  }
-  ~Rig() {
-    dlg.reset();
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
-  }
-  void connect() {
-    dlg->initialise();
-    port.deliverAll();
   }
   void startDisplay() {
     connect();
@@ -69,14 +54,6 @@ struct Rig {
     spinEvents(kFrameWaitMs);
   }
   std::string shown(int id) { return static_cast<QLineEdit*>(dlg->control(id))->text().toStdString(); }
-
-  static inline int counter = 0;
-  std::filesystem::path dir;
-  sim::Controller ctrl;
-  sim::SimPort port{ctrl};
-  ScriptedPrompts prompts;
-  FakeClock clock;
-  std::unique_ptr<CZorvDlg> dlg;
 };
 
 struct ValueChange {
