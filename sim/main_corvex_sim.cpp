@@ -214,6 +214,14 @@ int main(int argc, char** argv) {
   sigaction(SIGHUP, &sa, nullptr);
   signal(SIGPIPE, SIG_IGN);
 
+  // Each open of the device by the window (our own descriptor was opened before the watch), watched
+  // before the device is named or linked, so that no open goes unseen.
+  const int opens = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  if (opens < 0 || inotify_add_watch(opens, pty.path.c_str(), IN_OPEN) < 0) {
+    std::fprintf(stderr, "corvex-sim: cannot watch %s for opens (%s); the controller is never told of one\n",
+                 pty.path.c_str(), std::strerror(errno));
+  }
+
   if (!options.link.empty() && !makeLink(options.link, pty.path, error)) {
     std::fprintf(stderr, "corvex-sim: %s\n", error.c_str());
     return 1;
@@ -251,12 +259,6 @@ int main(int argc, char** argv) {
   controller.defaultsAfterUpgrade = options.defaultsAfterUpgrade;
   zorv::sim::Peer& peer = replay ? static_cast<zorv::sim::Peer&>(*replay) : controller;
 
-  // Each open of the device by the window (our own descriptor was opened before the watch).
-  const int opens = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-  if (opens < 0 || inotify_add_watch(opens, pty.path.c_str(), IN_OPEN) < 0) {
-    std::fprintf(stderr, "corvex-sim: cannot watch %s for opens (%s); the controller is never told of one\n",
-                 pty.path.c_str(), std::strerror(errno));
-  }
 
   // Paced, both directions keep the line's time: what the window writes reaches the controller
   // once its last byte has crossed, and each answer is handed over once its own last byte has,

@@ -113,13 +113,23 @@ bool Replay::follow() {
     }
     if (startsWith(bytes, input_)) return false;
   }
-  // No command of the log from here on starts like this: the byte goes unanswered.
-  const char dropped = input_[0];
-  if (unheard_.size() <= kDescribedBytes) unheard_.push_back(dropped);
-  ++unheardCount_;
-  input_.erase(0, 1);
-  if (dropped == '\r' || input_.empty() || unheardCount_ >= 64) flushUnheard();
+  // No command of the log from here on starts like this: the bytes up to the next one that may
+  // start a command (or a line end) go unanswered.
+  size_t n = 1;
+  while (n < input_.size() && input_[n - 1] != '\r' && unheardCount_ + n < kUnheardPerEntry &&
+         !mayStartCommand(input_[n]))
+    ++n;
+  unheard_.append(input_, 0, std::min(n, kDescribedBytes + 1 - std::min(unheard_.size(), kDescribedBytes + 1)));
+  unheardCount_ += n;
+  const bool lineEnd = input_[n - 1] == '\r';
+  input_.erase(0, n);
+  if (lineEnd || unheardCount_ >= kUnheardPerEntry) flushUnheard();  // a command's end, or a packet's
   return true;
+}
+
+bool Replay::mayStartCommand(char byte) const {
+  const std::vector<size_t>& candidates = byFirstByte_[static_cast<uint8_t>(byte)];
+  return !candidates.empty() && candidates.back() > cursor_;
 }
 
 void Replay::flushUnheard() {

@@ -24,6 +24,7 @@ class Replay : public Peer {
   static constexpr size_t kMaxInput = 4096;       // bytes of the window not matched yet
   static constexpr size_t kMaxNotes = 12;
   static constexpr size_t kMaxLogEntries = 100000;
+  static constexpr size_t kUnheardPerEntry = 64;  // unanswered bytes logged together at most
 
   // `name` is how the notes call the trace (its file name).
   Replay(const std::vector<TraceChunk>& trace, std::string name);
@@ -73,8 +74,9 @@ class Replay : public Peer {
   void addLog(std::string entry);
   std::string lineOf(size_t step) const;
   void releaseDue();
-  // Logs the bytes that went unanswered since the last command.
+  // Logs the bytes that went unanswered since the last command (up to a line end or 64 bytes).
   void flushUnheard();
+  bool mayStartCommand(char byte) const;
 
   std::string name_;
   std::vector<Step> steps_;
