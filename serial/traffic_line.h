@@ -8,8 +8,9 @@
 //         0.000 * opened COM3
 //
 // The time in milliseconds with three decimals since the port was first opened, right-aligned in
-// 9 columns (wider past 99,999.999 ms); a blank; the direction ('>' written to the controller,
-// '<' read from it, '*' the port opened, closed or was lost, followed by what happened); a blank;
+// 9 columns (wider from 100,000.000 ms, 100 s, on); a blank; the direction ('>' written to the
+// controller, '<' read from it, '*' the port opened, closed or was lost, followed by what
+// happened); a blank;
 // the bytes as two capital hexadecimal digits each, separated by single blanks and padded with
 // blanks to 28 columns; two blanks; the bytes again as characters, '.' for any byte outside
 // 0x20..0x7E. Lines starting with '#' are comments.

@@ -44,8 +44,8 @@ void TrafficLog::keep(int64_t timeUs, Traffic direction, const uint8_t* data, si
   s.offset = static_cast<uint32_t>(head_);
   s.length = static_cast<uint32_t>(n) | static_cast<uint32_t>(static_cast<uint8_t>(direction)) << kDirectionShift;
   const size_t toEnd = std::min(n, kMaxBytes - head_);
-  std::memcpy(area_.get() + head_, data, toEnd);
-  std::memcpy(area_.get(), data + toEnd, n - toEnd);
+  if (toEnd > 0) std::memcpy(area_.get() + head_, data, toEnd);
+  if (n > toEnd) std::memcpy(area_.get(), data + toEnd, n - toEnd);
   head_ = (head_ + n) % kMaxBytes;
   used_ += n;
   ++count_;

@@ -147,9 +147,15 @@ bool readReplay(const std::string& path, zorv::TraceReading& reading, std::strin
     error = "cannot read " + path + ": " + std::strerror(errno);
     return false;
   }
-  std::string text(zorv::kTraceMaxText + 1, '\0');
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  text.resize(static_cast<size_t>(in.gcount()));
+  // Up to a little more than the reader takes, so that it can tell a trace was cut.
+  std::string text;
+  std::vector<char> buffer(64 * 1024);
+  while (text.size() <= zorv::kTraceMaxText) {
+    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    const std::streamsize got = in.gcount();
+    if (got <= 0) break;
+    text.append(buffer.data(), static_cast<size_t>(got));
+  }
   reading = zorv::readTrace(text);
   const bool anyCommand = std::any_of(reading.chunks.begin(), reading.chunks.end(),
                                       [](const zorv::TraceChunk& c) { return c.direction == zorv::Traffic::Written; });
