@@ -47,6 +47,6 @@ macro(zorv_pure_folders)
   zorv_folder(router DIR app SOURCES "app/router*.cpp" DEPENDS ${ZORV_HANDLER_FOLDERS})
   # The command-line shell: the same router with an in-memory window. No Qt.
   zorv_folder(ctl DEPENDS router)
-  zorv_folder(sim DEPENDS core)
+  zorv_folder(sim DEPENDS core serial)
   zorv_folder(test_support DIR tests/support DEPENDS ctl sim)
 endmacro()

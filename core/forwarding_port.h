@@ -1,7 +1,7 @@
 #pragma once
 // A SerialPort laid over another: every call goes through to the inner port, and the inner
 // port's notifications come out of this one. A port that watches the traffic derives from it and
-// overrides only what it looks at (readAll, write, received). Waiting for input goes through too:
+// overrides only what it looks at (readAll, write, received, lost). Waiting for input goes through too:
 // a handler that lets the line go quiet before it asks must see the stream through a wrapper.
 
 #include <cstdint>
@@ -16,9 +16,7 @@ class ForwardingPort : public SerialPort {
  public:
   explicit ForwardingPort(SerialPort& inner) : inner_(inner) {
     inner_.onReceive = [this] { received(); };
-    inner_.onLost = [this](const std::string& reason) {
-      if (onLost) onLost(reason);
-    };
+    inner_.onLost = [this](const std::string& reason) { lost(reason); };
   }
   ForwardingPort(const ForwardingPort&) = delete;
   ForwardingPort& operator=(const ForwardingPort&) = delete;
@@ -40,6 +38,10 @@ class ForwardingPort : public SerialPort {
   // The inner port has bytes waiting.
   virtual void received() {
     if (onReceive) onReceive();
+  }
+  // The inner port's device went away.
+  virtual void lost(const std::string& reason) {
+    if (onLost) onLost(reason);
   }
   SerialPort& inner() { return inner_; }
 

@@ -20,6 +20,7 @@
 #include "firmware/packet.h"
 #include "fuzz/dispatch_session.h"
 #include "fuzz/fuzz_support.h"
+#include "serial/traffic_log.h"
 
 namespace {
 
@@ -349,6 +350,82 @@ void recordSeeds(Writer& w) {
   w.put("record", "noise_between", "xxSS" + kChannels.substr(0, 30) + kMotors + "\r\nSSD");
 }
 
+// A session's traffic log as the log writes it: each command, then the stand-in's answers.
+class TraceWriter {
+ public:
+  void event(const std::string& text) { log_.record(now(), zorv::Traffic::Event, text); }
+  void read(const std::string& bytes) { log_.record(now(), zorv::Traffic::Read, bytes); }
+  void ask(StandIn& c, const std::string& command) {
+    log_.record(now(), zorv::Traffic::Written, command);
+    for (const std::string& a : c.answer(command)) read(a);
+  }
+  std::string text() const { return log_.text(); }
+
+ private:
+  int64_t now() { return us_ += 873; }
+  zorv::TrafficLog log_;
+  int64_t us_ = 0;
+};
+
+void traceSeeds(Writer& w) {
+  {
+    TraceWriter t;
+    StandIn c;
+    t.event("opened COM3");
+    for (char letter : std::string("CABDEFGHIJKLRTYZ4567MNOPVabcdefghikjW")) t.ask(c, std::string{'?', letter, '\r'});
+    w.put("trace", "readback.log", t.text());
+  }
+  {
+    TraceWriter t;
+    StandIn c;
+    t.event("opened COM3");
+    t.ask(c, "?W\r");
+    t.ask(c, "UPTKVR\r");
+    namespace fw = zorv::firmware;
+    const std::string image = fz::imageBytes(100);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(image.data());
+    uint32_t sum = 0;
+    auto send = [&](const fw::Packet& p) { t.ask(c, std::string(p.begin(), p.end())); };
+    send(fw::buildPacket(fw::PacketKind::Start, 1));
+    send(fw::buildDataPacket(2, bytes, image.size(), 0, sum));
+    send(fw::buildDataPacket(3, bytes, image.size(), 56, sum));
+    fw::Packet total = fw::buildPacket(fw::PacketKind::Sum, 4);
+    fw::writeLe32(total.data() + 8, sum);
+    send(total);
+    send(fw::buildPacket(fw::PacketKind::Finish, 5));
+    w.put("trace", "upgrade.log", t.text());
+  }
+  {
+    TraceWriter t;
+    StandIn c;
+    t.event("opened COM3");
+    t.ask(c, "S~0001\r");
+    t.read(kChannels + kMotors);
+    t.read(kSensors.substr(0, 11));
+    t.read(kSensors.substr(11));
+    t.ask(c, "S~0000\r");
+    t.event("closed");
+    w.put("trace", "monitor.log", t.text());
+  }
+  {
+    TraceWriter t;
+    StandIn c;
+    t.event("could not open COM3: Device or resource busy");
+    t.event("opened COM3");
+    t.read(std::string("\0\xFF\r\n", 4));
+    t.ask(c, "?C\r");
+    t.ask(c, "Sj0002\r");
+    t.event("lost: /dev/ttyACM0: Input/output error (device gone)");
+    t.event("opened COM3");
+    t.ask(c, "?C\r");
+    // As a pilot may send it: a comment, Windows line ends, blanks taken off, a line mangled.
+    std::string text = "# Zorv traffic log\r\n";
+    for (const char ch : t.text()) text += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+    text += "   99.000 > 3F 43 0D  ?C.\r\n";
+    w.put("trace", "noise_reopen_and_edits.log", text);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -362,6 +439,7 @@ int main(int argc, char** argv) {
   imageSeeds(w);
   portFileSeeds(w);
   recordSeeds(w);
+  traceSeeds(w);
   std::printf("%d seed files written under %s\n", w.count(), argv[1]);
   return 0;
 }

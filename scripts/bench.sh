@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds Release into build-bench/ (or $ZORV_BUILD_DIR) and runs every benchmark: the codecs
-# (Google Benchmark), the live display's handlers (bench_monitor) and the window end to end against
+# Builds Release into build-bench/ (or $ZORV_BUILD_DIR) and runs every benchmark: the codecs and
+# the traffic log (Google Benchmark), the live display's handlers (bench_monitor) and the window end to end against
 # the simulated controller over a pseudo-terminal (bench_wire). Ends with one table of the figures,
 # each the median of $ZORV_BENCH_RUNS runs (default 5).
 #
@@ -17,23 +17,29 @@ OUT="$(mktemp -d)"
 trap 'rm -rf "$OUT"' EXIT
 
 codecs=""
-if [ -x "$BUILD/bench/bench_codecs" ]; then
-  echo "== Codecs (Google Benchmark, median of $RUNS repetitions)"
-  "$BUILD/bench/bench_codecs" --benchmark_repetitions="$RUNS" --benchmark_report_aggregates_only=true \
-    --benchmark_format=csv >"$OUT/codecs.csv" 2>"$OUT/codecs.err" || { cat "$OUT/codecs.err" >&2; exit 1; }
+for google in "codecs:Codec" "traffic:Traffic log"; do
+  name=${google%%:*}
+  what=${google#*:}
+  if [ ! -x "$BUILD/bench/bench_$name" ]; then
+    echo "== $what: bench_$name was not built (Google Benchmark missing)"
+    continue
+  fi
+  echo "== $what (Google Benchmark, median of $RUNS repetitions)"
+  "$BUILD/bench/bench_$name" --benchmark_repetitions="$RUNS" --benchmark_report_aggregates_only=true \
+    --benchmark_format=csv >"$OUT/$name.csv" 2>"$OUT/$name.err" || { cat "$OUT/$name.err" >&2; exit 1; }
   # One row per benchmark: the median wall time of one iteration.
-  codecs="$(awk -F, '$1 ~ /_median"$/ {
+  rows="$(awk -F, -v kind="$what" '$1 ~ /_median"$/ {
       what = $8; gsub(/"/, "", what)
       if (what == "") { what = $1; gsub(/"/, "", what); sub(/_median$/, "", what) }
       t = $3; unit = $5
       if (unit == "ns" && t >= 1000) { t /= 1000; unit = "µs" }
       if (unit == "µs" && t >= 1000) { t /= 1000; unit = "ms" }
-      printf "| Codec: %s | — | %.3g %s | — | — |\n", what, t, unit
-    }' "$OUT/codecs.csv")"
-  printf '%s\n' "$codecs"
-else
-  echo "== Codecs: bench_codecs was not built (Google Benchmark missing)"
-fi
+      printf "| %s: %s | — | %.3g %s | — | — |\n", kind, what, t, unit
+    }' "$OUT/$name.csv")"
+  printf '%s\n' "$rows"
+  codecs="${codecs:+$codecs
+}$rows"
+done
 
 if [ -x "$BUILD/bench/bench_monitor" ]; then
   echo

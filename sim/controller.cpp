@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <limits>
 #include <utility>
 
@@ -69,6 +70,10 @@ void Controller::setValue(char letter, int v) {
 void Controller::receive(const uint8_t* data, size_t n) {
   if (vanished()) return;
   bytesReceived_ += n;
+  if (booting()) {  // not listening yet: the bytes are lost
+    addLog("(booting, not heard) " + std::string(reinterpret_cast<const char*>(data), std::min(n, kMaxLine)));
+    return;
+  }
   for (size_t i = 0; i < n; ++i) {
     const uint8_t b = data[i];
     if (inLoader_) {
@@ -170,7 +175,12 @@ void Controller::onUpgrade(std::string_view wantedKind) {
   loaderIdleMs_ = 0;
   expectedSequence_ = 1;
   packet_.clear();
-  send("RADY\r\n");
+  const std::string_view ready = "RADY\r\n";
+  if (slowFlashMs > 0) {
+    hold(std::vector<uint8_t>(ready.begin(), ready.end()), false);  // erasing the flash first
+  } else {
+    send(ready);
+  }
 }
 
 void Controller::onPacket() {
@@ -215,12 +225,53 @@ void Controller::onPacket() {
   writeLe32(&reply[8], sum_ + (faults.wrongSum ? 1 : 0));
   faults.wrongSequence = false;
   faults.wrongSum = false;
+  if (finished && slowFlashMs > 0) {
+    hold(std::move(reply), true);  // writing the flash first
+    return;
+  }
   send(std::move(reply));
+  if (finished) commitFlash();
+}
 
-  if (finished) {
-    flash_ = staging_;
-    inLoader_ = false;
-    ++restarts_;
+void Controller::commitFlash() {
+  flash_ = staging_;
+  inLoader_ = false;
+  ++restarts_;
+  if (defaultsAfterUpgrade) {
+    loadDefaultSet(0);
+    lastDefaultSet = 0;
+  }
+}
+
+void Controller::hold(std::vector<uint8_t> reply, bool commit) {
+  if (held_.size() >= kMaxHeld) return;  // a window that floods the loader loses the surplus
+  held_.push_back({clockMs_ + slowFlashMs, std::move(reply), commit});
+}
+
+uint32_t Controller::releaseHeld(uint32_t ms) {
+  size_t due = 0;
+  while (due < held_.size() && held_[due].dueMs <= clockMs_) ++due;
+  if (due == 0) return ms;
+  const uint64_t lastDue = held_[due - 1].dueMs;
+  std::vector<Held> released(std::make_move_iterator(held_.begin()),
+                             std::make_move_iterator(held_.begin() + static_cast<std::ptrdiff_t>(due)));
+  held_.erase(held_.begin(), held_.begin() + static_cast<std::ptrdiff_t>(due));
+  for (Held& h : released) {
+    send(std::move(h.reply));
+    if (h.commit) commitFlash();
+  }
+  loaderIdleMs_ = 0;  // the loader was busy, not idle, until the last reply went
+  return static_cast<uint32_t>(std::min<uint64_t>(ms, clockMs_ - lastDue));
+}
+
+void Controller::portOpened() {
+  if (vanished()) return;
+  bootLeftMs_ = bootDelayMs;
+  // The noise is the board's own, not an answer: no fault shapes it.
+  if (!noiseOnOpen.empty() && !muted() && queuedBytes_ + noiseOnOpen.size() <= kOutputLimit) {
+    queuedBytes_ += noiseOnOpen.size();
+    bytesSent_ += noiseOnOpen.size();
+    output_.push_back(noiseOnOpen);
   }
 }
 
@@ -241,9 +292,12 @@ void Controller::applyCalibration() {
 
 void Controller::advance(uint32_t ms) {
   timeMs_ += ms;
+  clockMs_ += ms;
   if (vanished()) return;
-  if (inLoader_) {
-    loaderIdleMs_ = ms >= kLoaderIdleMs - loaderIdleMs_ ? kLoaderIdleMs : loaderIdleMs_ + ms;
+  bootLeftMs_ -= std::min(bootLeftMs_, ms);
+  const uint32_t idle = releaseHeld(ms);
+  if (inLoader_ && held_.empty()) {
+    loaderIdleMs_ = idle >= kLoaderIdleMs - loaderIdleMs_ ? kLoaderIdleMs : loaderIdleMs_ + idle;
     if (loaderIdleMs_ >= kLoaderIdleMs) {
       // Nothing heard for a long time: the loader gives up and starts the application again.
       leaveModes();
@@ -273,7 +327,12 @@ uint32_t Controller::msUntilDue() const {
   uint32_t due = std::numeric_limits<uint32_t>::max();
   if (vanished()) return due;
   if (monitorOn_) due = static_cast<uint32_t>(kMonitorPeriodMs - monitorElapsed_);
-  if (inLoader_) due = std::min(due, kLoaderIdleMs - loaderIdleMs_);
+  if (inLoader_ && held_.empty()) due = std::min(due, kLoaderIdleMs - loaderIdleMs_);
+  if (!held_.empty()) {
+    const uint64_t left = held_.front().dueMs - std::min(held_.front().dueMs, clockMs_);
+    due = static_cast<uint32_t>(std::min<uint64_t>(due, left));
+  }
+  if (bootLeftMs_ > 0) due = std::min(due, bootLeftMs_);
   return due;
 }
 
@@ -286,6 +345,8 @@ void Controller::restart() {
   line_.clear();
   packet_.clear();
   leaveModes();
+  held_.clear();
+  bootLeftMs_ = 0;
   vanished_ = false;
   faults.vanishAfterBytes = -1;
   faults.muteAfterCommands = -1;
@@ -303,7 +364,7 @@ void Controller::leaveModes() {
 }
 
 void Controller::send(std::vector<uint8_t> bytes) {
-  if (muted()) return;
+  if (muted() || booting()) return;
   if (vanished()) {
     vanished_ = true;
     return;

@@ -11,25 +11,30 @@
 #include <vector>
 
 #include "sim/faults.h"
+#include "sim/peer.h"
 
 namespace zorv::sim {
 
-class Controller {
+class Controller : public Peer {
  public:
   Controller();
 
   // Bytes the window wrote, in whatever pieces they arrive.
-  void receive(const uint8_t* data, size_t n);
+  void receive(const uint8_t* data, size_t n) override;
   void receive(std::string_view bytes) { receive(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()); }
+  // The window opened the port: the boot delay starts and the noise goes out (both off by default).
+  void portOpened() override;
 
-  // Simulated time passes: drives the monitor stream and the loader's idle time-out.
-  void advance(uint32_t ms);
-  // Milliseconds until advance() has something to do (a monitor record, the loader giving up);
-  // UINT32_MAX when nothing is scheduled. Lets a real-time driver sleep exactly that long.
-  uint32_t msUntilDue() const;
+  // Simulated time passes: drives the monitor stream, the loader's idle time-out, a held loader
+  // reply and the boot delay.
+  void advance(uint32_t ms) override;
+  // Milliseconds until advance() has something to do (a monitor record, the loader giving up, a
+  // held loader reply, the end of the boot delay); UINT32_MAX when nothing is scheduled. Lets a
+  // real-time driver sleep exactly that long.
+  uint32_t msUntilDue() const override;
 
   // Everything sent since the last call, one element per write.
-  std::vector<std::vector<uint8_t>> takeOutput();
+  std::vector<std::vector<uint8_t>> takeOutput() override;
   bool hasOutput() const { return !output_.empty(); }
 
   // The parameter store. Letters are the command letters ('C', 'a', '4', '~', ...); 'j' is
@@ -50,6 +55,21 @@ class Controller {
   // more whole record.
   int recordsAfterStop = 0;
 
+  // Ways of a real board that last, unlike the faults below, which are used up. All off by default.
+  // After each open of the port it hears nothing and sends nothing for this long: a board still
+  // booting. What it was doing (a stream, the loader) carries on afterwards.
+  uint32_t bootDelayMs = 0;
+  // The loader's "RADY" and its reply to the finish packet come this much later: a flash that is
+  // slow to erase and to write. The image is committed when the finish reply goes out.
+  uint32_t slowFlashMs = 0;
+  // Sent once each time the port opens, before anything else: the stray bytes of a board that
+  // powers up (a boot loader's banner, a UART glitch).
+  std::vector<uint8_t> noiseOnOpen;
+  // After a completed upgrade the settings come back as default set 0, as from a new firmware
+  // whose settings layout changed; otherwise they survive the upgrade.
+  bool defaultsAfterUpgrade = false;
+  bool booting() const { return bootLeftMs_ > 0; }
+
   bool monitorOn() const { return monitorOn_; }
   bool inLoader() const { return inLoader_; }
   // The committed firmware image: every data byte of the last completed upload, zero fill included.
@@ -63,7 +83,7 @@ class Controller {
   // controller that had vanished is back. Output already queued stays queued.
   void restart();
   // True once the vanish fault has fired; nothing is sent or heard afterwards.
-  bool vanished() const { return vanished_ || faults.vanishAfterBytes == 0; }
+  bool vanished() const override { return vanished_ || faults.vanishAfterBytes == 0; }
   // True once the mute fault has fired: commands are logged, nothing is done or answered.
   bool muted() const { return faults.muteAfterCommands == 0; }
 
@@ -87,6 +107,7 @@ class Controller {
   static constexpr size_t kOutputLimit = 1024 * 1024; // output queued but not taken
   static constexpr size_t kLogLimit = 100000;
   static constexpr uint32_t kLoaderIdleMs = 3000;     // loader gives up and restarts the application
+  static constexpr size_t kMaxHeld = 16;              // loader replies held back by a slow flash
 
  private:
   void onLine(const std::string& line);
@@ -102,6 +123,12 @@ class Controller {
   void leaveModes();
   // Counts one command or packet against the mute budget.
   void countTowardsMute();
+  // A loader reply that a slow flash holds back; `commit` when it ends an upgrade.
+  void hold(std::vector<uint8_t> reply, bool commit);
+  // Sends the held replies that are due; returns how much of the last `ms` the loader was idle.
+  uint32_t releaseHeld(uint32_t ms);
+  // The finished upgrade's image goes to the flash and the application starts again.
+  void commitFlash();
 
   std::array<int, 128> values_{};
   std::string line_;
@@ -111,6 +138,15 @@ class Controller {
   uint64_t monitorElapsed_ = 0;  // ms since the last record (wide: advance() may be given hours)
   int monitorNext_ = 0;          // kind of the next record
   uint32_t timeMs_ = 0;          // simulated time since power-on, for the moving values
+  uint64_t clockMs_ = 0;         // the same, never wrapping, for the held replies
+  uint32_t bootLeftMs_ = 0;
+
+  struct Held {
+    uint64_t dueMs;
+    std::vector<uint8_t> reply;
+    bool commit;
+  };
+  std::vector<Held> held_;
 
   bool inLoader_ = false;
   uint32_t loaderIdleMs_ = 0;

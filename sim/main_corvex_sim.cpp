@@ -2,15 +2,18 @@
 // (or any serial terminal) can talk to it as to a real board.
 //
 //   corvex-sim [--link PATH] [--log FILE] [--flash FILE] [--pace] [--kind TKVR|PXOJ] [--moving-sticks]
-//              [--mute-after N] [--quiet]   (--help: every option)
+//              [--mute-after N] [--boot-delay MS] [--slow-flash MS] [--noise-on-open BYTES]
+//              [--defaults-after-upgrade] [--replay TRACE] [--quiet]   (--help: every option)
 //
 // The first line on stdout is the device to open (e.g. /dev/pts/7). The program runs until
 // SIGINT or SIGTERM. The window may close and reopen the device as often as it likes: the
-// program keeps a descriptor of the device open itself, so the pseudo-terminal never hangs up.
+// program keeps a descriptor of the device open itself, so the pseudo-terminal never hangs up,
+// and watches the device's opens (inotify) to tell the controller when the window opened it.
 
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/inotify.h>
 #include <sys/prctl.h>
 #include <termios.h>
 #include <time.h>
@@ -24,11 +27,15 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "serial/traffic_line.h"
 #include "sim/controller.h"
+#include "sim/replay.h"
 #include "sim/sim_options.h"
 #include "sim/wire_pace.h"
 
@@ -132,6 +139,30 @@ bool writeFlash(const std::string& path, const std::vector<uint8_t>& image) {
   return std::rename(temporary.c_str(), path.c_str()) == 0;
 }
 
+// The trace to replay, read whole (up to the reader's bound). False with `error` set when it
+// cannot be read or holds no command.
+bool readReplay(const std::string& path, zorv::TraceReading& reading, std::string& error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = "cannot read " + path + ": " + std::strerror(errno);
+    return false;
+  }
+  // Up to a little more than the reader takes, so that it can tell a trace was cut.
+  std::string text;
+  std::vector<char> buffer(64 * 1024);
+  while (text.size() <= zorv::kTraceMaxText) {
+    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    const std::streamsize got = in.gcount();
+    if (got <= 0) break;
+    text.append(buffer.data(), static_cast<size_t>(got));
+  }
+  reading = zorv::readTrace(text);
+  const bool anyCommand = std::any_of(reading.chunks.begin(), reading.chunks.end(),
+                                      [](const zorv::TraceChunk& c) { return c.direction == zorv::Traffic::Written; });
+  if (!anyCommand) error = path + " holds no command written to the controller: is it a traffic log?";
+  return anyCommand;
+}
+
 double microsSince(SteadyClock::time_point start, SteadyClock::time_point t) {
   return std::chrono::duration<double, std::micro>(t - start).count();
 }
@@ -155,6 +186,23 @@ int main(int argc, char** argv) {
   }
   const zorv::sim::SimOptions& options = command.options;
 
+  std::unique_ptr<zorv::sim::Replay> replay;
+  if (!options.replayPath.empty()) {
+    zorv::TraceReading trace;
+    std::string error;
+    if (!readReplay(options.replayPath, trace, error)) {
+      std::fprintf(stderr, "corvex-sim: %s\n", error.c_str());
+      return 1;
+    }
+    if (trace.badLines > 0) {
+      std::fprintf(stderr, "corvex-sim: %zu lines of %s are no traffic and are left out, among them:\n", trace.badLines,
+                   options.replayPath.c_str());
+      for (const std::string& p : trace.problems) std::fprintf(stderr, "corvex-sim:   %s\n", p.c_str());
+    }
+    if (trace.cut) std::fprintf(stderr, "corvex-sim: only the first 64 MiB of %s are played\n", options.replayPath.c_str());
+    replay = std::make_unique<zorv::sim::Replay>(trace.chunks, fs::path(options.replayPath).filename().string());
+  }
+
   Pty pty;
   std::string error;
   if (!openPty(pty, error)) {
@@ -171,6 +219,14 @@ int main(int argc, char** argv) {
   sigaction(SIGTERM, &sa, nullptr);
   sigaction(SIGHUP, &sa, nullptr);
   signal(SIGPIPE, SIG_IGN);
+
+  // Each open of the device by the window (our own descriptor was opened before the watch), watched
+  // before the device is named or linked, so that no open goes unseen.
+  const int opens = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  if (opens < 0 || inotify_add_watch(opens, pty.path.c_str(), IN_OPEN) < 0) {
+    std::fprintf(stderr, "corvex-sim: cannot watch %s for opens (%s); the controller is never told of one\n",
+                 pty.path.c_str(), std::strerror(errno));
+  }
 
   if (!options.link.empty() && !makeLink(options.link, pty.path, error)) {
     std::fprintf(stderr, "corvex-sim: %s\n", error.c_str());
@@ -189,14 +245,26 @@ int main(int argc, char** argv) {
   std::printf("%s\n", pty.path.c_str());
   std::fflush(stdout);
   if (!options.quiet) {
-    std::fprintf(stderr, "corvex-sim: %s controller on %s%s%s\n", options.kind.c_str(), pty.path.c_str(),
-                 options.link.empty() ? "" : " via ", options.link.c_str());
+    if (replay) {
+      std::fprintf(stderr, "corvex-sim: replaying the %zu commands of %s on %s%s%s\n", replay->commandsInTrace(),
+                   options.replayPath.c_str(), pty.path.c_str(), options.link.empty() ? "" : " via ",
+                   options.link.c_str());
+    } else {
+      std::fprintf(stderr, "corvex-sim: %s controller on %s%s%s\n", options.kind.c_str(), pty.path.c_str(),
+                   options.link.empty() ? "" : " via ", options.link.c_str());
+    }
   }
 
   zorv::sim::Controller controller;
   controller.kind = options.kind;
   controller.movingSticks = options.movingSticks;
   controller.faults.muteAfterCommands = options.muteAfter;
+  controller.bootDelayMs = options.bootDelayMs;
+  controller.slowFlashMs = options.slowFlashMs;
+  controller.noiseOnOpen = options.noiseOnOpen;
+  controller.defaultsAfterUpgrade = options.defaultsAfterUpgrade;
+  zorv::sim::Peer& peer = replay ? static_cast<zorv::sim::Peer&>(*replay) : controller;
+
 
   // Paced, both directions keep the line's time: what the window writes reaches the controller
   // once its last byte has crossed, and each answer is handed over once its own last byte has,
@@ -214,20 +282,25 @@ int main(int argc, char** argv) {
   bool stop = false;
   int restartsSeen = 0;
 
-  auto takeLog = [&] {
-    for (const std::string& entry : controller.log()) {
-      const std::string line = escaped(entry);
-      if (logFile) {
-        std::fprintf(logFile, "%s\n", line.c_str());
-        std::fflush(logFile);
-      }
-      if (!options.quiet) std::fprintf(stderr, "corvex-sim: <- %s\n", line.c_str());
+  auto logLine = [&](const std::string& line, bool note) {
+    if (logFile) {
+      std::fprintf(logFile, "%s%s\n", note ? "# " : "", line.c_str());
+      std::fflush(logFile);
     }
-    controller.clearLog();
+    if (!options.quiet) std::fprintf(stderr, "corvex-sim: %s%s\n", note ? "" : "<- ", line.c_str());
+  };
+  auto takeLog = [&] {
+    for (const std::string& entry : replay ? replay->log() : controller.log()) logLine(escaped(entry), false);
+    if (replay) {
+      replay->clearLog();
+    } else {
+      controller.clearLog();
+    }
+    for (const std::string& note : peer.takeNotes()) logLine(note, true);
   };
   // What the controller said, started at startUs.
   auto takeOutput = [&](double startUs) {
-    for (const auto& chunk : controller.takeOutput()) {
+    for (const auto& chunk : peer.takeOutput()) {
       const size_t waiting = out.size() - outPos + outbound.queuedBytes();
       if (waiting + chunk.size() > kMaxPendingOutput) continue;  // lost, as on a line nobody reads
       if (options.pace) {
@@ -238,12 +311,20 @@ int main(int argc, char** argv) {
     }
   };
 
+  auto onOpened = [&](double nowUs) {
+    peer.portOpened();
+    takeOutput(nowUs);
+    if (!replay && controller.booting() && !options.quiet) {
+      std::fprintf(stderr, "corvex-sim: device opened; booting for %u ms\n", static_cast<unsigned>(options.bootDelayMs));
+    }
+  };
+
   while (!stop) {
     const auto now = SteadyClock::now();
     const double nowUs = microsSince(start, now);
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - lastTick);
     if (elapsed.count() > 0) {
-      controller.advance(static_cast<uint32_t>(std::min<int64_t>(elapsed.count(), 60000)));
+      peer.advance(static_cast<uint32_t>(std::min<int64_t>(elapsed.count(), 60000)));
       lastTick += elapsed;
     }
     takeOutput(nowUs);  // a stream record or a time-out: no request before it
@@ -252,12 +333,12 @@ int main(int argc, char** argv) {
     std::string arrived;
     double crossedUs = 0;
     if (inbound.takeDue(nowUs, arrived, &crossedUs)) {
-      controller.receive(reinterpret_cast<const uint8_t*>(arrived.data()), arrived.size());
+      peer.receive(reinterpret_cast<const uint8_t*>(arrived.data()), arrived.size());
       takeOutput(crossedUs);
     }
     takeLog();
     // A completed upgrade restarts the application: its image goes to the flash file.
-    if (controller.restarts() != restartsSeen) {
+    if (!replay && controller.restarts() != restartsSeen) {
       restartsSeen = controller.restarts();
       if (!options.flashPath.empty() && !controller.flash().empty() && !writeFlash(options.flashPath, controller.flash()))
         std::fprintf(stderr, "corvex-sim: cannot write %s: %s\n", options.flashPath.c_str(), std::strerror(errno));
@@ -289,7 +370,7 @@ int main(int argc, char** argv) {
     }
 
     // Sleep until input, a signal, the controller's next record, or the next paced deadline.
-    double timeoutUs = std::min<double>(controller.msUntilDue(), 1000) * 1000.0;
+    double timeoutUs = std::min<double>(peer.msUntilDue(), 1000) * 1000.0;
     const bool waiting = outPos < out.size();
     if (waiting) timeoutUs = std::min(timeoutUs, 50000.0);  // the device was full; poll for room below
     const double nextDueUs = std::min(inbound.nextDueUs(), outbound.nextDueUs());
@@ -300,16 +381,27 @@ int main(int argc, char** argv) {
       timeoutUs = std::max(0.0, nextDueUs - afterUs - kSpinUs);
     }
     const bool listen = nowUs >= masterQuietUntilUs;
-    pollfd fds[2] = {{signalPipe[0], POLLIN, 0}, {pty.master, 0, 0}};
-    if (listen) fds[1].events = static_cast<short>(POLLIN | (waiting ? POLLOUT : 0));
+    pollfd fds[3] = {{signalPipe[0], POLLIN, 0}, {opens, POLLIN, 0}, {pty.master, 0, 0}};
+    if (listen) fds[2].events = static_cast<short>(POLLIN | (waiting ? POLLOUT : 0));
     const timespec wait = timespecOfUs(timeoutUs);
-    const int ready = ppoll(fds, listen ? 2 : 1, &wait, nullptr);
+    const int ready = ppoll(fds, listen ? 3 : 2, &wait, nullptr);
     if (ready < 0 && errno != EINTR) break;
     if (ready <= 0) continue;
     if (fds[0].revents & POLLIN) stop = true;
+    // An open comes before whatever the window wrote after it: the board hears the open first.
+    if (fds[1].revents & POLLIN) {
+      alignas(inotify_event) char events[4096];
+      for (ssize_t n; (n = read(opens, events, sizeof events)) > 0;) {
+        for (ssize_t at = 0; at + static_cast<ssize_t>(sizeof(inotify_event)) <= n;) {
+          const auto* e = reinterpret_cast<const inotify_event*>(events + at);
+          if (e->mask & IN_OPEN) onOpened(microsSince(start, SteadyClock::now()));
+          at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+        }
+      }
+    }
     if (!listen) continue;
 
-    if (fds[1].revents & POLLIN) {
+    if (fds[2].revents & POLLIN) {
       uint8_t buffer[4096];
       for (;;) {
         const ssize_t n = read(pty.master, buffer, sizeof buffer);
@@ -318,14 +410,14 @@ int main(int argc, char** argv) {
             inbound.send(microsSince(start, SteadyClock::now()),
                          std::string(reinterpret_cast<char*>(buffer), static_cast<size_t>(n)));
           } else {
-            controller.receive(buffer, static_cast<size_t>(n));
+            peer.receive(buffer, static_cast<size_t>(n));
           }
           continue;
         }
         if (n < 0 && errno == EIO) masterQuietUntilUs = nowUs + 20000;  // no one on the other side
         break;
       }
-    } else if (fds[1].revents & (POLLHUP | POLLERR)) {
+    } else if (fds[2].revents & (POLLHUP | POLLERR)) {
       // Cannot happen while we hold the device open ourselves; if it does, wait and retry.
       masterQuietUntilUs = nowUs + 20000;
     }
@@ -333,6 +425,7 @@ int main(int argc, char** argv) {
 
   if (!options.link.empty()) removeLink(options.link, pty.path);
   if (logFile) std::fclose(logFile);
+  if (opens >= 0) close(opens);
   close(pty.slave);
   close(pty.master);
   if (!options.quiet) std::fprintf(stderr, "corvex-sim: stopped\n");

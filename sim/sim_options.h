@@ -1,6 +1,7 @@
 #pragma once
 // corvex-sim's command line.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,12 @@ struct SimOptions {
   bool pace = false;
   bool movingSticks = false;
   bool quiet = false;
+  uint32_t bootDelayMs = 0;
+  uint32_t slowFlashMs = 0;
+  std::vector<uint8_t> noiseOnOpen;
+  bool defaultsAfterUpgrade = false;
+  // A recorded session to play instead of the simulated controller; empty: none.
+  std::string replayPath;
 };
 
 // The outcome of parsing. When exitCode is set (>= 0) the program prints out on stdout and err on

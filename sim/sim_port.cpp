@@ -8,9 +8,11 @@ namespace {
 constexpr const char* kGoneText = "Port closed: device gone (unplugged or switched off)";
 }  // namespace
 
-SimPort::SimPort() : owned_(std::make_unique<Controller>()), controller_(owned_.get()) {}
+SimPort::SimPort() : owned_(std::make_unique<Controller>()), controller_(owned_.get()), peer_(controller_) {}
 
-SimPort::SimPort(Controller& controller) : controller_(&controller) {}
+SimPort::SimPort(Controller& controller) : controller_(&controller), peer_(&controller) {}
+
+SimPort::SimPort(Peer& peer) : controller_(dynamic_cast<Controller*>(&peer)), peer_(&peer) {}
 
 void SimPort::setBufferSizes(int in, int out) {
   inBufferSize_ = in;
@@ -23,16 +25,18 @@ bool SimPort::open() {
     errorText_ = failOpenText;
     return false;
   }
-  if (portNumber_ < 1 || portNumber_ > 20 || controller_->vanished()) {
+  if (portNumber_ < 1 || portNumber_ > 20 || peer_->vanished()) {
     errorText_ = "No such file or directory";
     return false;
   }
   // Whatever the controller sent while nobody listened is gone.
-  (void)controller_->takeOutput();
+  (void)peer_->takeOutput();
   errorText_.clear();
   open_ = true;
   lostReported_ = false;
   ++opens_;
+  peer_->portOpened();
+  collect();  // what a board sends as the port opens arrives after the open, as on a real line
   return true;
 }
 
@@ -53,12 +57,12 @@ void SimPort::write(const uint8_t* data, size_t n) {
     return;
   }
   written_.append(reinterpret_cast<const char*>(data), n);
-  controller_->receive(data, n);
+  peer_->receive(data, n);
   collect();
 }
 
 void SimPort::collect() {
-  auto chunks = controller_->takeOutput();
+  auto chunks = peer_->takeOutput();
   if (!open_) return;
   for (auto& chunk : chunks) pending_.push_back(std::move(chunk));
 }
@@ -67,7 +71,7 @@ bool SimPort::deliverOne() {
   collect();
   if (!open_) return false;
   if (pending_.empty()) {
-    if (!controller_->vanished() || lostReported_) return false;
+    if (!peer_->vanished() || lostReported_) return false;
     lostReported_ = true;
     close();
     if (onLost) onLost(kGoneText);
@@ -104,7 +108,7 @@ void SimPort::inject(std::vector<uint8_t> bytes) {
 }
 
 void SimPort::advance(uint32_t ms) {
-  controller_->advance(ms);
+  peer_->advance(ms);
   collect();
 }
 

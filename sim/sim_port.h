@@ -1,5 +1,6 @@
 #pragma once
-// A SerialPort wired to a simulated controller in memory, for tests and the demo.
+// A SerialPort wired to a simulated controller (or another peer, such as a replay) in memory, for
+// tests and the demo.
 //
 // Receive events are raised only by deliverOne()/deliverAll(), never from inside write(): the
 // window handles one receive event at a time, after the handler that wrote has returned, and a
@@ -22,6 +23,9 @@ class SimPort : public zorv::SerialPort {
   SimPort();
   // Bound to a controller that the caller keeps alive for the port's lifetime.
   explicit SimPort(Controller& controller);
+  // Bound to any peer (a replay, a controller) that the caller keeps alive; controller() only
+  // when the peer is a controller.
+  explicit SimPort(Peer& peer);
 
   void setPortNumber(int n) override { portNumber_ = n; }
   int portNumber() const override { return portNumber_; }
@@ -54,6 +58,7 @@ class SimPort : public zorv::SerialPort {
   void inject(std::vector<uint8_t> bytes);
 
   Controller& controller() { return *controller_; }
+  Peer& peer() { return *peer_; }
   size_t pendingEvents() const { return pending_.size(); }
 
   // Everything written while the port was open, in order.
@@ -77,7 +82,8 @@ class SimPort : public zorv::SerialPort {
   void collect();
 
   std::unique_ptr<Controller> owned_;
-  Controller* controller_;
+  Controller* controller_ = nullptr;
+  Peer* peer_;
   int portNumber_ = 1;
   int inBufferSize_ = 0;
   int outBufferSize_ = 0;

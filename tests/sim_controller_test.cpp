@@ -12,6 +12,9 @@
 
 #include "sim/controller.h"
 #include "sim/parameter_table.h"
+#include "sim/sim_options.h"
+#include "sim/sim_port.h"
+#include "tests/support/peer_script.h"
 
 namespace zorv::sim {
 namespace {
@@ -673,6 +676,156 @@ TEST(SimLog, KeepsEveryCommandAndPacketAndCountsBytes) {
   EXPECT_EQ(c.log(), (std::vector<std::string>{"?C\r", "SC0007\r", "?Q\r", "UPTKVR\r", "PKT A0 seq=1", "PKT A5 seq=2"}));
   EXPECT_EQ(c.bytesReceived(), 3u + 7 + 3 + 7 + 64 + 64);
   EXPECT_EQ(c.bytesSent(), 10u + 8 + 6 + 64 + 64);
+}
+
+// ---------------------------------------------------------------- ways of a real board
+
+TEST(SimRealBoard, BootDelayNoiseOnOpenAndSlowFlash) {
+  using namespace zorv::test;
+  const std::string noise("\0\xFF\r", 3);
+  const std::string answerC = "?C\r 0050\r\n";
+  struct Case {
+    const char* name;
+    uint32_t bootDelayMs, slowFlashMs;
+    std::string noise;
+    std::vector<PeerStep> script;
+  } cases[] = {
+      {"an open changes nothing by default", 0, 0, "", {opened(), dueIn(UINT32_MAX), sent("?C\r"), out(answerC)}},
+      {"booting: deaf until the delay has passed",
+       1500, 0, "",
+       {opened(), dueIn(1500), sent("?C\r"), out(""), after(1499), sent("?C\r"), out(""), after(1), sent("?C\r"),
+        out(answerC)}},
+      {"booting: again after each open",
+       100, 0, "",
+       {opened(), after(100), sent("?C\r"), out(answerC), opened(), sent("?C\r"), out(""), after(100), sent("?C\r"),
+        out(answerC)}},
+      {"booting: a command cut by the end of the boot is not taken",
+       100, 0, "", {opened(), sent("?C"), after(100), sent("\r"), out(""), sent("?C\r"), out(answerC)}},
+      {"booting: the stream sends nothing meanwhile and goes on after",
+       50, 0, "",
+       {opened(), after(50), sent("S~0001\r"), out("S~0001\r\n"), after(20), outSize(38), opened(), after(40), out(""),
+        after(20), outSize(38)}},
+      {"noise: once each time the port opens, before anything else",
+       0, 0, noise, {opened(), out(noise), sent("?C\r"), out(answerC), opened(), out(noise)}},
+      {"noise and booting: the noise, then silence",
+       300, 0, noise, {opened(), out(noise), sent("?C\r"), out(""), after(300), sent("?C\r"), out(answerC)}},
+      {"slow flash: RADY comes late",
+       0, 2000, "", {sent("UPTKVR\r"), out(""), dueIn(2000), after(1999), out(""), after(1), out("RADY\r\n")}},
+      {"slow flash: the loader does not give up while it erases",
+       0, 5000, "", {sent("UPTKVR\r"), after(4999), out(""), after(1), out("RADY\r\n"), dueIn(Controller::kLoaderIdleMs)}},
+      {"slow flash: other answers are not held", 0, 2000, "", {sent("?C\r"), out(answerC), sent("?W\r"), out("?W\r TKVR01\r\n")}},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    Controller c;
+    c.bootDelayMs = k.bootDelayMs;
+    c.slowFlashMs = k.slowFlashMs;
+    c.noiseOnOpen.assign(k.noise.begin(), k.noise.end());
+    runPeerScript(c, k.script);
+  }
+}
+
+TEST(SimRealBoard, SlowFlashHoldsTheFinishReplyAndTheCommit) {
+  Controller c;
+  c.slowFlashMs = 1000;
+  c.receive("UPTKVR\r");
+  c.advance(1000);
+  EXPECT_EQ(texts(c.takeOutput()), std::vector<std::string>{"RADY\r\n"});
+  sendPacket(c, packet(0xA0, 1));
+  sendPacket(c, packet(0xA5, 2, Bytes(56, 7)));
+  sendPacket(c, packet(0xC8, 3, le32(56 * 7)));
+  const Bytes finish = packet(0xA6, 4);
+  c.receive(finish.data(), finish.size());
+  EXPECT_FALSE(c.hasOutput());
+  EXPECT_TRUE(c.inLoader()) << "still writing";
+  EXPECT_TRUE(c.flash().empty());
+  EXPECT_EQ(c.msUntilDue(), 1000u);
+  c.advance(Controller::kLoaderIdleMs - 1);
+  const auto out = c.takeOutput();
+  ASSERT_EQ(out.size(), 1u);
+  EXPECT_EQ(out[0][0], 0xA6);
+  EXPECT_EQ(readLe32(out[0], 4), 5u);
+  EXPECT_EQ(c.flash(), Bytes(56, 7));
+  EXPECT_FALSE(c.inLoader());
+  EXPECT_EQ(c.restarts(), 1);
+}
+
+TEST(SimRealBoard, SettingsSurviveAnUpgradeOrComeBackAsDefaultSetZero) {
+  const int setZeroStability = defaultSet(0)[0].value;
+  ASSERT_EQ(defaultSet(0)[0].letter, 'C');
+  for (const bool defaults : {false, true}) {
+    SCOPED_TRACE(defaults ? "defaults after upgrade" : "settings survive");
+    Controller c;
+    c.defaultsAfterUpgrade = defaults;
+    ask(c, "SC0077\r");
+    ask(c, "SL0345\r");
+    upload(c, testImage(100));
+    EXPECT_EQ(queried(c, 'C'), defaults ? setZeroStability : 77);
+    EXPECT_EQ(queried(c, 'L'), defaults ? defaultSet(0)[14].value : 345);
+    EXPECT_EQ(queried(c, 'j'), defaults ? 0 : kPowerOnDefaultSet);
+    EXPECT_EQ(queried(c, 'V'), 2015) << "values outside the sets stay";
+  }
+}
+
+// SimPort opens the controller: what it sends at the open comes as a receive event of its own,
+// after the window has discarded what was pending.
+TEST(SimRealBoard, NoiseOnOpenReachesTheWindowAfterItsDiscard) {
+  SimPort port;
+  port.controller().noiseOnOpen = {0x00, 0xFF};
+  std::vector<std::vector<uint8_t>> events;
+  port.onReceive = [&] { events.push_back(port.readAll()); };
+  for (int open = 0; open < 2; ++open) {
+    ASSERT_TRUE(port.open());
+    port.discardInput();
+    port.write("?C\r");
+    port.deliverAll();
+    port.close();
+  }
+  const std::string reply = "?C\r 0050\r\n";
+  const std::vector<std::vector<uint8_t>> expected = {
+      {0x00, 0xFF}, {reply.begin(), reply.end()}, {0x00, 0xFF}, {reply.begin(), reply.end()}};
+  EXPECT_EQ(events, expected);
+}
+
+TEST(SimRealBoard, CommandLineOptions) {
+  struct Case {
+    std::vector<std::string> args;
+    int exitCode;
+    uint32_t bootDelayMs, slowFlashMs;
+    std::vector<uint8_t> noise;
+    bool defaults;
+    std::string replay, mentions;
+  } cases[] = {
+      {{"--boot-delay", "1500", "--slow-flash", "2500"}, -1, 1500, 2500, {}, false, "", ""},
+      {{"--noise-on-open", "00 ff:0D,0a", "--defaults-after-upgrade"}, -1, 0, 0, {0x00, 0xFF, 0x0D, 0x0A}, true, "", ""},
+      {{"--replay", "t.log", "--pace", "--quiet"}, -1, 0, 0, {}, false, "t.log", ""},
+      {{"--boot-delay", "600001"}, 2, 0, 0, {}, false, "", "--boot-delay takes milliseconds from 0 to 600000, not '600001'"},
+      {{"--slow-flash", "-5"}, 2, 0, 0, {}, false, "", "--slow-flash takes milliseconds"},
+      {{"--boot-delay"}, 2, 0, 0, {}, false, "", "Missing value after '--boot-delay'"},
+      {{"--noise-on-open", "0"}, 2, 0, 0, {}, false, "", "bytes in hexadecimal, such as '00 FF 0D', not '0'"},
+      {{"--noise-on-open", "GG"}, 2, 0, 0, {}, false, "", "not 'GG'"},
+      {{"--noise-on-open", ""}, 2, 0, 0, {}, false, "", "not ''"},
+      {{"--noise-on-open", std::string(3 * 257, ' ') + std::string(2 * 257, 'A')}, 2, 0, 0, {}, false, "", "1 to 256 bytes"},
+      {{"--replay"}, 2, 0, 0, {}, false, "", "Missing value after '--replay'"},
+      {{"--replay", "t.log", "--kind", "PXOJ"}, 2, 0, 0, {}, false, "", "--kind cannot go with it"},
+      {{"--boot-delay", "10", "--replay", "t.log"}, 2, 0, 0, {}, false, "", "--boot-delay cannot go with it"},
+  };
+  for (const Case& k : cases) {
+    std::vector<std::string> arguments{"corvex-sim"};
+    arguments.insert(arguments.end(), k.args.begin(), k.args.end());
+    SCOPED_TRACE(k.args[0] + (k.args.size() > 1 ? " " + k.args[1].substr(0, 20) : ""));
+    const SimCommandLine got = parseSimCommandLine(arguments);
+    ASSERT_EQ(got.exitCode, k.exitCode) << got.err;
+    if (k.exitCode == 2) {
+      EXPECT_NE(got.err.find(k.mentions), std::string::npos) << got.err;
+      continue;
+    }
+    EXPECT_EQ(got.options.bootDelayMs, k.bootDelayMs);
+    EXPECT_EQ(got.options.slowFlashMs, k.slowFlashMs);
+    EXPECT_EQ(got.options.noiseOnOpen, k.noise);
+    EXPECT_EQ(got.options.defaultsAfterUpgrade, k.defaults);
+    EXPECT_EQ(got.options.replayPath, k.replay);
+  }
 }
 
 }  // namespace

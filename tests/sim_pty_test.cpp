@@ -15,6 +15,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/support/child_process.h"
@@ -167,6 +168,63 @@ TEST_F(CorvexSimProgram, PacedAnswersComeNoSoonerThanTheLineCarriesBothWays) {
     EXPECT_GE(us, static_cast<double>(c.request.size() + c.answerSize) * kByteUs) << c.name;
   }
   EXPECT_TRUE(stop());
+}
+
+// A board that boots for a while after each open and sends a stray byte or two as it comes up.
+TEST_F(CorvexSimProgram, EachOpenBringsTheNoiseAndTheBootDelay) {
+  const std::string device = start({"--quiet", "--boot-delay", "300", "--noise-on-open", "00 FF"});
+  ASSERT_EQ(device.rfind("/dev/", 0), 0u);
+  for (int open = 0; open < 2; ++open) {
+    SCOPED_TRACE(open == 0 ? "first open" : "second open");
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(fd, 0);
+    const auto opened = std::chrono::steady_clock::now();
+    EXPECT_EQ(readFrom(fd, 2, false, 1000), std::string("\0\xFF", 2));
+    ASSERT_EQ(write(fd, "?C\r", 3), 3);
+    EXPECT_EQ(readFrom(fd, 10, false, 150), "") << "still booting";
+    // Well after the boot: the simulator may see the open late on a busy machine.
+    std::this_thread::sleep_until(opened + std::chrono::milliseconds(700));
+    ASSERT_EQ(write(fd, "?C\r", 3), 3);
+    EXPECT_EQ(readFrom(fd, 10), "?C\r 0050\r\n");
+    close(fd);
+  }
+  EXPECT_TRUE(stop());
+}
+
+// A pilot's saved log played back: what the window sends is answered as the log recorded; what
+// the log does not have is not, and the log file says where the session departed.
+TEST_F(CorvexSimProgram, ReplaysATrace) {
+  const std::string trace = (dir_ / "pilot.log").string();
+  std::ofstream(trace) << "# saved by a pilot\n"
+                       << "    0.000 * opened COM3\n"
+                       << "   12.345 > 3F 43 0D                      ?C.\n"
+                       << "   12.871 < 3F 43 0D 20 30 30 34 35 0D 0A  ?C. 0045..\n"
+                       << "   20.000 > 3F 41 0D                      ?A.\n"
+                       << "   21.000 < 3F 41 0D 20 30 30 30 37 0D 0A  ?A. 0007..\n";
+  const std::string device = start({"--quiet", "--replay", trace, "--log", log_});
+  ASSERT_EQ(device.rfind("/dev/", 0), 0u);
+  EXPECT_EQ(ask(device, "?C\r", 10), "?C\r 0045\r\n");
+  EXPECT_EQ(ask(device, "?B\r", 10, 300), "") << "not in the log";
+  EXPECT_EQ(ask(device, "?A\r", 10), "?A\r 0007\r\n");
+  EXPECT_TRUE(stop());
+  std::ifstream log(log_);
+  std::stringstream lines;
+  lines << log.rdbuf();
+  EXPECT_NE(lines.str().find("# the session departs from pilot.log at line 5: the log has 3F 41 0D (?A.) written next, "
+                             "the window wrote 3F 42 0D (?B.)"),
+            std::string::npos)
+      << lines.str();
+}
+
+TEST_F(CorvexSimProgram, RefusesATraceWithoutCommands) {
+  const std::string trace = (dir_ / "empty.log").string();
+  std::ofstream(trace) << "hello\n";
+  EXPECT_EQ(start({"--quiet", "--replay", trace}), "");
+  int status = 0;
+  ASSERT_EQ(waitpid(child_.pid, &status, 0), child_.pid);
+  child_.pid = -1;
+  EXPECT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
 }
 
 TEST_F(CorvexSimProgram, RefusesUnknownOptions) {

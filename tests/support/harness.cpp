@@ -16,12 +16,19 @@ std::filesystem::path makeTempDir() {
 }
 }  // namespace
 
-Harness::Harness(bool start)
-    : dir(makeTempDir()), core(port, win, prompts, clock, (dir / "tkvrconfig.ini").string()) {
+Harness::Harness(bool start) : Harness(Options{nullptr, false, start}) {}
+
+Harness::Harness(Options options)
+    : port(options.peer ? *options.peer : ctrl),
+      traffic(port, [this] { return int64_t{clock.now} * 1000; }),
+      dir(makeTempDir()),
+      core(options.traced ? static_cast<SerialPort&>(traffic) : port, win, prompts, clock,
+           (dir / "tkvrconfig.ini").string()) {
   win.router = &core;
-  port.onReceive = [this] { core.onReceive(); };
-  port.onLost = [this](const std::string& reason) { core.onPortLost(reason); };
-  if (start) connect();
+  SerialPort& wire = options.traced ? static_cast<SerialPort&>(traffic) : port;
+  wire.onReceive = [this] { core.onReceive(); };
+  wire.onLost = [this](const std::string& reason) { core.onPortLost(reason); };
+  if (options.start) connect();
 }
 
 Harness::~Harness() {

@@ -9,6 +9,7 @@
 
 #include "app/router.h"
 #include "core/clock.h"
+#include "serial/traffic_port.h"
 #include "sim/controller.h"
 #include "sim/sim_port.h"
 #include "tests/support/fake_clock.h"
@@ -18,10 +19,19 @@ namespace zorv::test {
 
 struct Harness {
   explicit Harness(bool start = true);
+  // A harness whose port is bound to `peer` (a replay) instead of `ctrl`, and whose window talks
+  // through `traffic` (its log then holds the session) when `traced`.
+  struct Options {
+    sim::Peer* peer = nullptr;
+    bool traced = false;
+    bool start = true;
+  };
+  explicit Harness(Options options);
   ~Harness();
 
   sim::Controller ctrl;
-  sim::SimPort port{ctrl};
+  sim::SimPort port;
+  TrafficPort traffic;  // over `port`, times from `clock`
   FakeWindow win;
   ScriptedPrompts prompts;
   FakeClock clock;
