@@ -10,16 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "app/router.h"
 #include "core/clock.h"
 #include "core/setting_command.h"
 #include "core/text_number.h"
 #include "files/param_file_format.h"
 #include "firmware/packet.h"
 #include "protocol/readback.h"
+#include "router/router.h"
 #include "tests/support/fake_clock.h"
-#include "tests/support/feed_port.h"
 #include "tests/support/fakes.h"
+#include "tests/support/feed_port.h"
 
 #if __has_include("monitor/record.h")
 #include "monitor/record.h"

@@ -30,10 +30,10 @@
 #include <string>
 #include <vector>
 
-#include "app/qt_live_window.h"
-#include "app/qt_zorv_dlg.h"
-#include "app/router.h"
 #include "core/clock.h"
+#include "gui/live_window.h"
+#include "gui/zorv_dlg.h"
+#include "router/router.h"
 #include "sim/monitor_records.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/feed_port.h"

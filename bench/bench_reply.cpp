@@ -20,7 +20,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/qt_zorv_dlg.h"
+#include "gui/zorv_dlg.h"
 #include "sim/sim_port.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"

@@ -68,11 +68,11 @@
 #include <vector>
 
 #include "bench/wire_link.h"
-#include "app/qt_paint_pacer.h"
 #include "bench/wire_window.h"
 #include "firmware/packet.h"
+#include "gui/paint_pacer.h"
 #include "monitor/record.h"
-#include "serial/qt_serial_port.h"
+#include "qtsys/serial_port.h"
 #include "sim/monitor_records.h"
 
 namespace zorv::bench {

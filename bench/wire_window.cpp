@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "serial/qt_serial_port.h"
+#include "qtsys/serial_port.h"
 
 namespace zorv::bench {
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/qt_zorv_dlg.h"
 #include "bench/wire_link.h"
 #include "core/clock.h"
 #include "core/forwarding_port.h"
+#include "gui/zorv_dlg.h"
 #include "tests/support/fakes.h"
 
 class QWidget;

@@ -1,29 +1,23 @@
-# One static library per folder of the program, linking only the folders below it, so that the
-# link graph shows the layers: core <- serial, protocol, params, firmware, monitor, files <- router
-# <- Qt shell <- mains. An upward include is caught by scripts/check-layers.sh; a symbol taken from
+# One static library per folder of the program, linking only the folders below it: a folder is
+# one layer, and the link graph shows the layers:
+#   core <- serial, protocol, params, firmware, monitor, files <- router <- gui, ctl, qtsys <- programs
+# An include that points up or sideways is caught by scripts/check-layers.sh; a symbol taken from
 # a folder that is not below fails to link.
 #
-# zorv_folder(NAME [DIR folder] [SOURCES glob...] [DEPENDS folder...] [LIBS target...])
-#   Builds zorv_NAME from DIR's *.cpp (DIR defaults to NAME), leaving out the Qt shell (qt_*) and
-#   the program entry points (main_*) unless SOURCES names the files. DEPENDS are folder names
-#   (zorv_<folder>), LIBS other targets.
+# zorv_folder(NAME [DIR folder] [EXCLUDE regex] [DEPENDS folder...] [LIBS target...])
+#   Builds zorv_NAME from DIR's *.cpp (DIR defaults to NAME), leaving out the paths EXCLUDE matches.
+#   DEPENDS are folder names (zorv_<folder>), LIBS other targets.
 
 get_filename_component(ZORV_ROOT "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
 
 function(zorv_folder name)
-  cmake_parse_arguments(Z "" "DIR" "SOURCES;DEPENDS;LIBS" ${ARGN})
+  cmake_parse_arguments(Z "" "DIR;EXCLUDE" "DEPENDS;LIBS" ${ARGN})
   if(NOT Z_DIR)
     set(Z_DIR ${name})
   endif()
-  set(_sources)
-  if(Z_SOURCES)
-    foreach(pattern ${Z_SOURCES})
-      file(GLOB _found CONFIGURE_DEPENDS "${ZORV_ROOT}/${pattern}")
-      list(APPEND _sources ${_found})
-    endforeach()
-  else()
-    file(GLOB _sources CONFIGURE_DEPENDS "${ZORV_ROOT}/${Z_DIR}/*.cpp")
-    list(FILTER _sources EXCLUDE REGEX "/(qt|main)_[^/]*\\.cpp$")
+  file(GLOB _sources CONFIGURE_DEPENDS "${ZORV_ROOT}/${Z_DIR}/*.cpp" "${ZORV_ROOT}/${Z_DIR}/*.h")
+  if(Z_EXCLUDE)
+    list(FILTER _sources EXCLUDE REGEX "${Z_EXCLUDE}")
   endif()
   add_library(zorv_${name} STATIC ${_sources})
   target_include_directories(zorv_${name} PUBLIC "${ZORV_ROOT}")
@@ -35,18 +29,30 @@ function(zorv_folder name)
   endif()
 endfunction()
 
-# The folders without Qt, in layer order, then the simulated controller and the test support
-# (fakes built on the in-memory window, FakeClock, the harness) that tests, benchmarks and fuzz targets share.
+# The handler folders: each stands on core/ alone.
 set(ZORV_HANDLER_FOLDERS serial protocol params firmware monitor files)
 
+# Every folder of the program but programs/ (the mains, built in CMakeLists.txt), in layer order,
+# then the simulated controller and the test support (fakes built on the in-memory window,
+# FakeClock, the harness) that tests, benchmarks and fuzz targets share. The Qt folders (gui/,
+# qtsys/) are left out where Qt is not wanted: zorv_qt_folders adds them.
 macro(zorv_pure_folders)
   zorv_folder(core)
   foreach(folder ${ZORV_HANDLER_FOLDERS})
     zorv_folder(${folder} DEPENDS core)
   endforeach()
-  zorv_folder(router DIR app SOURCES "app/router*.cpp" DEPENDS ${ZORV_HANDLER_FOLDERS})
+  # The window's behaviour above the handlers, and the in-memory window. No Qt.
+  zorv_folder(router DEPENDS ${ZORV_HANDLER_FOLDERS})
   # The command-line shell: the same router with an in-memory window. No Qt.
   zorv_folder(ctl DEPENDS router)
   zorv_folder(sim DEPENDS core serial)
-  zorv_folder(test_support DIR tests/support DEPENDS ctl sim)
+  # Its Qt part (qt_*) goes into the test binary only.
+  zorv_folder(test_support DIR tests/support EXCLUDE "/qt_[^/]*$" DEPENDS ctl sim)
+endmacro()
+
+macro(zorv_qt_folders)
+  # Qt Core and Qt SerialPort only: the serial port, signals, the command-line event pump.
+  zorv_folder(qtsys DEPENDS core serial LIBS Qt6::Core Qt6::SerialPort)
+  # The Qt window and everything it shows.
+  zorv_folder(gui DEPENDS router LIBS Qt6::Widgets Qt6::Network Qt6::Charts)
 endmacro()

@@ -1,7 +1,7 @@
 #pragma once
 // What every handler works on: the one MainState, the port, the window, the prompts and the
 // clock, the data exchange with the controls, and sending. The window notifications and the
-// receive dispatcher sit above the handlers, in the router (app/router.h), which also supplies
+// receive dispatcher sit above the handlers, in the router (router/router.h), which also supplies
 // the few effects one handler folder needs from another.
 
 #include <array>

@@ -10,12 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "app/router.h"
+#include "core/pump.h"
 #include "ctl/answered_prompts.h"
-#include "ctl/memory_window.h"
 #include "ctl/options.h"
 #include "ctl/param_names.h"
 #include "ctl/tap_port.h"
+#include "router/memory_window.h"
+#include "router/router.h"
 
 namespace zorv {
 
@@ -26,20 +27,6 @@ constexpr int kExitUsage = 2;      // usage, an unknown name, a value out of ran
 constexpr int kExitFile = 3;       // a file refused
 constexpr int kExitPort = 4;       // the port could not be opened
 constexpr int kExitInterrupted = 130;
-
-// Runs the program's events while a job waits.
-class Pump {
- public:
-  enum class Stop { Done, TimedOut, Interrupted };
-  virtual ~Pump() = default;
-  // Handles receive events and lets time pass until done() holds (asked after every event),
-  // the time limit is up, or the user pressed Ctrl-C.
-  virtual Stop runUntil(const std::function<bool()>& done) = 0;
-  // The same for at most ms milliseconds: Done once they have passed.
-  virtual Stop runFor(int ms, const std::function<bool()>& done) = 0;
-  // The time limit, counted from now; -1 for none.
-  virtual void setLimit(int ms) = 0;
-};
 
 class Session {
  public:

@@ -39,7 +39,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/router.h"
 #include "core/clock.h"
 #include "core/control_groups.h"
 #include "core/control_layout.h"
@@ -48,6 +47,7 @@
 #include "firmware/image.h"
 #include "fuzz/fuzz_support.h"
 #include "monitor/display.h"
+#include "router/router.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
 

@@ -13,10 +13,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/param_catalogue.h"
 #include "core/setting_command.h"
 #include "files/load_chain.h"
 #include "files/param_file_format.h"
-#include "core/param_catalogue.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/router.h"
 #include "core/clock.h"
 #include "core/serial_port.h"
 #include "core/text_number.h"
 #include "fuzz/fuzz_support.h"
+#include "router/router.h"
 #include "serial/connection.h"
 #include "serial/port_file.h"
 #include "tests/support/fake_clock.h"

@@ -21,8 +21,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/qt_command_line.h"
-#include "app/qt_signal_quit.h"
+#include "gui/command_line.h"
+#include "qtsys/signal_quit.h"
 #include "sim/sim_options.h"
 #include "tests/support/qt_app.h"
 #include "tests/support/read_file.h"

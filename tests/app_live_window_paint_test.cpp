@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "app/qt_live_window.h"
+#include "gui/live_window.h"
 #include "tests/support/qt_app.h"
 
 namespace zorv::test {

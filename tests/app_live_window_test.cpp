@@ -21,15 +21,15 @@
 #include <sstream>
 
 #include "core/control_layout.h"
-#include "app/qt_live_window.h"
-#include "app/qt_zorv_dlg.h"
-#include "sim/sim_port.h"
+#include "gui/live_window.h"
+#include "gui/zorv_dlg.h"
 #include "sim/monitor_records.h"
+#include "sim/sim_port.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"
-#include "tests/support/scoped_env.h"
 #include "tests/support/read_file.h"
+#include "tests/support/scoped_env.h"
 
 namespace zorv::test {
 namespace {

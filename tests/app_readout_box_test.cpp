@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/qt_readout_box.h"
+#include "gui/readout_box.h"
 #include "tests/support/qt_app.h"
 
 namespace zorv::test {

@@ -18,10 +18,10 @@
 #include <string>
 #include <vector>
 
-#include "app/qt_paint_pacer.h"
-#include "app/qt_zorv_dlg.h"
 #include "core/control_ids.h"
 #include "core/control_layout.h"
+#include "gui/paint_pacer.h"
+#include "gui/zorv_dlg.h"
 #include "sim/monitor_records.h"
 #include "sim/sim_port.h"
 #include "tests/support/fake_clock.h"

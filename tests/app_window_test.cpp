@@ -17,13 +17,13 @@
 
 #include <QLocalSocket>
 
-#include "app/qt_automation.h"
-#include "app/qt_prompts.h"
-#include "app/qt_zorv_dlg.h"
 #include "core/control_groups.h"
 #include "core/control_layout.h"
 #include "core/param_catalogue.h"
 #include "firmware/upgrade_words.h"
+#include "gui/automation.h"
+#include "gui/prompts.h"
+#include "gui/zorv_dlg.h"
 #include "params/help_texts.h"
 #include "protocol/readback.h"
 #include "sim/sim_port.h"

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "core/control_ids.h"
-#include "core/id_map.h"
-#include "app/router.h"
 #include "core/control_layout.h"
+#include "router/id_map.h"
+#include "router/router.h"
 #include "sim/controller.h"
 #include "sim/sim_port.h"
 #include "tests/support/fake_clock.h"

@@ -16,14 +16,14 @@
 #include <string>
 #include <vector>
 
-#include "app/qt_zorv_dlg.h"
 #include "core/no_answer.h"
-#include "serial/qt_serial_port.h"
+#include "gui/zorv_dlg.h"
+#include "qtsys/serial_port.h"
 #include "tests/support/child_process.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"
-#include "tests/support/scoped_env.h"
 #include "tests/support/read_file.h"
+#include "tests/support/scoped_env.h"
 
 namespace zorv::test {
 namespace {

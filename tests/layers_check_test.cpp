@@ -33,8 +33,8 @@ int checkTree(const IncludeCase& c, std::string* output) {
   fs::remove_all(root);
   fs::create_directories(root / "scripts");
   fs::copy_file(fs::path(ZORV_SOURCE_DIR) / "scripts" / "check-layers.sh", root / "scripts" / "check-layers.sh");
-  for (const char* header : {"core/a.h", "serial/a.h", "protocol/a.h", "app/router.h", "app/qt_dlg.h",
-                             "sim/a.h", "tests/support/a.h"}) {
+  for (const char* header : {"core/a.h", "serial/a.h", "protocol/a.h", "router/a.h", "gui/a.h", "qtsys/a.h",
+                             "ctl/a.h", "sim/a.h", "tests/support/a.h"}) {
     fs::create_directories((root / header).parent_path());
     std::ofstream(root / header) << "#pragma once\n";
   }
@@ -66,19 +66,23 @@ INSTANTIATE_TEST_SUITE_P(
     Includes, LayerCheck,
     ::testing::Values(
         // Down the layers, or to the side.
-        IncludeCase{"serial/b.cpp", "core/a.h", true}, IncludeCase{"app/router.cpp", "protocol/a.h", true},
-        IncludeCase{"app/qt_dlg.cpp", "app/router.h", true}, IncludeCase{"app/main_x.cpp", "app/qt_dlg.h", true},
-        IncludeCase{"app/main_x.cpp", "sim/a.h", true}, IncludeCase{"tests/t.cpp", "app/qt_dlg.h", true},
-        IncludeCase{"sim/b.cpp", "core/a.h", true}, IncludeCase{"serial/qt_port.cpp", "core/a.h", true},
-        // The command-line shell stands on the router beside the Qt shell; only the mains use it.
-        IncludeCase{"ctl/b.cpp", "app/router.h", true}, IncludeCase{"app/main_x.cpp", "ctl/a.h", true},
-        // Up the layers, sideways among the handler folders, or into the side folders.
+        IncludeCase{"serial/b.cpp", "core/a.h", true}, IncludeCase{"router/b.cpp", "protocol/a.h", true},
+        IncludeCase{"gui/b.cpp", "router/a.h", true}, IncludeCase{"programs/x.cpp", "gui/a.h", true},
+        IncludeCase{"programs/x.cpp", "sim/a.h", true}, IncludeCase{"tests/t.cpp", "gui/a.h", true},
+        IncludeCase{"sim/b.cpp", "core/a.h", true}, IncludeCase{"qtsys/b.cpp", "serial/a.h", true},
+        // The command-line shell stands on the router beside the Qt window; only the programs use it.
+        IncludeCase{"ctl/b.cpp", "router/a.h", true}, IncludeCase{"programs/x.cpp", "ctl/a.h", true},
+        IncludeCase{"programs/x.cpp", "qtsys/a.h", true},
+        // Up the layers, sideways within a layer, or into the side folders.
         IncludeCase{"core/b.cpp", "serial/a.h", false}, IncludeCase{"protocol/b.cpp", "serial/a.h", false},
-        IncludeCase{"serial/b.cpp", "app/router.h", false}, IncludeCase{"app/router.cpp", "app/qt_dlg.h", false},
-        IncludeCase{"core/b.cpp", "tests/support/a.h", false}, IncludeCase{"app/qt_dlg.cpp", "sim/a.h", false},
-        IncludeCase{"protocol/b.cpp", "serial/qt_port.h", false}, IncludeCase{"ctl/b.cpp", "app/qt_dlg.h", false},
-        IncludeCase{"app/qt_dlg.cpp", "ctl/a.h", false}, IncludeCase{"app/router.cpp", "ctl/a.h", false},
-        IncludeCase{"ctl/b.cpp", "sim/a.h", false}),
+        IncludeCase{"serial/b.cpp", "router/a.h", false}, IncludeCase{"router/b.cpp", "gui/a.h", false},
+        IncludeCase{"core/b.cpp", "tests/support/a.h", false}, IncludeCase{"gui/b.cpp", "sim/a.h", false},
+        IncludeCase{"protocol/b.cpp", "qtsys/a.h", false}, IncludeCase{"ctl/b.cpp", "gui/a.h", false},
+        IncludeCase{"gui/b.cpp", "ctl/a.h", false}, IncludeCase{"router/b.cpp", "ctl/a.h", false},
+        IncludeCase{"gui/b.cpp", "qtsys/a.h", false}, IncludeCase{"qtsys/b.cpp", "gui/a.h", false},
+        IncludeCase{"ctl/b.cpp", "sim/a.h", false}, IncludeCase{"gui/b.cpp", "programs/a.h", false},
+        // A folder that is no layer at all.
+        IncludeCase{"app/b.cpp", "core/a.h", false}),
     [](const ::testing::TestParamInfo<IncludeCase>& info) {
       // "serial_b_cpp_includes_core_a_h": the row a failure names.
       std::string name = std::string(info.param.file) + "_includes_" + info.param.include;

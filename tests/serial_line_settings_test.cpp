@@ -15,8 +15,8 @@
 #include <memory>
 #include <string>
 
-#include "app/qt_zorv_dlg.h"
-#include "serial/qt_serial_port.h"
+#include "gui/zorv_dlg.h"
+#include "qtsys/serial_port.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "qtsys/serial_port.h"
 #include "serial/port_list.h"
-#include "serial/qt_serial_port.h"
 #include "tests/support/qt_app.h"
 #include "tests/support/scoped_env.h"
 

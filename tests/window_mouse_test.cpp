@@ -19,7 +19,7 @@
 #include <string>
 
 #include "core/control_layout.h"
-#include "app/qt_zorv_dlg.h"
+#include "gui/zorv_dlg.h"
 #include "sim/sim_port.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/router.h"
 #include "core/prompts.h"
-#include "ctl/memory_window.h"
+#include "router/memory_window.h"
+#include "router/router.h"
 
 namespace zorv::test {
 

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/router.h"
 #include "core/clock.h"
+#include "router/router.h"
 #include "serial/traffic_port.h"
 #include "sim/controller.h"
 #include "sim/sim_port.h"

@@ -1,4 +1,4 @@
-#include "app/qt_input_guard.h"
+#include "gui/input_guard.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>

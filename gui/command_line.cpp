@@ -1,4 +1,4 @@
-#include "app/qt_command_line.h"
+#include "gui/command_line.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

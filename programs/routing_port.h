@@ -6,7 +6,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
-#include "serial/qt_serial_port.h"
+#include "qtsys/serial_port.h"
 #include "sim/sim_port.h"
 
 namespace zorv::sim {

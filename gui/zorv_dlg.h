@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "app/router.h"
 #include "core/main_state.h"
 #include "core/window.h"
 #include "core/write_log.h"
+#include "router/router.h"
 
 class QProgressBar;
 class QTimer;

@@ -1,4 +1,4 @@
-#include "app/qt_paint_pacer.h"
+#include "gui/paint_pacer.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "app/router_receive.h"
+#include "router/receive_dispatcher.h"
 
 #include "core/core.h"
 #include "core/reply.h"
@@ -10,6 +10,7 @@
 #include "monitor/reverse_readback.h"
 #include "monitor/stray_stream.h"
 #include "protocol/readback.h"
+#include "protocol/reply_framing.h"
 
 namespace zorv {
 
@@ -44,23 +45,6 @@ void appendReceived(Core& core, const std::vector<uint8_t>& bytes) {
   // Bytes nobody consumes must not grow the buffer without limit: keep the newest.
   if (st.ReceiveBuffer.size() > static_cast<size_t>(kReceiveBufferLimit))
     st.ReceiveBuffer.erase(0, st.ReceiveBuffer.size() - static_cast<size_t>(kReceiveBufferLimit));
-}
-
-bool isSettingEcho(const std::string& b) {
-  // 'S', a letter or digit, four characters, CR, LF: the controller's answer to a setting.
-  return b.size() >= 8 && b[0] == 'S' && b[6] == '\r' && b[7] == '\n';
-}
-
-// The answer to a default set, "Sj0" and three more characters up to its CR, complete at the
-// head of the buffer. Its LF may still be on the way: a line end left at the head is dropped.
-bool isDefaultSetEcho(const std::string& b) { return b.size() >= 7 && b.compare(0, 3, "Sj0") == 0 && b[6] == '\r'; }
-
-void dropLineEnds(MainState& st) {
-  while (!st.ReceiveBuffer.empty() && (st.ReceiveBuffer[0] == '\n' || st.ReceiveBuffer[0] == '\r') &&
-         st.ReceivedCount > 0) {
-    st.ReceiveBuffer.erase(0, 1);
-    --st.ReceivedCount;
-  }
 }
 
 void modeZero(Core& core, bool received) {

@@ -3,8 +3,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QSocketNotifier>
 #include <QTimer>
 
 #include <csignal>
@@ -18,96 +16,16 @@
 #include "core/watchdog.h"
 #include "ctl/options.h"
 #include "ctl/session.h"
-#include "serial/qt_serial_port.h"
+#include "qtsys/event_pump.h"
+#include "qtsys/serial_port.h"
+#include "qtsys/signal_quit.h"
 #include "sim/sim_port.h"
 
 namespace {
 
-using zorv::Pump;
-
 constexpr int kPumpIntervalMs = 2;     // the simulated controller's time runs on this timer
 constexpr int kRealPumpIntervalMs = 10;  // a real port raises its own receive events
 constexpr int kDemoPort = 3;  // the number the demo window gives its simulated controller
-
-// The event loop a job waits in: receive events, the simulated controller's time, the time
-// limit and Ctrl-C.
-class QtPump : public Pump {
- public:
-  QtPump(std::function<void()> tick, int intervalMs) : tick_(std::move(tick)), intervalMs_(intervalMs) {
-    sinceTick_.start();
-  }
-
-  Stop runUntil(const std::function<bool()>& done) override { return run(-1, done); }
-  Stop runFor(int ms, const std::function<bool()>& done) override { return run(ms, done); }
-  void setLimit(int ms) override {
-    limitMs_ = ms;
-    limit_.start();
-  }
-  // Asked every kTickMs: the window's no-answer watchdog.
-  std::function<void()> everyTick;
-
-  void interrupt() {
-    interrupted_ = true;
-    if (loop_) loop_->quit();
-  }
-
- private:
-  Stop run(int ms, const std::function<bool()>& done) {
-    QElapsedTimer span;
-    span.start();
-    Stop result = Stop::Done;
-    auto settled = [&] {
-      if (interrupted_) {
-        result = Stop::Interrupted;
-      } else if (done && done()) {
-        result = Stop::Done;
-      } else if (ms >= 0 && span.elapsed() >= ms) {
-        result = Stop::Done;
-      } else if (limitMs_ >= 0 && limit_.elapsed() >= limitMs_) {
-        result = Stop::TimedOut;
-      } else {
-        return false;
-      }
-      return true;
-    };
-    if (settled()) return result;
-    QEventLoop loop;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-      if (tick_) tick_();
-      if (everyTick && sinceTick_.elapsed() >= zorv::answer_limits::kTickMs) {
-        sinceTick_.start();
-        everyTick();
-      }
-      if (settled()) loop.quit();
-    });
-    timer.start(intervalMs_);
-    QEventLoop* outer = loop_;
-    loop_ = &loop;
-    loop.exec();
-    loop_ = outer;
-    if (interrupted_) result = Stop::Interrupted;
-    return result;
-  }
-
-  std::function<void()> tick_;
-  int intervalMs_;
-  QElapsedTimer limit_;
-  QElapsedTimer sinceTick_;
-  int limitMs_ = -1;
-  bool interrupted_ = false;
-  QEventLoop* loop_ = nullptr;
-};
-
-#ifndef _WIN32
-// Ctrl-C reaches the event loop through a pipe: the signal handler only writes one byte.
-int interruptPipe[2] = {-1, -1};
-
-void onInterrupt(int) {
-  const char byte = 1;
-  (void)!write(interruptPipe[1], &byte, 1);
-}
-#endif
 
 // The numbers as the window's list shows them: number, device, the entry's text.
 int listPorts(bool demo) {
@@ -173,7 +91,7 @@ int main(int argc, char** argv) {
   QElapsedTimer elapsed;
   elapsed.start();
   qint64 last = 0;
-  QtPump pump([&] {
+  zorv::QtPump pump([&] {
     if (!sim) return;
     const qint64 now = elapsed.elapsed();
     if (now > last) {
@@ -186,20 +104,10 @@ int main(int argc, char** argv) {
 
 #ifndef _WIN32
   signal(SIGPIPE, SIG_IGN);  // a closed pipe shows as a failed write, and the job ends cleanly
-  std::unique_ptr<QSocketNotifier> interrupts;
-  if (pipe(interruptPipe) == 0) {
-    struct sigaction sa {};
-    sa.sa_handler = onInterrupt;
-    sigemptyset(&sa.sa_mask);
-    sigaction(SIGINT, &sa, nullptr);
-    interrupts = std::make_unique<QSocketNotifier>(interruptPipe[0], QSocketNotifier::Read);
-    QObject::connect(interrupts.get(), &QSocketNotifier::activated, [&] {
-      char byte;
-      (void)!read(interruptPipe[0], &byte, 1);
-      pump.interrupt();
-    });
-  }
 #endif
+  // Ctrl-C (and a terminal closed, a session ending) ends the job's wait: the job then leaves the
+  // controller as it would be left by the window (the live display switched off first).
+  zorv::SignalQuit quitOnSignal([&pump](int) { pump.interrupt(); });
 
   zorv::SteadyClock clock;
   zorv::Session session(*port, clock, pump, std::cout, std::cerr, setup);

@@ -1,4 +1,4 @@
-#include "app/qt_readout_box.h"
+#include "gui/readout_box.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,8 +1,7 @@
-#include "app/router.h"
+#include "router/router.h"
 
 #include <optional>
 
-#include "app/router_receive.h"
 #include "core/control_groups.h"
 #include "core/control_ids.h"
 #include "core/param_catalogue.h"
@@ -15,6 +14,7 @@
 #include "params/help_texts.h"
 #include "params/value_controls.h"
 #include "protocol/readback.h"
+#include "router/receive_dispatcher.h"
 #include "serial/connection.h"
 
 namespace zorv {

@@ -1,4 +1,4 @@
-#include "app/qt_live_window.h"
+#include "gui/live_window.h"
 
 #include <QChart>
 #include <QChartView>
@@ -24,7 +24,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "app/qt_prompts.h"
+#include "gui/prompts.h"
 
 namespace zorv {
 

@@ -6,14 +6,14 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/qt_automation.h"
-#include "app/qt_command_line.h"
-#include "app/qt_signal_quit.h"
-#include "app/qt_zorv_dlg.h"
 #include "core/clock.h"
+#include "gui/automation.h"
+#include "gui/command_line.h"
+#include "gui/zorv_dlg.h"
+#include "programs/routing_port.h"
+#include "qtsys/serial_port.h"
+#include "qtsys/signal_quit.h"
 #include "serial/port_file.h"
-#include "serial/qt_serial_port.h"
-#include "sim/routing_port.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "ctl/memory_window.h"
+#include "router/memory_window.h"
 
 #include <algorithm>
 
-#include "app/router.h"
 #include "core/control_layout.h"
+#include "router/router.h"
 
 namespace zorv {
 

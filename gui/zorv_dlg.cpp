@@ -1,4 +1,4 @@
-#include "app/qt_zorv_dlg.h"
+#include "gui/zorv_dlg.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -22,15 +22,15 @@
 
 #include <algorithm>
 
-#include "app/qt_input_guard.h"
-#include "app/qt_live_window.h"
-#include "app/qt_paint_pacer.h"
-#include "app/qt_prompts.h"
-#include "app/qt_readout_box.h"
 #include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "core/holding_prompts.h"
 #include "core/param_catalogue.h"
+#include "gui/input_guard.h"
+#include "gui/live_window.h"
+#include "gui/paint_pacer.h"
+#include "gui/prompts.h"
+#include "gui/readout_box.h"
 
 namespace zorv {
 

@@ -1,4 +1,4 @@
-#include "app/qt_signal_quit.h"
+#include "qtsys/signal_quit.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/id_map.h"
 #include "core/window.h"
+#include "router/id_map.h"
 
 namespace zorv {
 

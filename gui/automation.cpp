@@ -1,10 +1,10 @@
-#include "app/qt_automation.h"
+#include "gui/automation.h"
 
 #include <QDir>
 #include <QLocalSocket>
 #include <unistd.h>
 
-#include "app/qt_zorv_dlg.h"
+#include "gui/zorv_dlg.h"
 
 namespace zorv {
 

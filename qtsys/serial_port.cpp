@@ -1,4 +1,4 @@
-#include "serial/qt_serial_port.h"
+#include "qtsys/serial_port.h"
 
 #include <QDir>
 #include <QFileInfo>
