@@ -5,7 +5,7 @@
 # Prints the executions of every target and a summary line per target; exits non-zero when any
 # target found a crash, a leak, a timeout or ran out of memory. A failing input is kept under
 # fuzz/findings/<target>/ (not committed) and shown in hex in the log.
-# Environment: ZORV_FUZZ_BUILD_DIR (default build-fuzz), ZORV_FUZZ_TARGETS (default all six).
+# Environment: ZORV_FUZZ_BUILD_DIR (default build-fuzz), ZORV_FUZZ_TARGETS (default all seven).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -16,7 +16,7 @@ if ! [[ $seconds =~ ^[0-9]+$ ]] || [ "$seconds" -lt 1 ]; then
   exit 2
 fi
 build=${ZORV_FUZZ_BUILD_DIR:-build-fuzz}
-targets=(${ZORV_FUZZ_TARGETS:-dispatcher param_file image port_file record trace})
+targets=(${ZORV_FUZZ_TARGETS:-dispatcher param_file image port_file record trace user_config})
 
 echo "== fuzz: configure and build ($build)"
 mkdir -p "$build"
