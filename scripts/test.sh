@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds, and runs every test (the window ones on Qt's offscreen platform).
+# Sets up what is missing, builds, checks that every test has a plain, stable name, and runs every
+# test (the window ones on Qt's offscreen platform).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh "$@"
+bash scripts/check-test-names.sh "${ZORV_BUILD_DIR:-build}"
 export QT_QPA_PLATFORM=offscreen
 cd "${ZORV_BUILD_DIR:-build}"
 ctest --output-on-failure -j"$(nproc)" --timeout 300

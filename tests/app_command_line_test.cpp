@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QStringList>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -26,6 +27,7 @@
 #include "sim/sim_options.h"
 #include "tests/support/qt_app.h"
 #include "tests/support/read_file.h"
+#include "tests/support/test_names.h"
 
 extern char** environ;
 
@@ -33,6 +35,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using zorv::test::readFile;
+using zorv::test::RowName;
+using zorv::test::testName;
 
 std::string firstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
 std::string secondLine(const std::string& text) {
@@ -43,6 +47,7 @@ std::string secondLine(const std::string& text) {
 // --- zorv's parser ---
 
 struct ZorvCase {
+  const char* name;
   std::vector<const char*> args;
   int exitCode;          // -1: the window starts
   int port;              // when it starts
@@ -58,6 +63,9 @@ std::string joined(const Args& args) {
 }
 
 void PrintTo(const ZorvCase& c, std::ostream* os) { *os << joined(c.args); }
+
+// "SIGTERM", for the name of a row.
+std::string signalName(int signal) { return std::string("SIG") + sigabbrev_np(signal); }
 
 class ZorvCommandLine : public ::testing::TestWithParam<ZorvCase> {};
 
@@ -86,35 +94,37 @@ TEST_P(ZorvCommandLine, Parses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ZorvCommandLine,
-    ::testing::Values(ZorvCase{{}, -1, 0, false, ""},                                 //
-                      ZorvCase{{"--demo"}, -1, 0, true, ""},                          //
-                      ZorvCase{{"--port", "1"}, -1, 1, false, ""},                    //
-                      ZorvCase{{"--port=20"}, -1, 20, false, ""},                     //
-                      ZorvCase{{"--port", "7", "--demo"}, -1, 7, true, ""},           //
-                      ZorvCase{{"--port", "0"}, 2, 0, false, "from 1 to 20"},         //
-                      ZorvCase{{"--port", "21"}, 2, 0, false, "not '21'"},            //
-                      ZorvCase{{"--port", "x"}, 2, 0, false, "not 'x'"},              //
-                      ZorvCase{{"--port", "-3"}, 2, 0, false, "not '-3'"},            //
-                      ZorvCase{{"--port", "3.5"}, 2, 0, false, "not '3.5'"},          //
-                      ZorvCase{{"--port", ""}, 2, 0, false, "not ''"},                //
-                      ZorvCase{{"--port"}, 2, 0, false, "Missing value"},             //
-                      ZorvCase{{"--bogus"}, 2, 0, false, "Unknown option 'bogus'"},   //
-                      ZorvCase{{"--demo", "-x"}, 2, 0, false, "Unknown option 'x'"},  //
-                      ZorvCase{{"COM3"}, 2, 0, false, "Unexpected argument 'COM3'"},  //
+    ::testing::Values(ZorvCase{"NoArguments", {}, -1, 0, false, ""},  //
+                      ZorvCase{"Demo", {"--demo"}, -1, 0, true, ""},  //
+                      ZorvCase{"Port1", {"--port", "1"}, -1, 1, false, ""},  //
+                      ZorvCase{"PortEquals20", {"--port=20"}, -1, 20, false, ""},  //
+                      ZorvCase{"Port7Demo", {"--port", "7", "--demo"}, -1, 7, true, ""},  //
+                      ZorvCase{"Port0", {"--port", "0"}, 2, 0, false, "from 1 to 20"},  //
+                      ZorvCase{"Port21", {"--port", "21"}, 2, 0, false, "not '21'"},  //
+                      ZorvCase{"PortX", {"--port", "x"}, 2, 0, false, "not 'x'"},  //
+                      ZorvCase{"PortMinus3", {"--port", "-3"}, 2, 0, false, "not '-3'"},  //
+                      ZorvCase{"Port3Point5", {"--port", "3.5"}, 2, 0, false, "not '3.5'"},  //
+                      ZorvCase{"PortEmpty", {"--port", ""}, 2, 0, false, "not ''"},  //
+                      ZorvCase{"PortWithoutValue", {"--port"}, 2, 0, false, "Missing value"},  //
+                      ZorvCase{"UnknownLongOption", {"--bogus"}, 2, 0, false, "Unknown option 'bogus'"},  //
+                      ZorvCase{"DemoThenUnknownShortOption", {"--demo", "-x"}, 2, 0, false, "Unknown option 'x'"},  //
+                      ZorvCase{"PortNameAsArgument", {"COM3"}, 2, 0, false, "Unexpected argument 'COM3'"},  //
                       // A component runtime's start options, in each spelling: taken, nothing else changes.
-                      ZorvCase{{"-Embedding", "/embedding"}, -1, 0, false, ""},                //
-                      ZorvCase{{"--EMBEDDING", "--demo", "-automation"}, -1, 0, true, ""},     //
-                      ZorvCase{{"/Automation", "--port", "4"}, -1, 4, false, ""},             //
-                      ZorvCase{{"/Embeddings"}, 2, 0, false, "Unexpected argument '/Embeddings'"},  //
-                      ZorvCase{{"--help"}, 0, 0, false, "--port <N>"},                //
-                      ZorvCase{{"-h", "--bogus"}, 2, 0, false, "Unknown option"},     //
-                      ZorvCase{{"-h"}, 0, 0, false, "Usage: zorv [options]\n"},       //
-                      ZorvCase{{"--version"}, 0, 0, false, "zorv " ZORV_VERSION "\n"},
-                      ZorvCase{{"-v"}, 0, 0, false, "zorv " ZORV_VERSION "\n"}));
+                      ZorvCase{"EmbeddingTwoSpellings", {"-Embedding", "/embedding"}, -1, 0, false, ""},  //
+                      ZorvCase{"EmbeddingUpperCaseDemoAutomation", {"--EMBEDDING", "--demo", "-automation"}, -1, 0, true, ""},  //
+                      ZorvCase{"SlashAutomationPort4", {"/Automation", "--port", "4"}, -1, 4, false, ""},  //
+                      ZorvCase{"SlashEmbeddingsIsNoStartOption", {"/Embeddings"}, 2, 0, false, "Unexpected argument '/Embeddings'"},  //
+                      ZorvCase{"Help", {"--help"}, 0, 0, false, "--port <N>"},  //
+                      ZorvCase{"ShortHelpThenUnknownOption", {"-h", "--bogus"}, 2, 0, false, "Unknown option"},  //
+                      ZorvCase{"ShortHelp", {"-h"}, 0, 0, false, "Usage: zorv [options]\n"},  //
+                      ZorvCase{"Version", {"--version"}, 0, 0, false, "zorv " ZORV_VERSION "\n"},
+                      ZorvCase{"ShortVersion", {"-v"}, 0, 0, false, "zorv " ZORV_VERSION "\n"}),
+    RowName());
 
 // --- corvex-sim's parser ---
 
 struct SimCase {
+  const char* name;
   std::vector<std::string> args;
   int exitCode;
   std::string link, log, kind;
@@ -154,22 +164,23 @@ TEST_P(SimCommandLine, Parses) {
 INSTANTIATE_TEST_SUITE_P(
     Table, SimCommandLine,
     ::testing::Values(
-        SimCase{{}, -1, "", "", "TKVR", false, false, ""},
-        SimCase{{"--link", "/tmp/COM3", "--log", "c.log", "--pace", "--kind", "PXOJ", "--quiet"}, -1, "/tmp/COM3",
+        SimCase{"NoArguments", {}, -1, "", "", "TKVR", false, false, ""},
+        SimCase{"EveryOption", {"--link", "/tmp/COM3", "--log", "c.log", "--pace", "--kind", "PXOJ", "--quiet"}, -1, "/tmp/COM3",
                 "c.log", "PXOJ", true, true, ""},
-        SimCase{{"--kind", "XXXX"}, 2, "", "", "", false, false, "TKVR or PXOJ, not 'XXXX'"},
-        SimCase{{"--link"}, 2, "", "", "", false, false, "Missing value after '--link'"},
-        SimCase{{"--log"}, 2, "", "", "", false, false, "Missing value after '--log'"},
-        SimCase{{"--bogus"}, 2, "", "", "", false, false, "Unknown option '--bogus'"},
-        SimCase{{"--mute-after", "0"}, -1, "", "", "TKVR", false, false, "", 0},
-        SimCase{{"--mute-after", "12", "--quiet"}, -1, "", "", "TKVR", false, true, "", 12},
-        SimCase{{"--mute-after", "-1"}, 2, "", "", "", false, false, "a number of commands, not '-1'"},
-        SimCase{{"--mute-after", "x"}, 2, "", "", "", false, false, "a number of commands, not 'x'"},
-        SimCase{{"--mute-after"}, 2, "", "", "", false, false, "Missing value after '--mute-after'"},
-        SimCase{{"/dev/pts/3"}, 2, "", "", "", false, false, "Unexpected argument '/dev/pts/3'"},
-        SimCase{{"--help"}, 0, "", "", "", false, false, "--kind KIND"},
-        SimCase{{"--quiet", "-h"}, 0, "", "", "", false, false, "Usage: corvex-sim [options]\n"},
-        SimCase{{"--version"}, 0, "", "", "", false, false, "corvex-sim " ZORV_VERSION "\n"}));
+        SimCase{"UnknownKind", {"--kind", "XXXX"}, 2, "", "", "", false, false, "TKVR or PXOJ, not 'XXXX'"},
+        SimCase{"LinkWithoutValue", {"--link"}, 2, "", "", "", false, false, "Missing value after '--link'"},
+        SimCase{"LogWithoutValue", {"--log"}, 2, "", "", "", false, false, "Missing value after '--log'"},
+        SimCase{"UnknownOption", {"--bogus"}, 2, "", "", "", false, false, "Unknown option '--bogus'"},
+        SimCase{"MuteAfter0", {"--mute-after", "0"}, -1, "", "", "TKVR", false, false, "", 0},
+        SimCase{"MuteAfter12Quiet", {"--mute-after", "12", "--quiet"}, -1, "", "", "TKVR", false, true, "", 12},
+        SimCase{"MuteAfterMinus1", {"--mute-after", "-1"}, 2, "", "", "", false, false, "a number of commands, not '-1'"},
+        SimCase{"MuteAfterX", {"--mute-after", "x"}, 2, "", "", "", false, false, "a number of commands, not 'x'"},
+        SimCase{"MuteAfterWithoutValue", {"--mute-after"}, 2, "", "", "", false, false, "Missing value after '--mute-after'"},
+        SimCase{"DeviceAsArgument", {"/dev/pts/3"}, 2, "", "", "", false, false, "Unexpected argument '/dev/pts/3'"},
+        SimCase{"Help", {"--help"}, 0, "", "", "", false, false, "--kind KIND"},
+        SimCase{"QuietThenShortHelp", {"--quiet", "-h"}, 0, "", "", "", false, false, "Usage: corvex-sim [options]\n"},
+        SimCase{"Version", {"--version"}, 0, "", "", "", false, false, "corvex-sim " ZORV_VERSION "\n"}),
+    RowName());
 
 // --- the built programs ---
 
@@ -253,7 +264,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "zorv: --port takes a port number from 1 to 20 (COM1 to COM20), not '21'."},
         ProgramCase{"sim/corvex-sim", {"--help"}, 0, "Usage: corvex-sim [options]", ""},
         ProgramCase{"sim/corvex-sim", {"--version"}, 0, "corvex-sim " ZORV_VERSION, ""},
-        ProgramCase{"sim/corvex-sim", {"--speed"}, 2, "", "corvex-sim: Unknown option '--speed'."}));
+        ProgramCase{"sim/corvex-sim", {"--speed"}, 2, "", "corvex-sim: Unknown option '--speed'."}),
+    [](const auto& info) {  // "CorvexSimVersion"
+      const std::string program = info.param.program;
+      return testName(program.substr(program.rfind('/') + 1) + " " + joined(info.param.args));
+    });
 
 // --- zorv --demo ends cleanly on a signal ---
 
@@ -325,7 +340,10 @@ TEST_P(ZorvDemoProcess, EndsWithExitCodeZeroOnSignal) {
 
 INSTANTIATE_TEST_SUITE_P(Table, ZorvDemoProcess,
                          ::testing::Values(SignalCase{{"--demo"}, SIGTERM}, SignalCase{{"--demo", "--port", "12"}, SIGINT},
-                                           SignalCase{{"--port=3", "--demo"}, SIGHUP}));
+                                           SignalCase{{"--port=3", "--demo"}, SIGHUP}),
+                         [](const auto& info) {  // "DemoPort12_SIGINT"
+                           return testName(joined(info.param.args)) + "_" + signalName(info.param.signal);
+                         });
 
 // --- the handler inside the process ---
 
@@ -356,6 +374,7 @@ TEST_P(SignalQuitHandler, ReportsOnTheEventLoopAndPutsBackThePreviousHandler) {
   sigaction(signal, &original, nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SignalQuitHandler, ::testing::Values(SIGTERM, SIGINT, SIGHUP));
+INSTANTIATE_TEST_SUITE_P(Table, SignalQuitHandler, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
+                         [](const auto& info) { return signalName(info.param); });
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "core/control_layout.h"
 #include "tests/support/harness.h"
+#include "tests/support/test_names.h"
 
 namespace zorv::test {
 namespace {
@@ -125,6 +126,7 @@ struct IdentityCase {
   const char* kind;
   bool unlocks;
 };
+void PrintTo(const IdentityCase& c, std::ostream* os) { *os << c.kind; }
 
 class IdentityEnables : public ::testing::TestWithParam<IdentityCase> {};
 
@@ -144,7 +146,8 @@ TEST_P(IdentityEnables, WholeWindowBeforeAndAfterTheReadBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, IdentityEnables,
-                         ::testing::Values(IdentityCase{"TKVR", true}, IdentityCase{"PXOJ", false}));
+                         ::testing::Values(IdentityCase{"TKVR", true}, IdentityCase{"PXOJ", false}),
+                         [](const auto& info) { return std::string(info.param.kind); });
 
 void chooseImage(Harness& h) {
   const std::string path = h.path("fw.bin");
@@ -170,6 +173,7 @@ struct DisplayCase {
   bool answered;     // the read-back and identity check completed before the display
   bool imageChosen;  // a firmware file was accepted before the display
 };
+void PrintTo(const DisplayCase& c, std::ostream* os) { *os << c.name; }
 
 class DisplayEnables : public ::testing::TestWithParam<DisplayCase> {};
 
@@ -195,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(States, DisplayEnables,
                          ::testing::Values(DisplayCase{"AfterIdentity", true, false},
                                            DisplayCase{"BeforeAnyAnswer", false, false},
                                            DisplayCase{"WithFirmwareChosen", true, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 }  // namespace
 }  // namespace zorv::test

@@ -14,9 +14,10 @@ namespace {
 
 struct HelpBox {
   int button;
-  const char* caption;  // the button's own caption, for the test's name
+  const char* caption;  // the button's own caption, shown with a failure
   const char* text;
 };
+void PrintTo(const HelpBox& b, std::ostream* os) { *os << "button " << b.button << " \"" << b.caption << '"'; }
 
 // "\r" is one carriage return; paragraphs are separated by two.
 const std::vector<HelpBox>& helpBoxes() {
@@ -88,7 +89,7 @@ TEST_P(HelpBoxes, ShowTheirWholeTextWithoutAController) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryButton, HelpBoxes, ::testing::ValuesIn(helpBoxes()),
-                         [](const auto& info) { return std::to_string(info.param.button); });
+                         [](const auto& info) { return "Button" + std::to_string(info.param.button); });
 
 }  // namespace
 }  // namespace zorv::test

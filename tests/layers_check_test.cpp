@@ -22,6 +22,7 @@ struct IncludeCase {
   const char* include;  // what it includes
   bool allowed;
 };
+void PrintTo(const IncludeCase& c, std::ostream* os) { *os << c.file << " includes " << c.include; }
 
 class LayerCheck : public ::testing::TestWithParam<IncludeCase> {};
 

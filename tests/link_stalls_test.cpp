@@ -12,6 +12,7 @@
 #include "tests/reliability.h"
 #include "tests/support/feed_port.h"
 #include "tests/support/harness.h"
+#include "tests/support/test_names.h"
 
 namespace zorv::test {
 namespace {
@@ -20,11 +21,12 @@ struct EchoCase {
   std::string name;
   std::vector<std::string> pieces;  // receive events, in order
 };
+void PrintTo(const EchoCase& c, std::ostream* os) { *os << c.name; }
 
 std::vector<EchoCase> echoCases() {
   const std::string echo = "Sj0002\r\n";
   std::vector<EchoCase> cases = {{"Whole", {echo}}};
-  for (size_t k = 1; k < echo.size(); ++k) cases.push_back({"SplitAfter" + std::to_string(k), {echo.substr(0, k), echo.substr(k)}});
+  for (size_t k = 1; k < echo.size(); ++k) cases.push_back({"SplitAfterByte" + std::to_string(k), {echo.substr(0, k), echo.substr(k)}});
   EchoCase bytes{"OneBytePerEvent", {}};
   for (char c : echo) bytes.pieces.emplace_back(1, c);
   cases.push_back(bytes);
@@ -65,8 +67,7 @@ TEST_P(DefaultSetEcho, RestartsTheReadBackExactlyOnceWhenWhole) {
   EXPECT_EQ(st.LinkMode, LinkMode::Rest);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pieces, DefaultSetEcho, ::testing::ValuesIn(echoCases()),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Pieces, DefaultSetEcho, ::testing::ValuesIn(echoCases()), RowName());
 
 // The live display streams; the user picks the port. The controller finishes the record it was
 // sending when told to stop, and may send one more after its answer.
@@ -74,6 +75,11 @@ struct PickCase {
   int recordsAfterStop;
   bool recordsWaiting;  // records already in the port when the port is picked
 };
+// "RecordsAfterStop2AlreadyWaiting"
+std::string nameOf(const PickCase& c) {
+  return "RecordsAfterStop" + std::to_string(c.recordsAfterStop) + (c.recordsWaiting ? "AlreadyWaiting" : "");
+}
+void PrintTo(const PickCase& c, std::ostream* os) { *os << nameOf(c); }
 
 class PortPickedWhileStreaming : public ::testing::TestWithParam<PickCase> {};
 
@@ -99,7 +105,8 @@ TEST_P(PortPickedWhileStreaming, ReadsBackOnceTheLineIsQuiet) {
 
 INSTANTIATE_TEST_SUITE_P(Stops, PortPickedWhileStreaming,
                          ::testing::Values(PickCase{0, false}, PickCase{1, false}, PickCase{2, false},
-                                           PickCase{2, true}));
+                                           PickCase{2, true}),
+                         [](const auto& info) { return nameOf(info.param); });
 
 // The settings file's place is taken by a folder: the user is told, the port is opened all the
 // same and read back, at start and on every pick.
@@ -141,6 +148,7 @@ struct CloseCase {
   int ended;   // -1 still running, 0 cancelled, 1 accepted
   bool stops;  // "S~0000" goes out
 };
+void PrintTo(const CloseCase& c, std::ostream* os) { *os << c.name; }
 
 class ClosingTheWindow : public ::testing::TestWithParam<CloseCase> {};
 
@@ -172,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CloseCase{"HeldEscAnsweredYes", &Router::onCancel, true, kYes, true, false, 0, true},
                       CloseCase{"HeldEscAnsweredNo", &Router::onCancel, true, kNo, true, false, -1, false},
                       CloseCase{"SignalOrLastClient", &Router::onWindowEnding, true, kYes, false, false, -1, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // A board left streaming by an earlier session: its records come where the read-back (or the
 // default set that starts one) expects answers. The stream is switched off once, the line left
@@ -182,6 +190,7 @@ struct StreamCase {
   const char* heard;  // the records come after the answer to this command of the read-back at start,
   bool defaultSet;    // or before the echo of a default set chosen in a connected window
 };
+void PrintTo(const StreamCase& c, std::ostream* os) { *os << c.name; }
 
 class StreamingBoard : public ::testing::TestWithParam<StreamCase> {};
 
@@ -216,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(Records, StreamingBoard,
                                            StreamCase{"InTheMiddle", "?M", false},
                                            StreamCase{"BeforeTheIdentity", "?j", false},
                                            StreamCase{"BeforeADefaultSetsEcho", "", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 // The quiet-line wait after a port pick during the display gives up after 500 ms on a line that
 // never goes quiet, or after its count of waits when the clock does not move.

@@ -16,6 +16,7 @@
 #include "files/param_file_format.h"
 #include "tests/support/harness.h"
 #include "tests/support/read_file.h"
+#include "tests/support/test_names.h"
 
 namespace zorv::test {
 namespace {
@@ -84,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, TypedBeyondTheScale,
                                            Typed{"AlarmBelow", 1074, 1055, 14, "3", 280},
                                            Typed{"StabilityAbove", 1063, 1038, 3, "150", 100},
                                            Typed{"GimbalBelow", 1072, 1046, 12, "-150", -100}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST(TypedBeyondTheScale, TypingTheAlarmVoltageDigitByDigitStillWorks) {
   Harness h;
@@ -154,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Reported{"EscRateNotInTheList", 'B', 7, 1, 7, 1033, "", "ESC rate 7 (1 to 6)"},
                       Reported{"StabilityInside", 'D', 55, 4, 55, 1067, "55", ""},
                       Reported{"ModelTypeInside", 'A', 14, 0, 14, 1032, "14--FIXED_WING", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(ReportedBeyondTheScale, EveryValueOfOneReadBackIsToldInOneMessage) {
   Harness h(false);
@@ -206,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, FileBeyondTheScale,
                                            FileCase{"GimbalAbove", 13, "0201", "0201", true, "0000 to 0200"},
                                            FileCase{"GimbalNegative", 13, "-12", "-12", false, "0000 to 0200"},
                                            FileCase{"AlarmBelow", 15, "0279", "0279", true, "0280 to 0370"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 // Every value each parameter can hold, the others at the ends of their scales: the file the
 // tool writes is taken back by its own reader, field for field.

@@ -13,6 +13,7 @@
 #include "serial/traffic_port.h"
 #include "sim/sim_port.h"
 #include "tests/support/read_file.h"
+#include "tests/support/test_names.h"
 
 namespace zorv {
 namespace {
@@ -24,6 +25,7 @@ struct LineCase {
   std::string bytes;
   std::string line;
 };
+void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
 
 const LineCase kLines[] = {
     {"a query", 12345, Traffic::Written, "?C\r", "   12.345 > 3F 43 0D                      ?C."},
@@ -61,8 +63,7 @@ TEST_P(TrafficLineText, WrittenAndReadBack) {
   EXPECT_EQ(chunk.bytes, bytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, TrafficLineText, ::testing::ValuesIn(kLines),
-                         [](const auto& info) { return "Line" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Table, TrafficLineText, ::testing::ValuesIn(kLines), test::RowName());
 
 TEST(TraceReader, RefusesWhatTheLogNeverWrites) {
   const std::string good = "   12.345 > 3F 43 0D                      ?C.";

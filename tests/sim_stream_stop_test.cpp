@@ -23,6 +23,9 @@ struct StopCase {
   std::vector<size_t> sizes;  // the writes after "S~0000", in order
   int echoAt;                 // which of them is the answer
 };
+// "RecordsAfterStop2"
+std::string nameOf(const StopCase& c) { return "RecordsAfterStop" + std::to_string(c.recordsAfterStop); }
+void PrintTo(const StopCase& c, std::ostream* os) { *os << nameOf(c); }
 
 class StreamStop : public ::testing::TestWithParam<StopCase> {};
 
@@ -54,7 +57,8 @@ TEST_P(StreamStop, FinishesItsRecordAndMaySendOneMore) {
 
 INSTANTIATE_TEST_SUITE_P(Variants, StreamStop,
                          ::testing::Values(StopCase{0, {8}, 0}, StopCase{1, {20, 8}, 1},
-                                           StopCase{2, {20, 8, 38}, 1}));
+                                           StopCase{2, {20, 8, 38}, 1}),
+                         [](const auto& info) { return nameOf(info.param); });
 
 TEST(SimPortWait, TakesPendingBytesWithoutAnEventAndLetsTheStreamRun) {
   Controller c;

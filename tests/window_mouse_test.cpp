@@ -25,6 +25,7 @@
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"
 #include "tests/support/qt_window_rig.h"
+#include "tests/support/test_names.h"
 
 namespace zorv::test {
 namespace {
@@ -175,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   clickBox(r, 1197);
                                 },
                                 "SN0001\r"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 }  // namespace
 }  // namespace zorv::test
