@@ -22,6 +22,7 @@ constexpr int kFirstLabelButton = 1002;    // the caption buttons 1002..1013
 constexpr int kLastLabelButton = 1013;
 constexpr int kFeaturesButton = 1014;      // "Возможности"
 constexpr int kAlarmSlider = 1055;         // battery alarm ("Монитор LIPO")
+constexpr int kAlarmEdit = 1074;           // its number box, which takes any number (no range check)
 constexpr int kHeightLockEdit = 1070;      // number box of "Настройки барометр"
 
 // Load list and version.

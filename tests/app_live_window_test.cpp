@@ -20,6 +20,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "gui/live_window.h"
 #include "gui/zorv_dlg.h"
@@ -63,7 +64,7 @@ struct LiveRig {
     return dlg->liveWindow();
   }
   void displayOn() {
-    static_cast<QPushButton*>(dlg->control(1118))->click();
+    static_cast<QPushButton*>(dlg->control(ids::kDisplayButton))->click();
     port.deliverAll();
   }
   // One record arriving at tick `ms`.
@@ -94,7 +95,7 @@ TEST(LiveWindow, GraphButtonOpensRaisesAndClosesItAndSendsNothing) {
   ASSERT_NE(graph, nullptr);
   EXPECT_EQ(graph->text(), QString::fromUtf8("График"));
   EXPECT_EQ(graph->accessibleName(), QString::fromUtf8("График"));
-  QWidget* display = rig.dlg->control(1118);
+  QWidget* display = rig.dlg->control(ids::kDisplayButton);
   EXPECT_EQ(graph->parentWidget(), display->parentWidget()) << "in the same group";
   EXPECT_GT(graph->geometry().left(), display->geometry().right()) << "right of «Отобразить»";
   EXPECT_EQ(graph->geometry().top(), display->geometry().top());
@@ -207,7 +208,7 @@ TEST(LiveWindow, StoppedDisplayKeepsTheLastDataAndSaysHowToStart) {
   rig.displayOn();
   rig.arrive(500, record("CHDA", {1234, 1500, 1500, 1500, 1500, 1500, 1500, 1500}));
   live->refresh();
-  static_cast<QPushButton*>(rig.dlg->control(1118))->click();  // display off
+  static_cast<QPushButton*>(rig.dlg->control(ids::kDisplayButton))->click();  // display off
   rig.port.deliverAll();
   rig.clock.now = 60000;
   live->refresh();

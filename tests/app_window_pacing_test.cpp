@@ -32,7 +32,6 @@
 namespace zorv::test {
 namespace {
 
-constexpr int kToggle = 1118;
 const std::vector<int> kChannelBoxes = {1102, 1103, 1104, 1105, 1106, 1107, 1108, 1109};
 // Long enough for a gathered receive event and a held frame to come due.
 constexpr int kFrameWaitMs = PaintPacer::kFirstFrameMs + CZorvDlg::kGatherMs + 30;
@@ -49,7 +48,7 @@ struct Rig : WindowRig {
   }
   void startDisplay() {
     connect();
-    static_cast<QAbstractButton*>(dlg->control(kToggle))->click();
+    static_cast<QAbstractButton*>(dlg->control(ids::kDisplayButton))->click();
     port.deliverAll();  // the echo of the stream command, gathered
     spinEvents(kFrameWaitMs);
   }
@@ -69,38 +68,38 @@ TEST(WindowValues, FollowEveryChangeTheWidgetsMakeThemselves) {
   const std::vector<ValueChange> cases = {
       {"text typed over a number box", 1063,
        [](CZorvDlg& d) { static_cast<QLineEdit*>(d.control(1063))->setText("77"); }, text(1063), "77"},
-      {"a digit added at the cursor", 1070,
+      {"a digit added at the cursor", ids::kHeightLockEdit,
        [](CZorvDlg& d) {
-         auto* e = static_cast<QLineEdit*>(d.control(1070));
+         auto* e = static_cast<QLineEdit*>(d.control(ids::kHeightLockEdit));
          e->setText("4");
          e->end(false);
          e->insert("2");
        },
-       text(1070), "42"},
-      {"list choice made on the list", 1032,
-       [](CZorvDlg& d) { static_cast<QComboBox*>(d.control(1032))->setCurrentIndex(3); }, text(1032),
-       comboItems(1032)[3]},
-      {"current list item renamed", 1215,
+       text(ids::kHeightLockEdit), "42"},
+      {"list choice made on the list", ids::kModelTypeList,
+       [](CZorvDlg& d) { static_cast<QComboBox*>(d.control(ids::kModelTypeList))->setCurrentIndex(3); }, text(ids::kModelTypeList),
+       comboItems(ids::kModelTypeList)[3]},
+      {"current list item renamed", ids::kServoRateList,
        [](CZorvDlg& d) {
-         auto* c = static_cast<QComboBox*>(d.control(1215));
+         auto* c = static_cast<QComboBox*>(d.control(ids::kServoRateList));
          c->setItemText(c->currentIndex(), "renamed");
        },
-       text(1215), "renamed"},
-      {"port list relabelled", 1061,
+       text(ids::kServoRateList), "renamed"},
+      {"port list relabelled", ids::kPortList,
        [](CZorvDlg& d) {
          std::vector<std::string> labels;
          for (int n = 1; n <= 20; ++n) labels.push_back("COM" + std::to_string(n) + " (ttyX)");
          d.setPortLabels(labels);
        },
-       text(1061), "COM3 (ttyX)"},
+       text(ids::kPortList), "COM3 (ttyX)"},
       {"slider dragged", 1038, [](CZorvDlg& d) { static_cast<QSlider*>(d.control(1038))->setValue(40); },
        [](CZorvDlg& d) { return std::to_string(d.sliderPos(1038)); }, "40"},
-      {"read-out shown at the next frame, the window's value at once", 1102,
+      {"read-out shown at the next frame, the window's value at once", ids::kFirstChannelReadout,
        [](CZorvDlg& d) {
          d.pacer().setPaced(true);
-         d.setText(1102, "1234");
+         d.setText(ids::kFirstChannelReadout, "1234");
        },
-       text(1102), "1234"},
+       text(ids::kFirstChannelReadout), "1234"},
       {"box ticked", matrixCheckId(2, 3),
        [](CZorvDlg& d) { static_cast<QCheckBox*>(d.control(matrixCheckId(2, 3)))->setChecked(true); },
        [](CZorvDlg& d) { return std::to_string(d.checkState(matrixCheckId(2, 3))); }, "1"},
@@ -145,7 +144,7 @@ TEST(WindowPacing, HeldOnlyWhileAnExchangeRunsAndTheFinalStateShownAtItsEnd) {
          r.startDisplay();
          r.port.inject(bytesOf(channelRecord(1400)));
          r.port.deliverAll();
-         static_cast<QAbstractButton*>(r.dlg->control(kToggle))->click();
+         static_cast<QAbstractButton*>(r.dlg->control(ids::kDisplayButton))->click();
        },
        false},
       {"live display stopped and the stop echoed",
@@ -153,7 +152,7 @@ TEST(WindowPacing, HeldOnlyWhileAnExchangeRunsAndTheFinalStateShownAtItsEnd) {
          r.startDisplay();
          r.port.inject(bytesOf(channelRecord(1500)));
          r.port.deliverAll();
-         static_cast<QAbstractButton*>(r.dlg->control(kToggle))->click();
+         static_cast<QAbstractButton*>(r.dlg->control(ids::kDisplayButton))->click();
          r.port.deliverAll();
        },
        false},
@@ -184,11 +183,11 @@ TEST(WindowPacing, StoppingTheDisplayHandlesWhatWasGatheredFirstAndShowsItAtOnce
   rig.port.inject(bytesOf(channelRecord(1200)));
   rig.port.inject(bytesOf(channelRecord(1300)));
   rig.port.deliverAll();
-  EXPECT_EQ(rig.dlg->text(1102), "0") << "gathered, not yet handled";
-  static_cast<QAbstractButton*>(rig.dlg->control(kToggle))->click();
-  EXPECT_EQ(rig.dlg->text(1102), "1300");
-  EXPECT_EQ(rig.shown(1102), "1300");
-  EXPECT_EQ(rig.dlg->text(kToggle), "Display Data");
+  EXPECT_EQ(rig.dlg->text(ids::kFirstChannelReadout), "0") << "gathered, not yet handled";
+  static_cast<QAbstractButton*>(rig.dlg->control(ids::kDisplayButton))->click();
+  EXPECT_EQ(rig.dlg->text(ids::kFirstChannelReadout), "1300");
+  EXPECT_EQ(rig.shown(ids::kFirstChannelReadout), "1300");
+  EXPECT_EQ(rig.dlg->text(ids::kDisplayButton), "Display Data");
 }
 
 struct StreamStep {
@@ -218,19 +217,19 @@ TEST(WindowPacing, ReadoutsAreCurrentForTheHandlersAtOnceAndPaintedAtTheNextFram
       }
       spinEvents(kFrameWaitMs);
     }
-    EXPECT_EQ(rig.dlg->text(1102), s.windowText) << s.name;
+    EXPECT_EQ(rig.dlg->text(ids::kFirstChannelReadout), s.windowText) << s.name;
     if (s.widgetCurrent) {
-      EXPECT_EQ(rig.shown(1102), s.windowText) << s.name;
+      EXPECT_EQ(rig.shown(ids::kFirstChannelReadout), s.windowText) << s.name;
     }
   }
   // A box set by someone else while a value waits for its frame keeps that text.
   rig.port.inject(bytesOf(channelRecord(1700)));
   rig.port.deliverAll();
   spinEvents(CZorvDlg::kGatherMs + 2);
-  static_cast<QLineEdit*>(rig.dlg->control(1102))->setText("5");
+  static_cast<QLineEdit*>(rig.dlg->control(ids::kFirstChannelReadout))->setText("5");
   spinEvents(kFrameWaitMs);
-  EXPECT_EQ(rig.shown(1102), "5");
-  EXPECT_EQ(rig.dlg->text(1102), "5");
+  EXPECT_EQ(rig.shown(ids::kFirstChannelReadout), "5");
+  EXPECT_EQ(rig.dlg->text(ids::kFirstChannelReadout), "5");
 }
 
 TEST(WindowPacing, RecordsArrivingWhileFramesArePaintedAllEndUpShown) {
@@ -243,8 +242,8 @@ TEST(WindowPacing, RecordsArrivingWhileFramesArePaintedAllEndUpShown) {
     spinEvents(2);
   }
   spinEvents(kFrameWaitMs);
-  EXPECT_EQ(rig.dlg->text(1102), "1059");
-  EXPECT_EQ(rig.shown(1102), "1059");
+  EXPECT_EQ(rig.dlg->text(ids::kFirstChannelReadout), "1059");
+  EXPECT_EQ(rig.shown(ids::kFirstChannelReadout), "1059");
   for (size_t k = 0; k < kChannelBoxes.size(); ++k)
     EXPECT_EQ(rig.shown(kChannelBoxes[k]), rig.dlg->text(kChannelBoxes[k])) << kChannelBoxes[k];
 }

@@ -18,6 +18,7 @@
 #include <QLocalSocket>
 
 #include "core/control_groups.h"
+#include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "core/param_catalogue.h"
 #include "firmware/upgrade_words.h"
@@ -56,9 +57,9 @@ TEST(Window, EveryControlOfTheTableIsBuiltWithItsNameCaptionAndRange) {
       EXPECT_EQ(rig.get<QComboBox>(c.id)->count(), static_cast<int>(comboItems(c.id).size())) << c.id;
     }
   }
-  EXPECT_EQ(rig.get<QSlider>(1055)->value(), 355);
-  EXPECT_EQ(rig.get<QLineEdit>(1074)->text(), "355");
-  EXPECT_EQ(rig.get<QComboBox>(1032)->itemText(13), "14--FIXED_WING");
+  EXPECT_EQ(rig.get<QSlider>(ids::kAlarmSlider)->value(), 355);
+  EXPECT_EQ(rig.get<QLineEdit>(ids::kAlarmEdit)->text(), "355");
+  EXPECT_EQ(rig.get<QComboBox>(ids::kModelTypeList)->itemText(13), "14--FIXED_WING");
   EXPECT_EQ(rig.dlg->control(1038)->accessibleName(), QString::fromUtf8("Уровень стабилиз."));
 }
 
@@ -73,18 +74,18 @@ TEST(Window, ReadBackFillsTheVisibleControls) {
   EXPECT_EQ(rig.get<QLineEdit>(1063)->text(), "63");
   EXPECT_EQ(rig.get<QSlider>(1046)->value(), -80);
   EXPECT_EQ(rig.get<QLineEdit>(1072)->text(), "-80");
-  EXPECT_EQ(rig.get<QComboBox>(1032)->currentText(), "5. QUADX");
+  EXPECT_EQ(rig.get<QComboBox>(ids::kModelTypeList)->currentText(), "5. QUADX");
   EXPECT_TRUE(rig.get<QCheckBox>(matrixCheckId(0, 0))->isChecked());
   EXPECT_FALSE(rig.get<QCheckBox>(matrixCheckId(0, 1))->isChecked());
   EXPECT_TRUE(rig.get<QCheckBox>(matrixCheckId(0, 7))->isChecked());
-  EXPECT_EQ(rig.get<QLineEdit>(1112)->text(), "2.015");
-  EXPECT_EQ(rig.get<QLineEdit>(1047)->text(), "COM opened");
-  EXPECT_EQ(rig.get<QLineEdit>(1028)->text(),
+  EXPECT_EQ(rig.get<QLineEdit>(ids::kVersionBox)->text(), "2.015");
+  EXPECT_EQ(rig.get<QLineEdit>(ids::kPortStatus)->text(), "COM opened");
+  EXPECT_EQ(rig.get<QLineEdit>(ids::kFirmwareHint)->text(),
             "<-Please select upgrade fireware(*.bin) first,then click the Upgrade!");
   for (int id : identityEnableList()) EXPECT_TRUE(rig.dlg->control(id)->isEnabled()) << id;
   for (int id : identityDisableList()) EXPECT_FALSE(rig.dlg->control(id)->isEnabled()) << id;
-  EXPECT_FALSE(rig.dlg->control(1043)->isEnabled());
-  EXPECT_FALSE(rig.get<QProgressBar>(1075)->isVisible());
+  EXPECT_FALSE(rig.dlg->control(ids::kUpgradeButton)->isEnabled());
+  EXPECT_FALSE(rig.get<QProgressBar>(ids::kProgressBar)->isVisible());
 }
 
 TEST(Window, ControlsStayLockedUntilTheControllerAnswers) {
@@ -99,10 +100,10 @@ TEST(Window, PortChangeThroughTheListReadsBackAgain) {
   rig.connect();
   rig.port.clearWritten();
   rig.ctrl.setValue('C', 11);
-  auto* list = rig.get<QComboBox>(1061);
+  auto* list = rig.get<QComboBox>(ids::kPortList);
   list->setCurrentIndex(6);
   emit list->activated(6);
-  EXPECT_EQ(rig.get<QLineEdit>(1047)->text(), "COM Opened");
+  EXPECT_EQ(rig.get<QLineEdit>(ids::kPortStatus)->text(), "COM Opened");
   rig.port.deliverAll();
   EXPECT_EQ(rig.port.written().substr(0, 3), "?C\r");
   EXPECT_EQ(rig.get<QSlider>(1038)->value(), 11);
@@ -112,7 +113,7 @@ TEST(Window, PortChangeThroughTheListReadsBackAgain) {
 TEST(Window, PortListIsRelabelledEachTimeItOpens) {
   WindowRig rig;
   rig.connect();
-  auto* list = rig.get<QComboBox>(1061);
+  auto* list = rig.get<QComboBox>(ids::kPortList);
   std::vector<std::vector<std::string>> scans = {
       {"COM1", "COM2", "COM3"},
       {"COM1 (ttyACM0 · Corvex FC)", "COM2", "COM3 (pts/0)"},
@@ -205,7 +206,7 @@ TEST(Window, AutomationClientHoldsTheWindowAndCloseOnlyHides) {
 
   // The last client leaves a hidden window while the display runs: the program ends, and the
   // board is told to stop streaming before the port closes with it.
-  rig.get<QPushButton>(1118)->click();
+  rig.get<QPushButton>(ids::kDisplayButton)->click();
   rig.port.deliverAll();
   rig.dlg->close();
   rig.port.clearWritten();
@@ -239,7 +240,7 @@ TEST(Window, UpgradeAsksFirstAndAMidwayFailureSaysTheFirmwareMayBeIncomplete) {
   rig.dlg->setPortLabels({"COM1", "COM2", "COM3 (ttyACM0 · Corvex FC)"});
   std::ofstream((rig.dir / "fw.bin").string(), std::ios::binary) << std::string(20480, 'x');
   boxes.files.push_back((rig.dir / "fw.bin").string());
-  rig.get<QPushButton>(1001)->click();
+  rig.get<QPushButton>(ids::kChooseImageButton)->click();
   std::vector<QMessageBox::StandardButton> clicks = {QMessageBox::Cancel, QMessageBox::Ok, QMessageBox::Ok};
   std::vector<QString> seen;
   QTimer pilot;
@@ -252,9 +253,9 @@ TEST(Window, UpgradeAsksFirstAndAMidwayFailureSaysTheFirmwareMayBeIncomplete) {
   });
   pilot.start(10);
   rig.port.clearWritten();
-  rig.get<QPushButton>(1043)->click();
+  rig.get<QPushButton>(ids::kUpgradeButton)->click();
   EXPECT_EQ(rig.port.written(), "");
-  rig.get<QPushButton>(1043)->click();
+  rig.get<QPushButton>(ids::kUpgradeButton)->click();
   const MainState& st = rig.dlg->core().st;
   while (!(st.LinkMode == LinkMode::UploadData && st.UploadSequence == 5)) ASSERT_TRUE(rig.port.deliverOne());
   rig.ctrl.faults.wrongSequence = true;
@@ -264,10 +265,10 @@ TEST(Window, UpgradeAsksFirstAndAMidwayFailureSaysTheFirmwareMayBeIncomplete) {
                                    "Keep the cable in and the power on until it says it has finished.");
   EXPECT_EQ(seen[1], seen[0]);
   EXPECT_EQ(seen[2], messageText(std::string("Data error，Please try it again!\r\r") + kIncompleteFirmware));
-  EXPECT_EQ(rig.dlg->control(1047)->toolTip().toStdString(),
+  EXPECT_EQ(rig.dlg->control(ids::kPortStatus)->toolTip().toStdString(),
             std::string("The upgrade with fw.bin stopped after the controller had taken 5 of its 369 packets. ") +
                 kIncompleteFirmware);
-  EXPECT_TRUE(rig.dlg->control(1043)->isEnabled());
+  EXPECT_TRUE(rig.dlg->control(ids::kUpgradeButton)->isEnabled());
 }
 
 }  // namespace

@@ -94,7 +94,6 @@ class CountingWindow : public test::FakeWindow {
   bool honest = true;
 };
 
-constexpr int kAlarmBox = 1074;  // the alarm voltage's number box, no range check
 constexpr int kRangedBox = 1072;  // a number box whose range the exchange checks
 
 struct Rig {
@@ -124,21 +123,22 @@ TEST(DataExchange, ReadsAndWritesOnlyWhatChanged) {
   const int box = matrixCheckId(1, 1);
   const std::vector<ExchangeCase> cases = {
       {"nothing changed", none, none, {}, 0},
-      {"a member set", none, [](Core& c) { c.st.bound.at(kAlarmBox) = 360; }, {kAlarmBox}, 1},
+      {"a member set", none, [](Core& c) { c.st.bound.at(ids::kAlarmEdit) = 360; }, {ids::kAlarmEdit}, 1},
       {"a member and a check box", none,
        [box](Core& c) {
-         c.st.bound.at(kAlarmBox) = 360;
+         c.st.bound.at(ids::kAlarmEdit) = 360;
          c.st.bound.at(box) = 1;
        },
-       {kAlarmBox, box}, 2},
+       {ids::kAlarmEdit, box}, 2},
       {"a slider", none, [](Core& c) { c.st.bound.at(ids::kAlarmSlider) = c.st.bound.at(ids::kAlarmSlider) + 1; },
        {ids::kAlarmSlider}, 1},
-      {"typed by the user", [](CountingWindow& w) { w.userType(kAlarmBox, "351"); }, none, {}, 1},
-      {"typed \"05\": the box keeps its text", [](CountingWindow& w) { w.userType(kAlarmBox, "05"); }, none, {}, 1},
-      {"typed, then set back by a handler", [](CountingWindow& w) { w.userType(kAlarmBox, "351"); },
-       [](Core& c) { c.st.bound.at(kAlarmBox) = 355; }, {kAlarmBox}, 2},
-      {"a box emptied gets its number back", [](CountingWindow& w) { w.userType(kAlarmBox, ""); }, none,
-       {kAlarmBox}, 2},
+      {"typed by the user", [](CountingWindow& w) { w.userType(ids::kAlarmEdit, "351"); }, none, {}, 1},
+      {"typed \"05\": the box keeps its text", [](CountingWindow& w) { w.userType(ids::kAlarmEdit, "05"); }, none,
+       {}, 1},
+      {"typed, then set back by a handler", [](CountingWindow& w) { w.userType(ids::kAlarmEdit, "351"); },
+       [](Core& c) { c.st.bound.at(ids::kAlarmEdit) = 355; }, {ids::kAlarmEdit}, 2},
+      {"a box emptied gets its number back", [](CountingWindow& w) { w.userType(ids::kAlarmEdit, ""); }, none,
+       {ids::kAlarmEdit}, 2},
       {"a check state beyond 2 shows clear", [box](CountingWindow& w) { w.userClick(box); },
        [box](Core& c) { c.st.bound.at(box) = 7; }, {box}, 2},
       {"a status text", none, [](Core& c) { c.st.bound.portStatus = "COM3 open"; }, {ids::kPortStatus}, 1},
@@ -168,19 +168,19 @@ TEST(DataExchange, ReadsAndWritesOnlyWhatChanged) {
 TEST(DataExchange, TypedTextThatStillReadsAsTheNumberIsLeftAlone) {
   Rig r;
   r.core.controlsToMembers();
-  r.win.userType(kAlarmBox, "0360");
+  r.win.userType(ids::kAlarmEdit, "0360");
   r.core.controlsToMembers();
   r.core.membersToControls();
-  EXPECT_EQ(r.win.text(kAlarmBox), "0360");
-  EXPECT_EQ(r.core.st.bound.at(kAlarmBox), 360);
+  EXPECT_EQ(r.win.text(ids::kAlarmEdit), "0360");
+  EXPECT_EQ(r.core.st.bound.at(ids::kAlarmEdit), 360);
 }
 
 TEST(DataExchange, MemoryGivenBackWithCopiesOfWindowAndStateNeedsNoReadAndStaysTrue) {
   const std::vector<std::pair<const char*, std::function<void(Rig&)>>> afterCopies = {
-      {"the user typed", [](Rig& r) { r.win.userType(kAlarmBox, "351"); }},
-      {"a handler set a member", [](Rig& r) { r.core.st.bound.at(kAlarmBox) = 360; }},
+      {"the user typed", [](Rig& r) { r.win.userType(ids::kAlarmEdit, "351"); }},
+      {"a handler set a member", [](Rig& r) { r.core.st.bound.at(ids::kAlarmEdit) = 360; }},
       {"both, and an exchange ran", [](Rig& r) {
-         r.win.userType(kAlarmBox, "351");
+         r.win.userType(ids::kAlarmEdit, "351");
          r.core.controlsToMembers();
          r.core.st.bound.at(ids::kAlarmSlider) = 5;
          r.core.membersToControls();
@@ -191,7 +191,7 @@ TEST(DataExchange, MemoryGivenBackWithCopiesOfWindowAndStateNeedsNoReadAndStaysT
     r.core.controlsToMembers();
     r.core.membersToControls();
     r.win.userType(kRangedBox, "12");          // a change the memory has not yet seen
-    r.core.st.bound.at(kAlarmBox) = 340;      // and a member written since the last exchange
+    r.core.st.bound.at(ids::kAlarmEdit) = 340;      // and a member written since the last exchange
     const Core::ExchangeMemory memory = r.core.exchangeMemory();
     const MainState st = r.core.st;
     const CountingWindow win = r.win;
@@ -205,7 +205,7 @@ TEST(DataExchange, MemoryGivenBackWithCopiesOfWindowAndStateNeedsNoReadAndStaysT
     EXPECT_TRUE(r.core.controlsToMembers()) << name;
     EXPECT_EQ(r.win.reads, 0) << name << ": nothing read again";
     EXPECT_EQ(r.core.st.bound.at(kRangedBox), 12) << name;
-    EXPECT_EQ(r.core.st.bound.at(kAlarmBox), 355) << name << ": the member is read back from its box";
+    EXPECT_EQ(r.core.st.bound.at(ids::kAlarmEdit), 355) << name << ": the member is read back from its box";
     // The full read agrees with what the memory says.
     r.core.checkShownEvery = 1;
     r.core.membersToControls();
@@ -221,7 +221,7 @@ TEST(DataExchangeDeathTest, AChangeTheWindowDidNotReportIsCaught) {
         r.core.checkShownEvery = 1;
         r.core.controlsToMembers();
         r.win.honest = false;  // from now on it reports nothing
-        r.win.userType(kAlarmBox, "351");
+        r.win.userType(ids::kAlarmEdit, "351");
         r.core.controlsToMembers();
       },
       "control 1074 changed without the window reporting it");

@@ -11,6 +11,7 @@
 #include "ctl/options.h"
 #include "ctl/output.h"
 #include "ctl/param_names.h"
+#include "tests/support/read_file.h"
 
 namespace zorv {
 namespace {
@@ -245,10 +246,7 @@ TEST(ZorvctlOutput, BoxTextsBecomeTerminalLines) {
 
 // The manual page and --help name every command and every exit status the program has.
 TEST(ZorvctlManual, NamesEveryCommandAndExitStatus) {
-  std::ifstream f(std::string(ZORV_SOURCE_DIR) + "/docs/zorvctl.1");
-  std::stringstream page;
-  page << f.rdbuf();
-  const std::string man = page.str();
+  const std::string man = test::readFile(std::string(ZORV_SOURCE_DIR) + "/docs/zorvctl.1");
   ASSERT_FALSE(man.empty());
   const std::string help = usageText();
   for (const char* command : {"ports", "read", "get", "set", "save", "load", "flash", "monitor", "calibrate"}) {

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "tests/support/harness.h"
+#include "tests/support/pilot.h"
 #include "tests/support/read_file.h"
 
 namespace {
@@ -274,8 +275,7 @@ TEST_F(Zorvctl, SaveWritesTheSameBytesAsTheWindowsSave) {
 
   // The window, with the same controller as corvex-sim starts with, saving through its button.
   zorv::test::Harness window;
-  window.prompts.files.push_back(window.path("window.txt"));
-  window.win.userPress(1015);
+  zorv::test::saveTo(window, window.path("window.txt"));
   const std::string theirs = readFile(window.path("window.txt"));
   ASSERT_FALSE(theirs.empty());
   EXPECT_EQ(readFile(dir_ / "mine.txt"), theirs);

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "core/control_ids.h"
 #include "core/no_answer.h"
 #include "gui/zorv_dlg.h"
 #include "qtsys/serial_port.h"
@@ -85,7 +86,7 @@ TEST_F(SilentController, WindowSaysNoAnswerAndSendsNothingMore) {
       CZorvDlg window(port, &prompts, clock, (dir_ / "tkvrconfig.ini").string());
       port.onReceive = [&window] { window.core().onReceive(); };
       window.setPortLabelSource([&port] { return port.relabel(); });
-      auto* status = qobject_cast<QLineEdit*>(window.control(1047));
+      auto* status = qobject_cast<QLineEdit*>(window.control(ids::kPortStatus));
       ASSERT_NE(status, nullptr);
 
       QElapsedTimer sinceOpen;

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -13,6 +12,7 @@
 
 #include "core/control_layout.h"
 #include "tests/support/harness.h"
+#include "tests/support/pilot.h"
 #include "tests/support/test_names.h"
 
 namespace zorv::test {
@@ -47,34 +47,42 @@ const Ids kParamHelpButtons = {1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1
 // the alarm voltage (course stability 1077/1078 and compass sensitivity 1080/1081 are not in it).
 const Ids kIdentitySliderPairs = {1063, 1038, 1067, 1039, 1066, 1040, 1068, 1034, 1069, 1035,
                                   1070, 1036, 1071, 1037, 1072, 1046, 1073, 1045, 1074, 1055};
-// Load list and button, battery save, save parameters, servo, model and ESC lists.
-const Ids kIdentityOthers = {1099, 1100, 1096, 1015, 1215, 1032, 1033};
-const Ids kReadouts = join({range(1102, 1109), range(1121, 1128)});
+const Ids kIdentityOthers = {ids::kLoadList, ids::kLoadButton, ids::kBatterySaveButton, ids::kSaveButton,
+                             ids::kServoRateList, ids::kModelTypeList, ids::kEscRateList};
+const Ids kReadouts = join({range(ids::kFirstChannelReadout, ids::kLastChannelReadout),
+                            range(ids::kFirstMotorReadout, ids::kLastMotorReadout)});
 const Ids kReverseBoxes = join({range(1197, 1205), range(1208, 1214)});
 const Ids kSensorBoxes = {1056, 1057, 1058, 1059, 1060, 1062, 1064, 1065};
 const Ids kAllSliders = {1038, 1039, 1040, 1034, 1035, 1036, 1037, 1046, 1045, 1055, 1078, 1081};
 const Ids kAllSliderBoxes = {1063, 1066, 1067, 1068, 1069, 1070, 1071, 1072, 1073, 1074, 1077, 1080};
 const Ids kCellBoxes = {1084, 1086, 1087, 1088};
+const Ids kSensorReadouts = {ids::kCompassReadout, ids::kSonarReadout, ids::kBarometerReadout};
+const Ids kCaptionButtons = range(ids::kFirstLabelButton, ids::kLastLabelButton);
 
-// Everything the upgrade button locks before it asks the controller's kind. The port list 1061,
-// the caption buttons 1000 and 1014 and the sensor read-outs 1044, 1041, 1029 stay usable.
+// Everything the upgrade button locks before it asks the controller's kind. The port list, the
+// caption buttons "Порт" and "Возможности" and the sensor read-outs stay usable.
 Ids upgradeLock() {
-  return join({{1215, 1015}, kReverseBoxes, kReadouts, {1001}, range(1002, 1013), {1054, 1076, 1079},
-               kAllSliderBoxes, {1032, 1033}, kAllSliders, kCellBoxes, kSensorBoxes,
-               {1096, 1043, 1118, 1099, 1100}, matrixBoxes()});
+  return join({{ids::kServoRateList, ids::kSaveButton}, kReverseBoxes, kReadouts, {ids::kChooseImageButton},
+               kCaptionButtons, {1054, 1076, 1079}, kAllSliderBoxes, {ids::kModelTypeList, ids::kEscRateList},
+               kAllSliders, kCellBoxes, kSensorBoxes,
+               {ids::kBatterySaveButton, ids::kUpgradeButton, ids::kDisplayButton, ids::kLoadList, ids::kLoadButton},
+               matrixBoxes()});
 }
 
 // What the display unlocks: channel and motor read-outs, the three sensor read-outs, the
 // sixteen reverse boxes.
-Ids displayUnlock() { return join({kReadouts, {1044, 1041, 1029}, kReverseBoxes}); }
+Ids displayUnlock() { return join({kReadouts, kSensorReadouts, kReverseBoxes}); }
 
 // What the display locks: the sliders and their boxes, the three parameter lists and every
 // caption button of a parameter control, the flight-mode boxes, save parameters, the firmware
 // path box, the load list and button, both firmware buttons. Also the sensor boxes and battery
 // save: a sensor write or a calibration would take the stream's mode away from it.
 Ids displayLock() {
-  return join({kAllSliders, kAllSliderBoxes, {1032, 1033, 1215}, range(1002, 1013), {1054, 1076, 1079},
-               matrixBoxes(), {1015, 1028, 1099, 1100, 1001, 1043}, kSensorBoxes, {1096}});
+  return join({kAllSliders, kAllSliderBoxes, {ids::kModelTypeList, ids::kEscRateList, ids::kServoRateList},
+               kCaptionButtons, {1054, 1076, 1079}, matrixBoxes(),
+               {ids::kSaveButton, ids::kFirmwareHint, ids::kLoadList, ids::kLoadButton, ids::kChooseImageButton,
+                ids::kUpgradeButton},
+               kSensorBoxes, {ids::kBatterySaveButton}});
 }
 
 EnableState wholeWindow(const FakeWindow& win) {
@@ -115,7 +123,7 @@ EnableState allEnabled() {
 // the controller's identity, the read-outs and reverse boxes for the display. The help buttons
 // send nothing and are usable from the start.
 EnableState beforeIdentity() {
-  EnableState s = with(allEnabled(), {1043}, false);
+  EnableState s = with(allEnabled(), {ids::kUpgradeButton}, false);
   s = with(s, kIdentitySliderPairs, false);
   s = with(s, kIdentityOthers, false);
   s = with(s, kReadouts, false);
@@ -149,19 +157,11 @@ INSTANTIATE_TEST_SUITE_P(Kinds, IdentityEnables,
                          ::testing::Values(IdentityCase{"TKVR", true}, IdentityCase{"PXOJ", false}),
                          [](const auto& info) { return std::string(info.param.kind); });
 
-void chooseImage(Harness& h) {
-  const std::string path = h.path("fw.bin");
-  std::ofstream(path, std::ios::binary) << std::string(300, 'x');
-  h.prompts.files.push_back(path);
-  h.win.userPress(1001);
-  ASSERT_TRUE(h.win.isEnabled(1043));
-}
-
 TEST(UpgradeLocks, WholeWindowAfterTheUpgradeButton) {
   Harness h;
-  chooseImage(h);
+  chooseImage(h, std::string(300, 'x'));
   const EnableState before = wholeWindow(h.win);
-  h.win.userPress(1043);
+  h.win.userPress(ids::kUpgradeButton);
   EXPECT_WINDOW(with(before, upgradeLock(), false), h.win);
 }
 
@@ -182,17 +182,17 @@ TEST_P(DisplayEnables, OnLocksOffGivesBackWhatItLocked) {
   Harness h(false);
   h.core.initialise();
   if (c.answered) h.pump();
-  if (c.imageChosen) chooseImage(h);
+  if (c.imageChosen) chooseImage(h, std::string(300, 'x'));
   const EnableState before = wholeWindow(h.win);
 
-  h.win.userPress(1118);
+  h.win.userPress(ids::kDisplayButton);
   EXPECT_WINDOW(with(with(before, displayUnlock(), true), displayLock(), false), h.win);
   h.pump();
   h.port.advance(100);  // records stream in
   h.pump();
 
-  h.win.userPress(1118);
-  EXPECT_WINDOW(with(with(before, displayUnlock(), false), {1043}, false), h.win);
+  h.win.userPress(ids::kDisplayButton);
+  EXPECT_WINDOW(with(with(before, displayUnlock(), false), {ids::kUpgradeButton}, false), h.win);
 }
 
 INSTANTIATE_TEST_SUITE_P(States, DisplayEnables,

@@ -5,7 +5,6 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -16,17 +15,16 @@
 #include "core/param_catalogue.h"
 #include "files/param_file_format.h"
 #include "tests/support/harness.h"
+#include "tests/support/pilot.h"
+#include "tests/support/read_file.h"
 
 namespace zorv {
 namespace {
 
 namespace fs = std::filesystem;
 using test::Harness;
-
-constexpr int kSaveButton = 1015;
-constexpr int kHintButton = 1100;
-constexpr int kLoadList = 1099;
-constexpr int kLoadFile = 4;
+using test::kLoadFileItem;
+using test::readFile;
 
 const char kSaveQuestion[] =
     "you will save the current data now，and it's defaut filename is TKVR_Data.txt,\r\ryou can change the "
@@ -62,11 +60,6 @@ void readBack(Harness& h) {
   h.sent();
 }
 
-std::string fileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 void writeBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
@@ -78,16 +71,6 @@ int temporaryFilesIn(const fs::path& dir) {
   return n;
 }
 
-void save(Harness& h, const std::string& path) {
-  h.prompts.files.push_back(path);
-  h.win.userPress(kSaveButton);
-}
-
-void load(Harness& h, const std::string& path) {
-  h.prompts.files.push_back(path);
-  h.win.userSelect(kLoadList, kLoadFile);
-}
-
 std::string replaceAll(std::string s, const std::string& from, const std::string& to) {
   for (size_t at = 0; (at = s.find(from, at)) != std::string::npos; at += to.size()) s.replace(at, from.size(), to);
   return s;
@@ -96,16 +79,16 @@ std::string replaceAll(std::string s, const std::string& from, const std::string
 TEST(FilesSave, AskedAndConfirmedSaveWritesTheWindowValuesAndSendsNothing) {
   Harness h;
   h.sent();
-  h.win.setComboIndex(1061, 11);
+  h.win.setComboIndex(ids::kPortList, 11);
   const auto before = h.core.st.ParamValues;
-  save(h, h.path("TKVR_Data.txt"));
+  saveTo(h, h.path("TKVR_Data.txt"));
 
   ASSERT_EQ(h.prompts.shown.size(), 1u);
   EXPECT_EQ(h.prompts.shown[0].text, kSaveQuestion);
   EXPECT_EQ(h.prompts.shown[0].caption, "Tarvik Warning：");
   EXPECT_EQ(h.prompts.shown[0].buttons, Prompts::Buttons::OkCancel);
   EXPECT_EQ(h.prompts.fileFilters.back(), "TXT File (*.txt)|*.txt||");
-  const std::string bytes = fileBytes(h.path("TKVR_Data.txt"));
+  const std::string bytes = readFile(h.path("TKVR_Data.txt"));
   EXPECT_EQ(bytes.substr(0, 18), "Current   COM12\r\r\n");
   EXPECT_EQ(bytes, writeParamFile(12, before));
   EXPECT_EQ(h.core.st.ParamValues, before);
@@ -121,7 +104,7 @@ TEST(FilesSave, CancelAtEitherQuestionWritesNothing) {
     Harness h;
     h.prompts.answers.push_back(c.answer);
     if (c.fileChosen) h.prompts.files.push_back(h.path("x.txt"));
-    h.win.userPress(kSaveButton);
+    h.win.userPress(ids::kSaveButton);
     EXPECT_FALSE(fs::exists(h.path("x.txt")));
     EXPECT_EQ(h.prompts.fileFilters.size(), c.answer == Prompts::Answer::Ok ? 1u : 0u);
   }
@@ -130,8 +113,8 @@ TEST(FilesSave, CancelAtEitherQuestionWritesNothing) {
 TEST(FilesSave, SavingOverAnOldFileReplacesItWhole) {
   Harness h;
   writeBytes(h.path("p.txt"), std::string(10000, 'x'));
-  save(h, h.path("p.txt"));
-  EXPECT_EQ(fileBytes(h.path("p.txt")), writeParamFile(3, h.core.st.ParamValues));
+  saveTo(h, h.path("p.txt"));
+  EXPECT_EQ(readFile(h.path("p.txt")), writeParamFile(3, h.core.st.ParamValues));
   EXPECT_EQ(temporaryFilesIn(h.dir), 0);
 }
 
@@ -169,7 +152,7 @@ TEST(FilesSave, AFailedSaveSaysSoAndLeavesWhatWasThere) {
 #else
     if (kind == DiskRefusesTheBytes) continue;
 #endif
-    save(h, target);
+    saveTo(h, target);
 #ifndef _WIN32
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
@@ -178,9 +161,9 @@ TEST(FilesSave, AFailedSaveSaysSoAndLeavesWhatWasThere) {
     EXPECT_EQ(h.prompts.shown[1].caption, "Tarvik Warning：");
     EXPECT_NE(h.prompts.shown[1].text.find("could not be saved"), std::string::npos) << h.prompts.shown[1].text;
     switch (kind) {
-      case ParentIsAFile: EXPECT_EQ(fileBytes(h.path("plain")), "old"); break;
-      case TargetIsAFolder: EXPECT_EQ(fileBytes(h.path("p.txt") + "/inside"), "old"); break;
-      case DiskRefusesTheBytes: EXPECT_EQ(fileBytes(h.path("p.txt")), "old"); break;
+      case ParentIsAFile: EXPECT_EQ(readFile(h.path("plain")), "old"); break;
+      case TargetIsAFolder: EXPECT_EQ(readFile(h.path("p.txt") + "/inside"), "old"); break;
+      case DiskRefusesTheBytes: EXPECT_EQ(readFile(h.path("p.txt")), "old"); break;
     }
     EXPECT_EQ(temporaryFilesIn(h.dir), 0) << kind;
     EXPECT_EQ(h.sent(), "");
@@ -191,7 +174,7 @@ TEST(FilesLoad, HintButtonOnlyShowsTheHint) {
   Harness h;
   h.sent();
   h.prompts.answers.push_back(Prompts::Answer::Cancel);
-  h.win.userPress(kHintButton);
+  h.win.userPress(ids::kLoadButton);
   ASSERT_EQ(h.prompts.shown.size(), 1u);
   EXPECT_EQ(h.prompts.shown[0].text,
             "Attention：please select the Item to Load Default Data!\r\r1.Load default data。\r\r2.Load from file you "
@@ -206,7 +189,7 @@ TEST(FilesLoad, DefaultSetIsSelectedThenReadBack) {
     Harness h;
     h.sent();
     h.core.st.ReceiveBuffer = "junk";  // left by an earlier exchange
-    h.win.userSelect(kLoadList, k);
+    h.win.userSelect(ids::kLoadList, k);
     EXPECT_EQ(h.sent(), "Sj000" + std::to_string(k) + "\r");
     EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
     h.port.deliverOne();  // the controller's answer restarts the read-back
@@ -215,7 +198,7 @@ TEST(FilesLoad, DefaultSetIsSelectedThenReadBack) {
     EXPECT_EQ(h.ctrl.value('j'), k);
     EXPECT_EQ(h.core.st.ParamValues[3], h.ctrl.value('C')) << k;
     EXPECT_EQ(h.core.st.ParamValues[14], h.ctrl.value('L')) << k;
-    EXPECT_EQ(h.win.comboIndex(kLoadList), k);
+    EXPECT_EQ(h.win.comboIndex(ids::kLoadList), k);
   }
 }
 
@@ -226,13 +209,13 @@ TEST(FilesLoad, SavedFileComesBackIntoControllerAndWindow) {
   ASSERT_EQ(h.core.st.ParamValues[12], 50);  // the gimbal as the window holds it
   const auto saved = h.core.st.ParamValues;
   const BoundValues savedBound = h.core.st.bound;
-  save(h, h.path("TKVR_Data.txt"));
+  saveTo(h, h.path("TKVR_Data.txt"));
 
   setOnController(h, kSetB);
   readBack(h);
   ASSERT_NE(h.core.st.ParamValues, saved);
 
-  load(h, h.path("TKVR_Data.txt"));
+  loadFrom(h, h.path("TKVR_Data.txt"));
   h.pump();
   for (const LetterValue& lv : kSetA) EXPECT_EQ(h.ctrl.value(lv.letter), lv.value) << lv.letter;
   for (int i = 0; i < kParamCount; ++i) {
@@ -247,16 +230,16 @@ TEST(FilesLoad, SavedFileComesBackIntoControllerAndWindow) {
   for (const BitGroup& g : bitGroups())
     for (int box : g.boxes) EXPECT_EQ(h.win.checkState(box), savedBound.at(box)) << box;
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
-  EXPECT_EQ(h.win.comboIndex(kLoadList), kLoadFile);
+  EXPECT_EQ(h.win.comboIndex(ids::kLoadList), kLoadFileItem);
 }
 
 TEST(FilesLoad, ChainSendsOneSettingPerAnswerInOrderThenReadsBack) {
   Harness h;
   setOnController(h, kSetA);
   readBack(h);
-  save(h, h.path("p.txt"));
+  saveTo(h, h.path("p.txt"));
   h.sent();
-  load(h, h.path("p.txt"));
+  loadFrom(h, h.path("p.txt"));
   EXPECT_EQ(h.prompts.fileFilters.back(), "file self_saved_(*.txt)|*.txt|All file(*.*)|*.*||");
   EXPECT_EQ(h.sent(), "Sj0004\r");
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::FileChain);
@@ -285,7 +268,7 @@ TEST(FilesLoad, MatrixRowIsSentAsTheByteOfItsBoxes) {
   values[50] = 1;  // "AutoSta CH7 H"
   writeBytes(h.path("row.txt"), writeParamFile(3, values));
   h.sent();
-  load(h, h.path("row.txt"));
+  loadFrom(h, h.path("row.txt"));
   h.pump();
   EXPECT_NE(h.sent().find("SL" + std::string(h.core.st.LoadedLines[15]) + "\rSa0129\rSb"), std::string::npos);
   EXPECT_EQ(h.ctrl.value('a'), 129);
@@ -300,7 +283,7 @@ TEST(FilesLoad, GimbalRatesAtTheEndsOfTheirScaleGoBackAsSaved) {
   values[13] = -100;
   writeBytes(h.path("gimbal.txt"), writeParamFile(3, values));
   h.sent();
-  load(h, h.path("gimbal.txt"));
+  loadFrom(h, h.path("gimbal.txt"));
   h.pump();
   EXPECT_NE(h.sent().find("\rSJ0200\rSK0000\r"), std::string::npos);
   EXPECT_EQ(h.ctrl.value('J'), 200);
@@ -338,7 +321,7 @@ TEST(FilesLoad, FileIsCheckedBeforeAnythingIsSent) {
     t.prompts.shown.clear();
     const auto linesBefore = t.core.st.LoadedLines;
     writeBytes(t.path("f.txt"), c.bytes);
-    load(t, t.path("f.txt"));
+    loadFrom(t, t.path("f.txt"));
     if (c.outcome == Refused) {
       EXPECT_EQ(t.sent(), "") << c.name;
       EXPECT_EQ(t.core.st.LinkMode, LinkMode::Rest) << c.name;
@@ -368,7 +351,7 @@ TEST(FilesLoad, FilesThatAreNoFilesAreRefusedWithoutReadingThem) {
       writeBytes(path, writeParamFile(3, h.core.st.ParamValues));
       fs::resize_file(path, uintmax_t{1} << 32);  // sparse: reading it all would take long
     }
-    load(h, path);
+    loadFrom(h, path);
     EXPECT_EQ(h.sent(), "") << kind;
     ASSERT_EQ(h.prompts.shown.size(), 1u) << kind;
     EXPECT_EQ(h.prompts.shown[0].text.rfind("This file cannot be loaded: ", 0), 0u) << h.prompts.shown[0].text;
@@ -378,12 +361,12 @@ TEST(FilesLoad, FilesThatAreNoFilesAreRefusedWithoutReadingThem) {
 TEST(FilesLoad, CancelledDialogLeavesTheLinkAsItWas) {
   Harness h;
   h.sent();
-  h.win.userSelect(kLoadList, kLoadFile);  // no file chosen
+  h.win.userSelect(ids::kLoadList, kLoadFileItem);  // no file chosen
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.sent(), "");
   EXPECT_TRUE(h.prompts.shown.empty());
   // The window still takes setting answers and reads back as usual.
-  h.win.userSelect(kLoadList, 2);
+  h.win.userSelect(ids::kLoadList, 2);
   h.pump();
   EXPECT_EQ(h.ctrl.value('j'), 2);
   EXPECT_EQ(h.core.st.ParamValues[3], h.ctrl.value('C'));
@@ -394,20 +377,20 @@ TEST(FilesLoad, AnswerInPiecesKeepsTheChainGoingAndAForeignAnswerStopsIt) {
     Harness h;
     setOnController(h, kSetA);
     readBack(h);
-    save(h, h.path("p.txt"));
+    saveTo(h, h.path("p.txt"));
     setOnController(h, kSetB);
     h.ctrl.faults.splitAt = {7};  // the LF of the first answer comes on its own
-    load(h, h.path("p.txt"));
+    loadFrom(h, h.path("p.txt"));
     h.pump();
     for (const LetterValue& lv : kSetA) EXPECT_EQ(h.ctrl.value(lv.letter), lv.value) << lv.letter;
     EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   }
   {
     Harness h;
-    save(h, h.path("p.txt"));
+    saveTo(h, h.path("p.txt"));
     h.sent();
     h.ctrl.faults.corruptByte = 0;  // "sj0004": not an answer of the chain
-    load(h, h.path("p.txt"));
+    loadFrom(h, h.path("p.txt"));
     h.pump();
     EXPECT_EQ(h.sent(), "Sj0004\r");
     EXPECT_EQ(h.core.st.LinkMode, LinkMode::FileChain);

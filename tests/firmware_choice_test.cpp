@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/control_ids.h"
 #include "sim/sim_port.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/harness.h"
@@ -33,20 +34,20 @@ std::string writeFile(const Harness& h, const std::string& name, size_t length, 
 
 void choose(Harness& h, std::optional<std::string> path) {
   h.prompts.files.push_back(std::move(path));
-  h.win.userPress(1001);
+  h.win.userPress(ids::kChooseImageButton);
 }
 
 TEST(FirmwareChoice, AcceptedImageEnablesTheUpgradeButton) {
   Harness h;
-  EXPECT_FALSE(h.win.isEnabled(1043));
+  EXPECT_FALSE(h.win.isEnabled(ids::kUpgradeButton));
   h.sent();
   const std::string path = writeFile(h, "fw.bin", 2, 0x41);
   choose(h, path);
   const MainState& st = h.core.st;
   EXPECT_TRUE(h.prompts.shown.empty());
   EXPECT_EQ(h.sent(), "");  // choosing never talks to the controller
-  EXPECT_TRUE(h.win.isEnabled(1043));
-  EXPECT_EQ(h.win.text(1028), path);
+  EXPECT_TRUE(h.win.isEnabled(ids::kUpgradeButton));
+  EXPECT_EQ(h.win.text(ids::kFirmwareHint), path);
   EXPECT_EQ(st.FirmwarePath, "fw.bin");
   EXPECT_EQ(st.FirmwareFullPath, path);
   EXPECT_EQ(st.FirmwareFileLength, 2);
@@ -88,7 +89,7 @@ TEST(FirmwareChoice, RefusedAndAcceptedFiles) {
     SCOPED_TRACE(c.name);
     Harness h;
     choose(h, writeFile(h, "first.bin", 1000, 7));
-    ASSERT_TRUE(h.win.isEnabled(1043));
+    ASSERT_TRUE(h.win.isEnabled(ids::kUpgradeButton));
     const auto before = h.core.st.FirmwareImage;
     h.prompts.shown.clear();
     h.sent();
@@ -103,20 +104,20 @@ TEST(FirmwareChoice, RefusedAndAcceptedFiles) {
       ASSERT_EQ(h.prompts.shown.size(), 1u);
       EXPECT_EQ(h.prompts.shown[0].text, c.message);
       EXPECT_EQ(h.prompts.shown[0].caption, "Tarvik Warning:");
-      EXPECT_FALSE(h.win.isEnabled(1043));
+      EXPECT_FALSE(h.win.isEnabled(ids::kUpgradeButton));
       EXPECT_EQ(st.FirmwareFileLength, 1000);
       EXPECT_EQ(st.FirmwareSize, 1001);
       EXPECT_EQ(st.FirmwarePacketCount, 19);
       EXPECT_TRUE(st.FirmwareImage == before);
-      EXPECT_EQ(h.win.text(1028), c.cancel ? std::string(kChooseHint) : *path);
+      EXPECT_EQ(h.win.text(ids::kFirmwareHint), c.cancel ? std::string(kChooseHint) : *path);
     } else {
       EXPECT_TRUE(h.prompts.shown.empty());
-      EXPECT_TRUE(h.win.isEnabled(1043));
+      EXPECT_TRUE(h.win.isEnabled(ids::kUpgradeButton));
       EXPECT_EQ(st.FirmwareFileLength, static_cast<int32_t>(c.length));
       EXPECT_EQ(st.FirmwareSize, static_cast<int32_t>(c.length + 1));
       EXPECT_EQ(st.FirmwarePacketCount, c.packets);
       EXPECT_EQ(st.FirmwarePath, c.file);
-      EXPECT_EQ(h.win.text(1028), *path);
+      EXPECT_EQ(h.win.text(ids::kFirmwareHint), *path);
       // The rest of the area is zero: nothing of the earlier, longer image survives.
       EXPECT_TRUE(std::all_of(st.FirmwareImage.begin() + static_cast<std::ptrdiff_t>(c.length),
                               st.FirmwareImage.end(), [](uint8_t b) { return b == 0; }));
@@ -140,7 +141,7 @@ TEST(FirmwareChoice, DialogAsksForBinFiles) {
   FakeClock clock;
   Router core(port, win, prompts, clock, "/nonexistent/zorv/tkvrconfig.ini");
   win.router = &core;
-  win.userPress(1001);
+  win.userPress(ids::kChooseImageButton);
   EXPECT_EQ(prompts.defaultExt, "*.bin");
   EXPECT_EQ(prompts.fileFilters.at(0), "Tarvik Upgrade Firware(*.bin)|*.bin|All File(*.*)|*.*||");
 }

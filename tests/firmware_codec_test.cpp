@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/control_groups.h"
+#include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "core/reply.h"
 #include "firmware/image.h"
@@ -186,11 +187,16 @@ TEST(FirmwareControlLists, LockedControlsAreTheUpgradeList) {
   EXPECT_EQ(ids.size(), 165u);
   for (int id : ids) EXPECT_NE(findControl(id), nullptr) << id;
   auto has = [&](int id) { return std::binary_search(sorted.begin(), sorted.end(), id); };
-  for (int id : {1215, 1015, 1197, 1205, 1208, 1214, 1102, 1109, 1121, 1128, 1001, 1002, 1013, 1054, 1076, 1079,
-                 1063, 1066, 1074, 1077, 1080, 1032, 1033, 1038, 1055, 1078, 1081, 1084, 1088, 1056, 1065, 1096,
-                 1043, 1118, 1099, 1100, matrixCheckId(0, 0), matrixCheckId(8, 7)})
+  for (int id : {ids::kServoRateList, ids::kSaveButton, 1197, 1205, 1208, 1214, ids::kFirstChannelReadout,
+                 ids::kLastChannelReadout, ids::kFirstMotorReadout, ids::kLastMotorReadout, ids::kChooseImageButton,
+                 ids::kFirstLabelButton, ids::kLastLabelButton, 1054, 1076, 1079, 1063, 1066, 1074, 1077, 1080,
+                 ids::kModelTypeList, ids::kEscRateList, 1038, ids::kAlarmSlider, 1078, 1081, 1084, 1088, 1056, 1065,
+                 ids::kBatterySaveButton, ids::kUpgradeButton, ids::kDisplayButton, ids::kLoadList, ids::kLoadButton,
+                 matrixCheckId(0, 0), matrixCheckId(8, 7)})
     EXPECT_TRUE(has(id)) << id;
-  for (int id : {1061, 1000, 1014, 1044, 1041, 1029, 1047, 1028, 1112, 1075}) EXPECT_FALSE(has(id)) << id;
+  for (int id : {ids::kPortList, ids::kPortButton, ids::kFeaturesButton, ids::kCompassReadout, ids::kSonarReadout,
+                 ids::kBarometerReadout, ids::kPortStatus, ids::kFirmwareHint, ids::kVersionBox, ids::kProgressBar})
+    EXPECT_FALSE(has(id)) << id;
 
   const std::vector<int>& kept = readoutAndReverseControls();
   EXPECT_EQ(kept.size(), 32u);

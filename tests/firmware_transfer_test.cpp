@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <random>
 #include <string>
@@ -50,10 +49,7 @@ struct Upgrade {
     std::mt19937 gen(seed);
     image.resize(length);
     for (char& c : image) c = static_cast<char>(gen() & 0xFF);
-    std::ofstream(h.path("fw.bin"), std::ios::binary).write(image.data(), static_cast<std::streamsize>(length));
-    h.prompts.files.push_back(h.path("fw.bin"));
-    h.win.userPress(1001);
-    EXPECT_TRUE(h.win.isEnabled(1043));
+    chooseImage(h, image);
     h.sent();
     h.prompts.shown.clear();
   }
@@ -82,9 +78,11 @@ struct Upgrade {
 // After a successful upgrade: everything it locked is back but the start button, which waits for
 // the file to be chosen again.
 void expectRestored(const Harness& h) {
-  for (int id : {1001, 1038, 1063, 1032, 1015, 1096, 1118, 1099, 1100, 1056, matrixCheckId(4, 2), 1054})
+  for (int id : {ids::kChooseImageButton, 1038, 1063, ids::kModelTypeList, ids::kSaveButton, ids::kBatterySaveButton,
+                 ids::kDisplayButton, ids::kLoadList, ids::kLoadButton, 1056, matrixCheckId(4, 2), 1054})
     EXPECT_TRUE(h.win.isEnabled(id)) << id;
-  for (int id : {1043, 1197, 1205, 1214, 1102, 1128}) EXPECT_FALSE(h.win.isEnabled(id)) << id;
+  for (int id : {ids::kUpgradeButton, 1197, 1205, 1214, ids::kFirstChannelReadout, ids::kLastMotorReadout})
+    EXPECT_FALSE(h.win.isEnabled(id)) << id;
 }
 
 TEST(FirmwareTransfer, WholeExchangeWritesTheImageToFlash) {
@@ -99,7 +97,8 @@ TEST(FirmwareTransfer, WholeExchangeWritesTheImageToFlash) {
     ASSERT_EQ(u.n(), c.packets);
     h.core.st.UploadSum = 0x1234;  // left over by a transfer that was broken off
     pressUpgrade(h);
-    for (int id : {1001, 1043, 1038, 1197, 1102}) EXPECT_FALSE(h.win.isEnabled(id)) << id;
+    for (int id : {ids::kChooseImageButton, ids::kUpgradeButton, 1038, 1197, ids::kFirstChannelReadout})
+      EXPECT_FALSE(h.win.isEnabled(id)) << id;
     h.pump();
 
     const std::string wire = h.sent();
@@ -140,7 +139,7 @@ TEST(FirmwareTransfer, WholeExchangeWritesTheImageToFlash) {
     EXPECT_EQ(u.st().LinkMode, LinkMode::Rest);
     EXPECT_EQ(u.st().UploadSum, 0);
     EXPECT_FALSE(h.win.progressVisible());
-    EXPECT_EQ(h.win.text(1047), "COM Opened");
+    EXPECT_EQ(h.win.text(ids::kPortStatus), "COM Opened");
     expectRestored(h);
   }
 }
@@ -165,7 +164,7 @@ TEST(FirmwareTransfer, ProgressOfEachStep) {
   for (const auto& s : steps) {
     SCOPED_TRACE(s.status);
     ASSERT_TRUE(h.port.deliverOne());
-    EXPECT_EQ(h.win.text(1047), s.status);
+    EXPECT_EQ(h.win.text(ids::kPortStatus), s.status);
     EXPECT_EQ(h.win.progressPos(), s.pos);
     EXPECT_EQ(u.st().LinkMode, s.mode);
     EXPECT_TRUE(h.win.progressVisible());
@@ -177,7 +176,7 @@ TEST(FirmwareTransfer, ProgressOfEachStep) {
   EXPECT_LE(u.st().UploadPercent, 100);
   ASSERT_TRUE(h.port.deliverOne());
   EXPECT_TRUE(h.prompts.sawMessage(kSuccess));
-  EXPECT_EQ(h.win.text(1047), "COM Opened");
+  EXPECT_EQ(h.win.text(ids::kPortStatus), "COM Opened");
   EXPECT_FALSE(h.port.deliverOne());
 }
 
@@ -231,9 +230,9 @@ TEST(FirmwareTransfer, KindReply) {
       }
       ASSERT_EQ(h.prompts.shown.size(), 1u);
       EXPECT_EQ(h.prompts.shown[0].text, c.told);
-      EXPECT_EQ(h.win.toolTip(1047), c.told);
-      EXPECT_EQ(h.win.text(1047), "COM Opened") << "the controller did answer";
-      EXPECT_TRUE(h.win.isEnabled(1043));
+      EXPECT_EQ(h.win.toolTip(ids::kPortStatus), c.told);
+      EXPECT_EQ(h.win.text(ids::kPortStatus), "COM Opened") << "the controller did answer";
+      EXPECT_TRUE(h.win.isEnabled(ids::kUpgradeButton));
       EXPECT_EQ(h.sent(), "");
     }
   }
@@ -246,7 +245,7 @@ TEST(FirmwareTransfer, AsksFirstAndCancelSendsNothing) {
   Harness& h = u.h;
   const uint32_t waited = h.clock.waitedMs;
   h.prompts.answers = {Prompts::Answer::Cancel};
-  h.win.userPress(1043);
+  h.win.userPress(ids::kUpgradeButton);
   ASSERT_EQ(h.prompts.shown.size(), 1u);
   EXPECT_EQ(h.prompts.shown[0].text,
             "Upgrade the controller on COM3 with fw.bin (20,480 bytes, 369 packets)? Keep the cable in and the power "
@@ -254,7 +253,8 @@ TEST(FirmwareTransfer, AsksFirstAndCancelSendsNothing) {
   EXPECT_EQ(h.sent(), "");
   EXPECT_EQ(h.clock.waitedMs, waited);
   EXPECT_EQ(u.st().LinkMode, LinkMode::Rest);
-  for (int id : {1001, 1043, 1038, 1118}) EXPECT_TRUE(h.win.isEnabled(id)) << id;
+  for (int id : {ids::kChooseImageButton, ids::kUpgradeButton, 1038, ids::kDisplayButton})
+    EXPECT_TRUE(h.win.isEnabled(id)) << id;
 }
 
 // The answer to the upgrade command, fed in pieces in place of the controller's own "RADY".
@@ -364,17 +364,17 @@ TEST(FirmwareTransfer, BrokenRepliesEndWithDataError) {
     ASSERT_EQ(h.prompts.shown.size(), 1u);
     EXPECT_EQ(h.prompts.shown[0].text, dataErrorUnfinished());
     EXPECT_EQ(h.prompts.shown[0].caption, "Tarvik Warning:");
-    EXPECT_EQ(h.win.toolTip(1047), "The upgrade with fw.bin stopped after the controller had taken " +
+    EXPECT_EQ(h.win.toolTip(ids::kPortStatus), "The upgrade with fw.bin stopped after the controller had taken " +
                                        std::to_string(c.taken) + " of its 21 packets. " + kIncompleteFirmware);
     EXPECT_EQ(u.st().LinkMode, LinkMode::Rest);
     EXPECT_EQ(u.st().UploadSum, 0);
     EXPECT_FALSE(h.win.progressVisible());
-    EXPECT_EQ(h.win.text(1047), "COM Opened");
+    EXPECT_EQ(h.win.text(ids::kPortStatus), "COM Opened");
     EXPECT_EQ(!h.ctrl.flash().empty(), c.flashed);
     // The parameter controls wait for the next connection; the image can be sent again.
-    for (int id : {1038, 1015, 1118, 1197}) EXPECT_FALSE(h.win.isEnabled(id)) << id;
-    EXPECT_TRUE(h.win.isEnabled(1001));
-    EXPECT_TRUE(h.win.isEnabled(1043));
+    for (int id : {1038, ids::kSaveButton, ids::kDisplayButton, 1197}) EXPECT_FALSE(h.win.isEnabled(id)) << id;
+    EXPECT_TRUE(h.win.isEnabled(ids::kChooseImageButton));
+    EXPECT_TRUE(h.win.isEnabled(ids::kUpgradeButton));
   }
 }
 
@@ -439,7 +439,7 @@ TEST(FirmwareTransfer, VanishedPortThenRetry) {
     pressUpgrade(h);
     h.pump();
     EXPECT_FALSE(h.port.isOpen());
-    EXPECT_EQ(h.win.text(1047), "串口未打开");
+    EXPECT_EQ(h.win.text(ids::kPortStatus), "串口未打开");
     EXPECT_EQ(u.st().LinkMode, LinkMode::Rest);
     EXPECT_FALSE(h.win.progressVisible());
     // Past the upgrade command: the controller may hold half a firmware, and the window says so
@@ -455,20 +455,20 @@ TEST(FirmwareTransfer, VanishedPortThenRetry) {
     EXPECT_TRUE(h.ctrl.flash().empty());
     EXPECT_TRUE(u.st().FirmwareImage == image);
     EXPECT_EQ(u.st().FirmwarePacketCount, 19);
-    EXPECT_TRUE(h.win.isEnabled(1001));
-    EXPECT_TRUE(h.win.isEnabled(1061));
+    EXPECT_TRUE(h.win.isEnabled(ids::kChooseImageButton));
+    EXPECT_TRUE(h.win.isEnabled(ids::kPortList));
     if (firmwareTold) {
-      EXPECT_TRUE(h.win.isEnabled(1043));
+      EXPECT_TRUE(h.win.isEnabled(ids::kUpgradeButton));
     }
 
     h.ctrl.restart();  // plugged in again
-    h.win.userSelect(1061, 2);
+    h.win.userSelect(ids::kPortList, 2);
     h.pump();
-    EXPECT_EQ(h.win.text(1047), "COM Opened");
+    EXPECT_EQ(h.win.text(ids::kPortStatus), "COM Opened");
     EXPECT_TRUE(h.win.isEnabled(1038));  // the read-back gave the parameter controls back
-    if (!h.win.isEnabled(1043)) {
+    if (!h.win.isEnabled(ids::kUpgradeButton)) {
       h.prompts.files.push_back(h.path("fw.bin"));
-      h.win.userPress(1001);
+      h.win.userPress(ids::kChooseImageButton);
     }
     pressUpgrade(h);
     h.pump();
@@ -477,9 +477,9 @@ TEST(FirmwareTransfer, VanishedPortThenRetry) {
     expectRestored(h);
 
     // Outside an upgrade the firmware side leaves the buttons alone.
-    h.win.setEnabled(1043, false);
+    h.win.setEnabled(ids::kUpgradeButton, false);
     onTransferAbandoned(h.core);
-    EXPECT_FALSE(h.win.isEnabled(1043));
+    EXPECT_FALSE(h.win.isEnabled(ids::kUpgradeButton));
   }
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/control_ids.h"
 #include "tests/support/harness.h"
 
 namespace zorv::test {
@@ -67,7 +68,7 @@ class HelpBoxes : public ::testing::TestWithParam<HelpBox> {};
 TEST_P(HelpBoxes, ShowTheirWholeTextWithoutAController) {
   const HelpBox& box = GetParam();
   Harness h(false);
-  if (box.button == 1100) {
+  if (box.button == ids::kLoadButton) {
     h.connect();
   } else {
     h.port.failOpen = true;

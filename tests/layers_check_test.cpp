@@ -13,6 +13,8 @@
 #include <string>
 #include <unistd.h>
 
+#include "tests/support/read_file.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -44,8 +46,7 @@ int checkTree(const IncludeCase& c, std::string* output) {
   const fs::path out = root / "out.txt";
   const std::string cmd = "bash '" + (root / "scripts" / "check-layers.sh").string() + "' >'" + out.string() + "' 2>&1";
   const int status = std::system(cmd.c_str());
-  std::ifstream in(out);
-  output->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  *output = zorv::test::readFile(out);
   fs::remove_all(root);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

@@ -63,7 +63,7 @@ TEST_P(DefaultSetEcho, RestartsTheReadBackExactlyOnceWhenWhole) {
   h.pump();
   EXPECT_EQ(queriesIn(sent + h.sent()), kReadbackChain);
   EXPECT_EQ(h.clock.waitedMs - waited, 10u) << "one restart";
-  EXPECT_TRUE(h.win.isEnabled(1015));
+  EXPECT_TRUE(h.win.isEnabled(ids::kSaveButton));
   EXPECT_EQ(st.LinkMode, LinkMode::Rest);
 }
 
@@ -86,20 +86,20 @@ class PortPickedWhileStreaming : public ::testing::TestWithParam<PickCase> {};
 TEST_P(PortPickedWhileStreaming, ReadsBackOnceTheLineIsQuiet) {
   Harness h;
   h.ctrl.recordsAfterStop = GetParam().recordsAfterStop;
-  h.win.userPress(1118);
+  h.win.userPress(ids::kDisplayButton);
   h.pump();
   h.port.advance(70);
   if (!GetParam().recordsWaiting) h.pump();
   h.sent();
   h.ctrl.clearLog();
   h.ctrl.setValue('C', 33);
-  h.win.userSelect(1061, 2);
+  h.win.userSelect(ids::kPortList, 2);
   h.pump();
   EXPECT_EQ(queriesIn(h.sent()), kReadbackChain);
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.core.st.MonitorStopped, 1);
   EXPECT_EQ(h.core.st.ParamValues[3], 33);
-  EXPECT_TRUE(h.win.isEnabled(1015));
+  EXPECT_TRUE(h.win.isEnabled(ids::kSaveButton));
   EXPECT_FALSE(h.ctrl.monitorOn());
 }
 
@@ -123,15 +123,15 @@ TEST(SettingsFileUnusable, ToldThenTheOpenGoesOn) {
   EXPECT_EQ(told(), 1);
   EXPECT_TRUE(h.port.isOpen());
   EXPECT_EQ(h.port.portNumber(), 3);
-  EXPECT_EQ(h.win.text(1047), "COM opened");
+  EXPECT_EQ(h.win.text(ids::kPortStatus), "COM opened");
   EXPECT_EQ(queriesIn(h.sent()), kReadbackChain);
-  EXPECT_TRUE(h.win.isEnabled(1015));
+  EXPECT_TRUE(h.win.isEnabled(ids::kSaveButton));
 
-  h.win.userSelect(1061, 6);
+  h.win.userSelect(ids::kPortList, 6);
   h.pump();
   EXPECT_EQ(told(), 2);
   EXPECT_EQ(h.port.portNumber(), 7);
-  EXPECT_EQ(h.win.text(1047), "COM Opened");
+  EXPECT_EQ(h.win.text(ids::kPortStatus), "COM Opened");
   EXPECT_EQ(queriesIn(h.sent()), kReadbackChain);
 }
 
@@ -155,7 +155,7 @@ class ClosingTheWindow : public ::testing::TestWithParam<CloseCase> {};
 TEST_P(ClosingTheWindow, AsksHidesOrEndsWithTheDisplaySwitchedOffFirst) {
   const CloseCase& c = GetParam();
   Harness h;
-  h.win.userPress(1118);
+  h.win.userPress(ids::kDisplayButton);
   h.pump();
   h.sent();
   h.core.st.AutoProxy = c.held;
@@ -202,7 +202,7 @@ TEST_P(StreamingBoard, IsSwitchedOffAndReadBackWithoutAWord) {
   h.sent();
   if (c.defaultSet) {
     h.port.advance(20);
-    h.win.userSelect(1099, 2);
+    h.win.userSelect(ids::kLoadList, 2);
   } else {
     h.core.initialise();
     ASSERT_TRUE(reliability::untilHeard(h, c.heard));
@@ -216,7 +216,7 @@ TEST_P(StreamingBoard, IsSwitchedOffAndReadBackWithoutAWord) {
   EXPECT_EQ(queriesIn(sent.substr(stop)), kReadbackChain);
   EXPECT_FALSE(h.ctrl.monitorOn());
   EXPECT_TRUE(h.prompts.shown.empty());
-  EXPECT_EQ(h.win.text(1047), "COM opened");
+  EXPECT_EQ(h.win.text(ids::kPortStatus), "COM opened");
   reliability::expectConnected(h);
 }
 
@@ -253,7 +253,7 @@ TEST(QuietLine, WaitAfterAPickDuringTheDisplayEndsAtItsBound) {
     core.portFileUse = Core::PortFileUse::None;
     core.st.MonitorStopped = 0;
     core.st.LinkMode = LinkMode::Monitor;
-    win.userSelect(1061, 2);
+    win.userSelect(ids::kPortList, 2);
     EXPECT_EQ(port.waits, moves ? 17 : kQuietMaxWaits);  // 17 waits of 30 ms pass 500 ms
     EXPECT_EQ(clock.now, moves ? 510u : 0u);
     EXPECT_EQ(port.written, 7u + 3u) << "S~0000, then ?C";

@@ -8,26 +8,21 @@
 
 #include "tests/support/fake_clock.h"
 #include "tests/support/harness.h"
+#include "tests/support/pilot.h"
 
 namespace zorv::test {
 namespace {
 
-constexpr int kCalibrate = 1096;
-const std::array<int, 4> kCells = {1084, 1086, 1087, 1088};
 const char* const kConfirmText =
     "Please measuring voltage first，then write it into inputbox,\r\rThen click [Calibrate] to calibrate your "
     "battery。\r\rAre you sure to calibrate your battery？";
 
-void typeCells(Harness& h, const std::array<std::string, 4>& cells) {
-  for (size_t i = 0; i < 4; ++i) h.win.userType(kCells[i], cells[i]);
-}
-
 TEST(MonitorCalibration, EachStepGoesOutAfterTheEchoOfTheOneBefore) {
   Harness h;
   h.sent();
-  typeCells(h, {"410", "412", "409", "411"});
+  typeCellTexts(h, {"410", "412", "409", "411"});
   const size_t shownBefore = h.prompts.shown.size();
-  h.win.userPress(kCalibrate);
+  h.win.userPress(ids::kBatterySaveButton);
 
   ASSERT_EQ(h.prompts.shown.size(), shownBefore + 1);
   EXPECT_EQ(h.prompts.shown.back().text, kConfirmText);
@@ -69,13 +64,13 @@ TEST(MonitorCalibration, EachStepGoesOutAfterTheEchoOfTheOneBefore) {
 
 TEST(MonitorCalibration, StartsFromAnEmptyCountAfterTheDisplayRan) {
   Harness h;
-  h.win.userPress(1118);
+  h.win.userPress(ids::kDisplayButton);
   h.port.advance(50);
-  h.win.userPress(1118);
+  h.win.userPress(ids::kDisplayButton);
   h.pump();  // records still under way land in the resting mode
   h.sent();
-  typeCells(h, {"400", "400", "400", "400"});
-  h.win.userPress(kCalibrate);
+  typeCellTexts(h, {"400", "400", "400", "400"});
+  h.win.userPress(ids::kBatterySaveButton);
   h.pump();
   EXPECT_EQ(h.sent(), "S00400\rS10800\rS21200\rS31600\r");
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
@@ -102,7 +97,7 @@ TEST(MonitorCalibration, CancelSendsNothing) {
   core.st.LinkMode = LinkMode::Rest;
 
   prompts.answers = {Prompts::Answer::Cancel};
-  win.userPress(kCalibrate);
+  win.userPress(ids::kBatterySaveButton);
   EXPECT_TRUE(prompts.defaultIsCancel);
   EXPECT_EQ(prompts.shown.size(), 1u);
   EXPECT_EQ(port.written(), "");
@@ -130,9 +125,9 @@ TEST(MonitorCalibration, CellsThatCannotBeSentAreRefusedFirst) {
     Harness h;
     h.sent();
     const auto paramsBefore = h.core.st.ParamValues;
-    typeCells(h, c.cells);
+    typeCellTexts(h, c.cells);
     const size_t shownBefore = h.prompts.shown.size();
-    h.win.userPress(kCalibrate);
+    h.win.userPress(ids::kBatterySaveButton);
     EXPECT_EQ(h.sent(), c.firstStep);
     if (c.refused) {
       ASSERT_EQ(h.prompts.shown.size(), shownBefore + 2);  // the confirmation, then why not
@@ -161,10 +156,10 @@ TEST(MonitorCalibration, AnEchoMustBeExactlyEightBytes) {
   for (const EchoCase& c : cases) {
     SCOPED_TRACE(c.name);
     Harness h;
-    typeCells(h, {"410", "412", "409", "411"});
+    typeCellTexts(h, {"410", "412", "409", "411"});
     h.ctrl.faults.splitAt = c.splitAt;
     h.ctrl.faults.extraBytes = c.extra;
-    h.win.userPress(kCalibrate);
+    h.win.userPress(ids::kBatterySaveButton);
     h.sent();
     for (const std::string& expected : c.sentAfterEach) {
       h.port.deliverOne();  // false once nothing is left: the step must not have moved on
@@ -194,9 +189,9 @@ TEST(MonitorCalibration, AReverseEchoWhileWaitingReadsTheFlagsBackAndResumesTheD
     Harness h;
     for (int id : c.boxes) h.win.checks[id] = 1;
     for (int id : c.otherBoxes) h.win.checks[id] = 1;
-    typeCells(h, {"410", "412", "409", "411"});
+    typeCellTexts(h, {"410", "412", "409", "411"});
     h.ctrl.faults.dropAnswers = 1;  // the first step's echo is lost: still waiting in mode 15
-    h.win.userPress(kCalibrate);
+    h.win.userPress(ids::kBatterySaveButton);
     h.pump();
     ASSERT_EQ(h.core.st.LinkMode, LinkMode::CalibrationEcho);
     h.sent();
@@ -216,11 +211,11 @@ TEST(MonitorCalibration, AReverseEchoWhileWaitingReadsTheFlagsBackAndResumesTheD
     EXPECT_EQ(h.sent(), "S~0001\r");
     EXPECT_EQ(h.core.st.LinkMode, LinkMode::Monitor);
     EXPECT_EQ(h.core.st.MonitorStopped, 0);
-    EXPECT_EQ(h.win.text(1118), "Stop Display");
+    EXPECT_EQ(h.win.text(ids::kDisplayButton), "Stop Display");
 
     h.port.advance(20);
     h.pump();
-    EXPECT_NE(h.win.text(1102), "0");  // the display runs again
+    EXPECT_NE(h.win.text(ids::kFirstChannelReadout), "0");  // the display runs again
   }
 }
 

@@ -8,17 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "core/control_ids.h"
 #include "core/control_layout.h"
+#include "core/param_catalogue.h"
 #include "sim/monitor_records.h"
 #include "tests/support/harness.h"
 
 namespace zorv::test {
 namespace {
 
-constexpr int kToggle = 1118;
 const std::vector<int> kChannelBoxes = {1102, 1103, 1104, 1105, 1106, 1107, 1108, 1109};
 const std::vector<int> kMotorBoxes = {1121, 1122, 1123, 1124, 1125, 1126, 1127, 1128};
-const std::vector<int> kSensorBoxes = {1044, 1041, 1029};  // heading, sonar, height
+const std::vector<int> kSensorBoxes = {ids::kCompassReadout, ids::kSonarReadout, ids::kBarometerReadout};
 
 // A record with these eight values, as the controller sends it.
 std::string record(const char* tag, const std::array<int, 8>& values) { return sim::monitorRecordText(tag, values); }
@@ -50,7 +51,7 @@ std::vector<std::string> channelsShown(const std::vector<int>& f) {
 struct MonitorDisplayOn : ::testing::Test {
   Harness h;
   void SetUp() override {
-    h.win.userPress(kToggle);
+    h.win.userPress(ids::kDisplayButton);
     h.pump();  // the echo of "S~0001"
     h.sent();
   }
@@ -66,35 +67,38 @@ TEST(MonitorDisplay, ToggleSwitchesStreamModeCaptionAndControls) {
   Harness h;
   h.sent();
   const std::vector<ControlState> table = {
-      {1102, true, false}, {1109, true, false}, {1121, true, false}, {1128, true, false},  // read-outs
-      {1044, true, false}, {1041, true, false}, {1029, true, false},                       // sensors
+      {ids::kFirstChannelReadout, true, false}, {ids::kLastChannelReadout, true, false},  // read-outs
+      {ids::kFirstMotorReadout, true, false}, {ids::kLastMotorReadout, true, false},
+      {ids::kCompassReadout, true, false}, {ids::kSonarReadout, true, false},  // sensors
+      {ids::kBarometerReadout, true, false},
       {1197, true, false}, {1204, true, false}, {1205, true, false}, {1214, true, false},  // reverse
-      {1038, false, true}, {1063, false, true}, {1055, false, true}, {1074, false, true},  // sliders, boxes
+      {1038, false, true}, {1063, false, true}, {ids::kAlarmSlider, false, true}, {1074, false, true},  // sliders, boxes
       {1081, false, true}, {1004, false, true}, {1054, false, true},                       // caption buttons
-      {1032, false, true}, {1033, false, true}, {1215, false, true}, {1002, false, true},  // lists
+      {ids::kModelTypeList, false, true}, {ids::kEscRateList, false, true}, {ids::kServoRateList, false, true},  // lists
+      {ids::kFirstLabelButton, false, true},
       {matrixCheckId(0, 0), false, true}, {matrixCheckId(8, 7), false, true},              // flight modes
       {1056, false, true}, {1065, false, true},                                            // sensor selection
-      {1015, false, true}, {1096, false, true}, {1099, false, true}, {1100, false, true},
-      {1028, false, true}, {1001, false, true},
-      {1043, false, false},  // the upgrade waits for a firmware file chosen again
-      {kToggle, true, true}, {1084, true, true}, {1061, true, true},
+      {ids::kSaveButton, false, true}, {ids::kBatterySaveButton, false, true}, {ids::kLoadList, false, true},
+      {ids::kLoadButton, false, true}, {ids::kFirmwareHint, false, true}, {ids::kChooseImageButton, false, true},
+      {ids::kUpgradeButton, false, false},  // the upgrade waits for a firmware file chosen again
+      {ids::kDisplayButton, true, true}, {kCellEdits[0], true, true}, {ids::kPortList, true, true},
   };
 
-  h.win.userPress(kToggle);
+  h.win.userPress(ids::kDisplayButton);
   EXPECT_EQ(h.sent(), "S~0001\r");
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Monitor);
   EXPECT_EQ(h.core.st.MonitorStopped, 0);
-  EXPECT_EQ(h.win.text(kToggle), "Stop Display");
+  EXPECT_EQ(h.win.text(ids::kDisplayButton), "Stop Display");
   EXPECT_TRUE(h.ctrl.monitorOn());
   for (const ControlState& c : table) EXPECT_EQ(h.win.isEnabled(c.id), c.whileOn) << "display on, control " << c.id;
 
   h.pump();
-  h.win.userPress(kToggle);
+  h.win.userPress(ids::kDisplayButton);
   EXPECT_EQ(h.sent(), "S~0000\r");
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.core.st.MonitorStopped, 1);
-  EXPECT_EQ(h.win.text(kToggle), "Display Data");
-  EXPECT_EQ(h.win.text(1028), "<-Please select the upgrade fireware(*.bin) first,then click the upgrade !");
+  EXPECT_EQ(h.win.text(ids::kDisplayButton), "Display Data");
+  EXPECT_EQ(h.win.text(ids::kFirmwareHint), "<-Please select the upgrade fireware(*.bin) first,then click the upgrade !");
   EXPECT_FALSE(h.ctrl.monitorOn());
   for (const ControlState& c : table) EXPECT_EQ(h.win.isEnabled(c.id), c.afterOff) << "display off, control " << c.id;
 }
@@ -104,14 +108,14 @@ TEST(MonitorDisplay, NumberBoxOutOfRangeIsReportedOnceAndTheDisplayWaits) {
   h.sent();
   h.win.texts[1063] = "150";  // typed past the stability range
   const size_t before = h.prompts.shown.size();
-  h.win.userPress(kToggle);
+  h.win.userPress(ids::kDisplayButton);
   EXPECT_EQ(h.prompts.shown.size(), before + 1);
   EXPECT_EQ(h.sent(), "");
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.core.st.MonitorStopped, 1);
 
   h.win.texts[1063] = "50";
-  h.win.userPress(kToggle);
+  h.win.userPress(ids::kDisplayButton);
   EXPECT_EQ(h.sent(), "S~0001\r");
 }
 
@@ -132,7 +136,7 @@ TEST_F(MonitorDisplayOn, StreamedRecordsShowAndTheWindowKeepsUp) {
   }
   EXPECT_EQ(texts(h, kChannelBoxes), channelsShown(fieldsOf(sim::monitorRecord(0, 5960))));
   EXPECT_EQ(texts(h, kMotorBoxes), asTexts(fieldsOf(sim::monitorRecord(1, 5980))));
-  EXPECT_EQ(h.win.text(1044), std::to_string(fieldsOf(sim::monitorRecord(2, 6000))[0]));
+  EXPECT_EQ(h.win.text(ids::kCompassReadout), std::to_string(fieldsOf(sim::monitorRecord(2, 6000))[0]));
   EXPECT_EQ(h.sent(), "");  // the window asks nothing while the display runs
 }
 
@@ -181,12 +185,12 @@ TEST(MonitorDisplay, RecordsSplitOverEventsShowOnceReadable) {
   for (const SplitCase& c : cases) {
     SCOPED_TRACE(c.name);
     Harness fresh;
-    fresh.win.userPress(kToggle);
+    fresh.win.userPress(ids::kDisplayButton);
     fresh.pump();
     for (size_t i = 0; i < c.events.size(); ++i) {
       fresh.inject(c.events[i]);
       fresh.pump();
-      EXPECT_EQ(fresh.win.text(1102), c.ch1AfterEach[i]) << "after event " << i;
+      EXPECT_EQ(fresh.win.text(ids::kFirstChannelReadout), c.ch1AfterEach[i]) << "after event " << i;
     }
   }
 }
@@ -196,17 +200,17 @@ TEST_F(MonitorDisplayOn, NoiseNeitherClearsTheBoxesNorGrowsTheBuffer) {
   h.pump();
   h.inject(record("XXDA", {1444, 1500, 1500, 1500, 1000, 1000, 1000, 1000}));
   h.pump();
-  EXPECT_EQ(h.win.text(1102), "1333");
+  EXPECT_EQ(h.win.text(ids::kFirstChannelReadout), "1333");
   for (int i = 0; i < 200; ++i) {  // 200 KiB without a known tag
     h.inject(std::string(1024, static_cast<char>('0' + i % 10)));
     h.pump();
     ASSERT_LE(h.core.st.ReceiveBuffer.size(), 3u);
     ASSERT_LE(h.core.st.ReceivedCount, 3);
   }
-  EXPECT_EQ(h.win.text(1102), "1333");
+  EXPECT_EQ(h.win.text(ids::kFirstChannelReadout), "1333");
   h.inject(record("CHDA", {1555, 1500, 1500, 1500, 1000, 1000, 1000, 1000}));
   h.pump();
-  EXPECT_EQ(h.win.text(1102), "1555");
+  EXPECT_EQ(h.win.text(ids::kFirstChannelReadout), "1555");
 }
 
 TEST_F(MonitorDisplayOn, TypingInACellBoxSurvivesTheRecords) {
@@ -214,7 +218,7 @@ TEST_F(MonitorDisplayOn, TypingInACellBoxSurvivesTheRecords) {
   h.port.advance(100);
   h.pump();
   EXPECT_EQ(h.win.text(1084), "407");
-  h.win.userPress(kToggle);
+  h.win.userPress(ids::kDisplayButton);
   EXPECT_EQ(h.win.text(1084), "407");
 }
 

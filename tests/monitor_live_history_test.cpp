@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/control_ids.h"
 #include "monitor/live_history.h"
 #include "sim/monitor_records.h"
 #include "tests/support/harness.h"
@@ -168,7 +169,7 @@ TEST(LiveHistory, GraphLinesKeepTheSpanAndEachBucketsExtremes) {
 TEST(LiveHistory, DisplayStepFeedsEveryRecordItReads) {
   Harness h;  // connected: the read-back is done
   h.clock.now = 5000;
-  h.win.userPress(1118);
+  h.win.userPress(ids::kDisplayButton);
   h.pump();
   ASSERT_TRUE(h.core.live.empty());
   std::string burst;
@@ -187,15 +188,15 @@ TEST(LiveHistory, DisplayStepFeedsEveryRecordItReads) {
   EXPECT_EQ(h.core.live.at(29).kind, RecordKind::Sensors);
   const std::string last = sim::monitorRecord(2, 600);
   EXPECT_EQ(h.core.live.at(29).values[0], std::stoi(last.substr(4, 4)));
-  EXPECT_EQ(h.win.text(1102), std::to_string(h.core.live.latest(RecordKind::Channels)->values[0]));
+  EXPECT_EQ(h.win.text(ids::kFirstChannelReadout), std::to_string(h.core.live.latest(RecordKind::Channels)->values[0]));
   EXPECT_EQ(h.win.text(1104), std::to_string(h.core.live.latest(RecordKind::Channels)->values[2]));
 
   // Stopping keeps the data; starting again begins a new history.
-  h.win.userPress(1118);
+  h.win.userPress(ids::kDisplayButton);
   h.pump();
   EXPECT_EQ(h.core.live.size(), 30u);
   h.clock.now = 9000;
-  h.win.userPress(1118);
+  h.win.userPress(ids::kDisplayButton);
   h.pump();
   EXPECT_TRUE(h.core.live.empty());
   h.inject(sim::monitorRecord(0, 20));

@@ -15,6 +15,7 @@
 #include "core/text_number.h"
 #include "files/param_file_format.h"
 #include "tests/support/harness.h"
+#include "tests/support/pilot.h"
 #include "tests/support/read_file.h"
 #include "tests/support/test_names.h"
 
@@ -29,10 +30,8 @@ std::string savedField(const std::string& file, int n) {
 }
 
 std::string save(Harness& h) {
-  const std::string path = h.path("saved.txt");
-  h.prompts.files.push_back(path);
-  h.win.userPress(1015);
-  return readFile(path);
+  saveTo(h, h.path("saved.txt"));
+  return readFile(h.path("saved.txt"));
 }
 
 int boxesStartingWith(const Harness& h, const std::string& start) {
@@ -91,15 +90,15 @@ TEST(TypedBeyondTheScale, TypingTheAlarmVoltageDigitByDigitStillWorks) {
   Harness h;
   const int held = h.core.st.ParamValues[14];
   for (const char* partial : {"3", "35"}) {
-    h.win.userType(1074, partial);
-    EXPECT_EQ(h.win.text(1074), partial);
+    h.win.userType(ids::kAlarmEdit, partial);
+    EXPECT_EQ(h.win.text(ids::kAlarmEdit), partial);
     EXPECT_EQ(h.core.st.ParamValues[14], held) << partial;
   }
-  h.win.userType(1074, "355");
+  h.win.userType(ids::kAlarmEdit, "355");
   EXPECT_EQ(h.core.st.ParamValues[14], 355);
-  EXPECT_EQ(h.win.sliderPos(1055), 355);
+  EXPECT_EQ(h.win.sliderPos(ids::kAlarmSlider), 355);
   h.sent();
-  h.win.userRelease(1055);
+  h.win.userRelease(ids::kAlarmSlider);
   EXPECT_EQ(h.sent(), "SL0355\r");
 }
 
@@ -130,11 +129,11 @@ TEST_P(ReportedBeyondTheScale, IsKeptShownToldOnceAndSavedAsItIs) {
                                                 ". They are kept and saved as they are; nothing is sent unless "
                                                 "you change them.");
   }
-  EXPECT_TRUE(h.win.isEnabled(1015)) << "the read-back went on to the end";
+  EXPECT_TRUE(h.win.isEnabled(ids::kSaveButton)) << "the read-back went on to the end";
 
   // Later exchanges read the controls without a range warning, and nothing goes out for it.
   h.sent();
-  h.win.userSelect(1215, 1);
+  h.win.userSelect(ids::kServoRateList, 1);
   h.win.userSetSlider(1081, 40);
   EXPECT_EQ(h.sent(), "SP0003\rSZ0040\r");
   const std::string file = save(h);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/control_ids.h"
 #include "params/help_texts.h"
 #include "tests/support/harness.h"
 
@@ -82,7 +83,8 @@ TEST(ParamsHelp, TextsAreDistinctAndExact) {
 }
 
 TEST(ParamsHelp, OtherButtonsAreNotHelpButtons) {
-  for (int id : {1001, 1015, 1043, 1096, 1100, 1118, 1032, 1038, 1063})
+  for (int id : {ids::kChooseImageButton, ids::kSaveButton, ids::kUpgradeButton, ids::kBatterySaveButton,
+                 ids::kLoadButton, ids::kDisplayButton, ids::kModelTypeList, 1038, 1063})
     EXPECT_FALSE(isHelpButton(id)) << id;
 }
 

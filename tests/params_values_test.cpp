@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "core/param_catalogue.h"
 #include "tests/support/harness.h"
@@ -86,7 +87,7 @@ TEST(ParamsSliderDrag, MovesTheBoxAndTheTableButSendsNothing) {
     const int pos = s->lo + 3;
     h.win.userDrag(p.slider, pos);
     // The height-lock box announces every change of its text with "SH0051".
-    EXPECT_EQ(h.sent(), p.edit == 1070 ? "SH0051\r" : "");
+    EXPECT_EQ(h.sent(), p.edit == ids::kHeightLockEdit ? "SH0051\r" : "");
     EXPECT_EQ(h.win.text(p.edit), std::to_string(pos));
     EXPECT_EQ(w.param(p.index), pos);  // the alarm voltage gets there through its box
   }
@@ -189,11 +190,11 @@ struct ListCase {
 
 TEST(ParamsLists, SelectionWritesTheCatalogueValue) {
   const std::vector<ListCase> cases = {
-      {"14--FIXED_WING", 1032, 13, "SA0014\r", 0, 14},
-      {"1. GIMBAL", 1032, 0, "SA0001\r", 0, 1},
-      {"6. 2KHz PWM", 1033, 5, "SB0006\r", 1, 6},
-      {"2. 270HZ servo", 1215, 1, "SP0003\r", 2, 2},
-      {"1. 50Hz servo", 1215, 0, "SP0001\r", 2, 1},
+      {"14--FIXED_WING", ids::kModelTypeList, 13, "SA0014\r", 0, 14},
+      {"1. GIMBAL", ids::kModelTypeList, 0, "SA0001\r", 0, 1},
+      {"6. 2KHz PWM", ids::kEscRateList, 5, "SB0006\r", 1, 6},
+      {"2. 270HZ servo", ids::kServoRateList, 1, "SP0003\r", 2, 2},
+      {"1. 50Hz servo", ids::kServoRateList, 0, "SP0001\r", 2, 1},
   };
   for (const ListCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -217,13 +218,13 @@ TEST(ParamsRoundTrip, ReconnectReadsBackWhatWasWritten) {
   h.win.userSetSlider(1038, 33);
   h.win.userSetSlider(1046, -100);
   h.win.userSetSlider(1045, 25);
-  h.win.userSetSlider(1055, 301);
+  h.win.userSetSlider(ids::kAlarmSlider, 301);
   h.win.userSetSlider(1036, 77);
   h.win.userType(1071, "12");
   h.win.userRelease(1037);
-  h.win.userSelect(1032, 7);
-  h.win.userSelect(1033, 2);
-  h.win.userSelect(1215, 1);
+  h.win.userSelect(ids::kModelTypeList, 7);
+  h.win.userSelect(ids::kEscRateList, 2);
+  h.win.userSelect(ids::kServoRateList, 1);
   h.win.userClick(matrixCheckId(0, 6));  // stability on CH7 L
   h.win.userClick(matrixCheckId(8, 2));  // auto-landing on CH5 H, height lock follows
   h.win.userClick(matrixCheckId(6, 4));
@@ -256,11 +257,11 @@ TEST(ParamsRoundTrip, ReconnectReadsBackWhatWasWritten) {
   for (auto& [id, pos] : h.win.sliders) pos = findControl(id)->lo;
   for (const SliderParam& p : sliderParams()) h.win.texts[p.edit] = std::to_string(findControl(p.slider)->lo);
   for (auto& [id, state] : h.win.checks) state = 0;
-  for (int combo : {1032, 1033, 1215}) h.win.combos[combo] = 0;
+  for (int combo : {ids::kModelTypeList, ids::kEscRateList, ids::kServoRateList}) h.win.combos[combo] = 0;
   h.core.st.ParamValues.fill(0);
 
   h.ctrl.clearLog();
-  h.win.userSelect(1061, h.win.comboIndex(1061));
+  h.win.userSelect(ids::kPortList, h.win.comboIndex(ids::kPortList));
   h.pump();
 
   EXPECT_FALSE(h.ctrl.log().empty()) << "nothing was asked after the port was chosen again";
@@ -270,7 +271,8 @@ TEST(ParamsRoundTrip, ReconnectReadsBackWhatWasWritten) {
     EXPECT_EQ(h.win.texts.at(p.edit), shownTexts.at(p.edit));
   }
   EXPECT_EQ(h.win.checks, shownChecks);
-  for (int combo : {1032, 1033, 1215}) EXPECT_EQ(h.win.combos.at(combo), shownCombos.at(combo)) << combo;
+  for (int combo : {ids::kModelTypeList, ids::kEscRateList, ids::kServoRateList})
+    EXPECT_EQ(h.win.combos.at(combo), shownCombos.at(combo)) << combo;
   for (size_t i = 0; i < values.size(); ++i) {
     if (i >= 15 && i <= 18) continue;  // cell voltages belong to the calibration
     EXPECT_EQ(h.core.st.ParamValues[i], values[i]) << "ParamValues[" << i << "]";

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/control_groups.h"
+#include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "core/param_catalogue.h"
 #include "core/text_number.h"
@@ -48,9 +49,9 @@ TEST(Readback, StartUpAsksEveryQueryOnceInOrderAndFillsTheWindow) {
         << p.letter;
     EXPECT_EQ(h.win.text(p.edit), std::to_string(expected)) << p.letter;
   }
-  EXPECT_EQ(h.win.comboIndex(1032), h.ctrl.value('A') - 1);
-  EXPECT_EQ(h.win.comboIndex(1033), h.ctrl.value('B') - 1);
-  EXPECT_EQ(h.win.comboIndex(1099), h.ctrl.value('j'));
+  EXPECT_EQ(h.win.comboIndex(ids::kModelTypeList), h.ctrl.value('A') - 1);
+  EXPECT_EQ(h.win.comboIndex(ids::kEscRateList), h.ctrl.value('B') - 1);
+  EXPECT_EQ(h.win.comboIndex(ids::kLoadList), h.ctrl.value('j'));
   for (const BitGroup& g : bitGroups()) {
     for (int k = 0; k < 8; ++k) {
       EXPECT_EQ(h.win.checkState(g.boxes[k]), bitOf(h.ctrl.value(g.letter), k)) << g.letter << k;
@@ -59,14 +60,14 @@ TEST(Readback, StartUpAsksEveryQueryOnceInOrderAndFillsTheWindow) {
   }
   for (int i = 0; i < 4; ++i)
     EXPECT_EQ(h.win.text(kCellEdits[i]), std::to_string(h.ctrl.value(static_cast<char>('4' + i)) / 10));
-  EXPECT_EQ(h.win.text(1112), "2.015");
-  EXPECT_EQ(h.win.text(1047), "COM opened");
+  EXPECT_EQ(h.win.text(ids::kVersionBox), "2.015");
+  EXPECT_EQ(h.win.text(ids::kPortStatus), "COM opened");
   EXPECT_EQ(st.LinkMode, LinkMode::Rest);
   EXPECT_TRUE(st.ReceiveBuffer.empty());
   // The identity check unlocked the parameter controls and locked the read-outs.
   for (int id : identityEnableList()) EXPECT_TRUE(h.win.isEnabled(id)) << id;
   for (int id : identityDisableList()) EXPECT_FALSE(h.win.isEnabled(id)) << id;
-  EXPECT_FALSE(h.win.isEnabled(1043));
+  EXPECT_FALSE(h.win.isEnabled(ids::kUpgradeButton));
 }
 
 // Delivers answers until the last query of the chain is out; its answer, the next one the
@@ -109,7 +110,7 @@ TEST(Readback, ControlsStayLockedForAControllerOfAnotherKind) {
   for (int id : identityEnableList()) EXPECT_EQ(h.win.isEnabled(id), isHelpButton(id)) << id;
   EXPECT_EQ(h.core.st.ReceiveBuffer, "PXOJ");
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
-  EXPECT_EQ(h.win.toolTip(1047), "This controller reports firmware kind PXOJ; Zorv changes the settings of TKVR "
+  EXPECT_EQ(h.win.toolTip(ids::kPortStatus), "This controller reports firmware kind PXOJ; Zorv changes the settings of TKVR "
                                  "controllers only, so they are locked.");
 }
 
@@ -158,7 +159,7 @@ TEST(Readback, ServoValueThreeSelectsTheThirdEntryAndStoresOne) {
   h.inject("?P\r 0003\r\n");
   h.pump();
   EXPECT_EQ(h.core.st.ParamValues[2], 1);
-  EXPECT_EQ(h.win.comboIndex(1215), -1) << "the list has two entries: a third clears the selection";
+  EXPECT_EQ(h.win.comboIndex(ids::kServoRateList), -1) << "the list has two entries: a third clears the selection";
 }
 
 TEST(Readback, VersionWithLeadingZeroIsAskedAgain) {
@@ -169,7 +170,7 @@ TEST(Readback, VersionWithLeadingZeroIsAskedAgain) {
   size_t count = 0;
   for (size_t at = sent.find("?V\r"); at != std::string::npos; at = sent.find("?V\r", at + 1)) ++count;
   EXPECT_EQ(count, 4u);
-  EXPECT_EQ(h.win.text(1112), "0.999");
+  EXPECT_EQ(h.win.text(ids::kVersionBox), "0.999");
 }
 
 TEST(Readback, SplitReplyIsGatheredLikeAWholeOne) {
@@ -263,7 +264,7 @@ TEST(Readback, UnknownEchoStopsTheChainUntilASenderClears) {
   h.connect();
   EXPECT_FALSE(h.win.isEnabled(1038));
   // Picking the port again clears the buffer and reads everything.
-  h.win.userSelect(1061, 2);
+  h.win.userSelect(ids::kPortList, 2);
   h.pump();
   EXPECT_TRUE(h.win.isEnabled(1038));
 }

@@ -18,11 +18,10 @@
 #include "firmware/upgrade_words.h"
 #include "protocol/readback.h"
 #include "tests/support/harness.h"
+#include "tests/support/pilot.h"
 
 namespace zorv::test::reliability {
 
-constexpr int kPortList = 1061;
-constexpr int kStatusBox = 1047;
 constexpr const char* kLostReason = "Port closed: device gone (unplugged or switched off)";
 
 // One fault, armed on the next answer the controller shapes (`length` bytes when whole).
@@ -133,21 +132,21 @@ inline void expectConnected(const Harness& h) {
 // awaited any more, no progress or display is left running.
 inline void expectLost(const Harness& h) {
   EXPECT_FALSE(h.port.isOpen());
-  EXPECT_EQ(h.win.text(kStatusBox), "串口未打开");
+  EXPECT_EQ(h.win.text(ids::kPortStatus), "串口未打开");
   // After the reason, or after what an upgrade under way left in the controller.
-  const std::string tip = h.win.toolTip(kStatusBox);
+  const std::string tip = h.win.toolTip(ids::kPortStatus);
   EXPECT_EQ(tip.size() >= std::string(kLostReason).size() ? tip.substr(tip.size() - std::string(kLostReason).size()) : tip,
             kLostReason);
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.core.st.ReceivedCount, 0);
   EXPECT_EQ(h.core.st.MonitorStopped, 1);
   EXPECT_FALSE(h.win.progressVisible());
-  EXPECT_TRUE(h.win.isEnabled(kPortList));
+  EXPECT_TRUE(h.win.isEnabled(ids::kPortList));
 }
 
 // The user picks the port again: everything is read back.
 inline void pickPortAgain(Harness& h) {
-  h.win.userSelect(kPortList, 2);
+  h.win.userSelect(ids::kPortList, 2);
   h.pump();
 }
 
@@ -158,8 +157,6 @@ inline void plugInAndPickPort(Harness& h) {
 }
 
 // --- A firmware image for the upgrade's exchange ---
-
-constexpr int kUpgradeButton = 1043;
 
 // 100 bytes: N = 3, so the packets are start 1, data 2 and 3, sum 4, finish 5. No byte is a CR,
 // so a controller out of its loader takes no packet for a command.
@@ -173,7 +170,7 @@ inline std::string image() {
 // boxes shown, so that a test sees what the upgrade itself says.
 inline void pressUpgrade(Harness& h) {
   const size_t before = h.prompts.shown.size();
-  h.win.userPress(kUpgradeButton);
+  h.win.userPress(ids::kUpgradeButton);
   ASSERT_GT(h.prompts.shown.size(), before);
   EXPECT_EQ(h.prompts.shown[before].text.rfind("Upgrade the controller on COM", 0), 0u) << h.prompts.shown[before].text;
   EXPECT_EQ(h.prompts.shown[before].buttons, Prompts::Buttons::OkCancel);
@@ -185,11 +182,9 @@ inline std::string dataErrorUnfinished() {
   return std::string("Data error，Please try it again!\r\r") + kIncompleteFirmware;
 }
 
+// Chooses image() as the firmware file; no box is left among those shown.
 inline void chooseImage(Harness& h) {
-  std::ofstream(h.path("fw.bin"), std::ios::binary) << image();
-  h.prompts.files.push_back(h.path("fw.bin"));
-  h.win.userPress(1001);
-  ASSERT_TRUE(h.win.isEnabled(kUpgradeButton));
+  test::chooseImage(h, image());
   h.prompts.shown.clear();
 }
 
@@ -199,7 +194,7 @@ inline void expectUnlockedAfterUpgrade(const Harness& h, bool succeeded = false)
   const std::vector<int>& off = readoutAndReverseControls();
   for (int id : upgradeLockedControls())
     EXPECT_EQ(h.win.isEnabled(id),
-              std::find(off.begin(), off.end(), id) == off.end() && !(succeeded && id == kUpgradeButton))
+              std::find(off.begin(), off.end(), id) == off.end() && !(succeeded && id == ids::kUpgradeButton))
         << "control " << id;
 }
 
@@ -212,8 +207,8 @@ inline void expectUpgraded(const Harness& h) {
   EXPECT_EQ(std::string(h.ctrl.flash().begin(), h.ctrl.flash().end()), carried);
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_FALSE(h.win.progressVisible());
-  EXPECT_EQ(h.win.text(kStatusBox), "COM Opened");
-  EXPECT_EQ(h.win.text(1028), "Upgraded with fw.bin. To upgrade again, choose the firmware file again.");
+  EXPECT_EQ(h.win.text(ids::kPortStatus), "COM Opened");
+  EXPECT_EQ(h.win.text(ids::kFirmwareHint), "Upgraded with fw.bin. To upgrade again, choose the firmware file again.");
   expectUnlockedAfterUpgrade(h, true);
 }
 

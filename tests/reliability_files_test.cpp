@@ -4,24 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <iterator>
 
 #include "files/load_chain.h"
 #include "tests/reliability.h"
+#include "tests/support/read_file.h"
 
 namespace zorv::test {
 namespace {
 
 using namespace reliability;
-
-constexpr int kLoadList = 1099;
-constexpr int kLoadFileItem = 4;
-
-std::string fileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // A window whose controller holds the power-on values, saved to "p.txt"; then default set 3 is
 // chosen, so that everything the file carries differs from what the controller holds.
@@ -32,18 +24,14 @@ struct SavedFile {
   SavedFile() {
     for (char letter : kLoadChain)
       if (letter != 'j') saved[letter] = h.ctrl.value(letter);
-    h.prompts.files.push_back(h.path("p.txt"));
-    h.win.userPress(1015);
-    bytes = fileBytes(h.path("p.txt"));
+    saveFile(h);
+    bytes = readFile(h.path("p.txt"));
     h.prompts.shown.clear();
-    h.win.userSelect(kLoadList, 3);
+    h.win.userSelect(ids::kLoadList, 3);
     h.pump();
     h.sent();
   }
-  void load() {
-    h.prompts.files.push_back(h.path("p.txt"));
-    h.win.userSelect(kLoadList, kLoadFileItem);
-  }
+  void load() { chooseFileItem(h); }
   int fromFile() const {
     int n = 0;
     for (const auto& [letter, value] : saved) n += h.ctrl.value(letter) == value;
@@ -129,7 +117,7 @@ TEST(ReliabilityFiles, FaultOnOneAnswerOfTheChain) {
       EXPECT_TRUE(f.allFromFile()) << f.fromFile() << " of " << f.saved.size();
       EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
       expectConnected(h);  // the chain ended with a read-back
-      EXPECT_EQ(fileBytes(h.path("p.txt")), f.bytes);
+      EXPECT_EQ(readFile(h.path("p.txt")), f.bytes);
       EXPECT_TRUE(h.prompts.shown.empty());
     }
   }

@@ -102,13 +102,13 @@ TEST(ReliabilityFirmware, FaultOnOneAnswerOfTheUpgrade) {
           ASSERT_EQ(h.prompts.shown.size(), 1u);
           EXPECT_EQ(h.prompts.shown[0].text, dataErrorUnfinished());
           EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
-          EXPECT_EQ(h.win.text(kStatusBox), "COM Opened");
+          EXPECT_EQ(h.win.text(ids::kPortStatus), "COM Opened");
         } else {
           EXPECT_TRUE(h.prompts.shown.empty());
           EXPECT_EQ(h.core.st.LinkMode, static_cast<LinkMode>(ends));
           EXPECT_FALSE(h.win.isEnabled(1038));  // still locked: no time-out
         }
-        EXPECT_FALSE(h.win.isEnabled(1118));
+        EXPECT_FALSE(h.win.isEnabled(ids::kDisplayButton));
         h.port.advance(kLoaderGivesUpMs);  // a controller left in its loader starts its application again
         pickPortAgain(h);
       }

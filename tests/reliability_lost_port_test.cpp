@@ -18,48 +18,30 @@ namespace {
 
 using namespace reliability;
 
-constexpr int kToggle = 1118;
-constexpr int kCalibrate = 1096;
-constexpr int kLoadList = 1099;
 constexpr const char* kUpgradedText = "Congratulations!You've upgraded successfully!";
 
-void typeCells(Harness& h) {
-  const std::pair<int, const char*> cells[] = {{1084, "410"}, {1086, "412"}, {1087, "409"}, {1088, "411"}};
-  for (const auto& [box, text] : cells) h.win.userType(box, text);
-}
-
-void stream(Harness& h, uint32_t ms) {
-  h.port.advance(ms);
-  h.pump();
-}
-
 void expectDisplayStopped(const Harness& h) {
-  EXPECT_EQ(h.win.text(kToggle), "Display Data");
+  EXPECT_EQ(h.win.text(ids::kDisplayButton), "Display Data");
   for (int id : displayControls()) EXPECT_FALSE(h.win.isEnabled(id)) << id;
-  for (int id : lockedWhileDisplaying()) EXPECT_EQ(h.win.isEnabled(id), id != kUpgradeButton) << id;
+  for (int id : lockedWhileDisplaying()) EXPECT_EQ(h.win.isEnabled(id), id != ids::kUpgradeButton) << id;
 }
 
 void expectDisplayRuns(Harness& h) {
   h.sent();
-  h.win.userPress(kToggle);
+  h.win.userPress(ids::kDisplayButton);
   EXPECT_EQ(h.sent(), "S~0001\r");
   h.pump();
   stream(h, 20);
-  EXPECT_NE(h.win.text(1102), "0");
+  EXPECT_NE(h.win.text(ids::kFirstChannelReadout), "0");
 }
 
 void expectCalibrates(Harness& h) {
   typeCells(h);
   h.sent();
-  h.win.userPress(kCalibrate);
+  h.win.userPress(ids::kBatterySaveButton);
   h.pump();
   EXPECT_EQ(h.sent(), "S00410\rS10822\rS21231\rS31642\r");
   EXPECT_EQ(h.prompts.shown.back().text, "校准完成！");
-}
-
-void chooseFileItem(Harness& h) {
-  h.prompts.files.push_back(h.path("p.txt"));
-  h.win.userSelect(kLoadList, 4);
 }
 
 struct Exchange {
@@ -88,8 +70,8 @@ const Exchange kExchanges[] = {
      [](Harness& h) {
        // The image stays loaded and the buttons come back, as after a failed transfer; gone only
        // after a success, the start button waits for the file to be chosen again.
-       EXPECT_TRUE(h.win.isEnabled(1001));
-       EXPECT_EQ(h.win.isEnabled(kUpgradeButton), !h.prompts.sawMessage(kUpgradedText));
+       EXPECT_TRUE(h.win.isEnabled(ids::kChooseImageButton));
+       EXPECT_EQ(h.win.isEnabled(ids::kUpgradeButton), !h.prompts.sawMessage(kUpgradedText));
      },
      [](Harness& h) {
        const bool upgraded = h.prompts.sawMessage(kUpgradedText);
@@ -103,14 +85,14 @@ const Exchange kExchanges[] = {
      7},
     {"display", true, [](Harness&) {},
      [](Harness& h) {
-       h.win.userPress(kToggle);
+       h.win.userPress(ids::kDisplayButton);
        h.pump();
        for (int i = 0; i < 3; ++i) stream(h, 20);
      },
      {10}, expectDisplayStopped, expectDisplayRuns, 5},
     {"calibration", true, typeCells,
      [](Harness& h) {
-       h.win.userPress(kCalibrate);
+       h.win.userPress(ids::kBatterySaveButton);
        h.pump();
      },
      {15}, [](Harness&) {}, expectCalibrates, 1},
@@ -118,7 +100,7 @@ const Exchange kExchanges[] = {
      [](Harness& h) {
        typeCells(h);
        h.ctrl.faults.dropAnswers = 1;  // the calibration waits for its first echo
-       h.win.userPress(kCalibrate);
+       h.win.userPress(ids::kBatterySaveButton);
        h.pump();
      },
      [](Harness& h) {
@@ -128,14 +110,13 @@ const Exchange kExchanges[] = {
      },
      {15, 20, 10},
      [](Harness& h) {
-       if (h.win.text(kToggle) == "Display Data") expectDisplayStopped(h);
+       if (h.win.text(ids::kDisplayButton) == "Display Data") expectDisplayStopped(h);
      },
      expectDisplayRuns, 5},
     {"file chain", true,
      [](Harness& h) {
-       h.prompts.files.push_back(h.path("p.txt"));
-       h.win.userPress(1015);
-       h.win.userSelect(kLoadList, 3);
+       saveFile(h);
+       h.win.userSelect(ids::kLoadList, 3);
        h.pump();
      },
      [](Harness& h) {
@@ -210,8 +191,8 @@ TEST(ReliabilityLostPort, InsideEachWriteOfTheReadBackAndTheUpgrade) {
       if (upgrade) {
         EXPECT_EQ(h.prompts.shown.size(), k >= 2 ? 1u : 0u);
       }
-      EXPECT_TRUE(h.win.isEnabled(1001));
-      EXPECT_EQ(h.win.isEnabled(kUpgradeButton), upgrade);
+      EXPECT_TRUE(h.win.isEnabled(ids::kChooseImageButton));
+      EXPECT_EQ(h.win.isEnabled(ids::kUpgradeButton), upgrade);
       plugInAndPickPort(h);
       expectConnected(h);
       if (upgrade) {

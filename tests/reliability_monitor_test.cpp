@@ -13,20 +13,12 @@ namespace {
 
 using namespace reliability;
 
-constexpr int kToggle = 1118;
-constexpr int kCalibrate = 1096;
-constexpr int kFirstChannelBox = 1102;
 
 // Display on, the echo of "S~0001" taken.
 void displayOn(Harness& h) {
-  h.win.userPress(kToggle);
+  h.win.userPress(ids::kDisplayButton);
   h.pump();
   h.sent();
-}
-
-void stream(Harness& h, uint32_t ms) {
-  h.port.advance(ms);
-  h.pump();
 }
 
 TEST(ReliabilityMonitor, FaultOnOneRecord) {
@@ -73,8 +65,8 @@ TEST(ReliabilityMonitor, FaultOnOneRecord) {
         break;
       case Shown::FieldGarbled:
         EXPECT_EQ(differences(stateOf(h.win), firstRecord),
-                  "text 1102: " + firstRecord.texts.at(kFirstChannelBox).substr(0, 3) + " instead of " +
-                      firstRecord.texts.at(kFirstChannelBox) + "\n");
+                  "text 1102: " + firstRecord.texts.at(ids::kFirstChannelReadout).substr(0, 3) + " instead of " +
+                      firstRecord.texts.at(ids::kFirstChannelReadout) + "\n");
         break;
     }
     EXPECT_EQ(h.core.st.LinkMode, LinkMode::Monitor);
@@ -83,12 +75,12 @@ TEST(ReliabilityMonitor, FaultOnOneRecord) {
       // Nothing more comes; the user stops and starts the display, and the stream is back.
       stream(h, 60);
       EXPECT_EQ(differences(stateOf(h.win), before), "");
-      h.win.userPress(kToggle);
-      h.win.userPress(kToggle);
+      h.win.userPress(ids::kDisplayButton);
+      h.win.userPress(ids::kDisplayButton);
       EXPECT_EQ(h.sent(), "S~0000\rS~0001\r");
       h.pump();
       stream(h, 20);
-      EXPECT_NE(h.win.text(kFirstChannelBox), before.texts.at(kFirstChannelBox));
+      EXPECT_NE(h.win.text(ids::kFirstChannelReadout), before.texts.at(ids::kFirstChannelReadout));
       continue;
     }
     stream(h, 60);  // the next receiver record puts everything right
@@ -107,7 +99,7 @@ TEST(ReliabilityMonitor, PortPickedWhileDisplaying) {
   EXPECT_EQ(h.sent().substr(0, 10), "S~0000\r?C\r");
   EXPECT_FALSE(h.ctrl.monitorOn());
   EXPECT_EQ(h.core.st.MonitorStopped, 1);
-  EXPECT_EQ(h.win.text(kToggle), "Display Data");
+  EXPECT_EQ(h.win.text(ids::kDisplayButton), "Display Data");
   stream(h, 100);
   expectConnected(h);
   for (int id : displayControls()) EXPECT_FALSE(h.win.isEnabled(id)) << id;
@@ -116,10 +108,9 @@ TEST(ReliabilityMonitor, PortPickedWhileDisplaying) {
 const char* const kSteps = "S00410\rS10822\rS21231\rS31642\r";
 
 void typeCellsAndCalibrate(Harness& h) {
-  const std::pair<int, const char*> cells[] = {{1084, "410"}, {1086, "412"}, {1087, "409"}, {1088, "411"}};
-  for (const auto& [box, cell] : cells) h.win.userType(box, cell);
+  typeCells(h);
   h.sent();
-  h.win.userPress(kCalibrate);
+  h.win.userPress(ids::kBatterySaveButton);
 }
 
 void expectCalibrated(Harness& h) {
@@ -173,7 +164,7 @@ TEST(ReliabilityCalibration, FaultOnOneEcho) {
         case Ends::Waits:
           EXPECT_EQ(h.core.st.LinkMode, LinkMode::CalibrationEcho);
           EXPECT_NE(h.prompts.shown.back().text, "校准完成！");
-          h.win.userPress(kCalibrate);  // pressed again: from the first step
+          h.win.userPress(ids::kBatterySaveButton);  // pressed again: from the first step
           break;
         case Ends::Lost:
           expectLost(h);

@@ -23,10 +23,6 @@ namespace {
 
 using namespace reliability;
 
-constexpr int kToggle = 1118;
-constexpr int kCalibrate = 1096;
-constexpr int kLoadList = 1099;
-constexpr int kHintBox = 1028;
 constexpr int kChainSettings = 27;
 
 // The shell's tick, every 100 ms of fake time, until `ms` have passed.
@@ -37,23 +33,8 @@ void passTime(Harness& h, uint32_t ms) {
   }
 }
 
-void typeCells(Harness& h) {
-  const std::pair<int, const char*> cells[] = {{1084, "410"}, {1086, "412"}, {1087, "409"}, {1088, "411"}};
-  for (const auto& [box, text] : cells) h.win.userType(box, text);
-}
-
-void saveFile(Harness& h) {
-  h.prompts.files.push_back(h.path("p.txt"));
-  h.win.userPress(1015);
-}
-
-void chooseFileItem(Harness& h) {
-  h.prompts.files.push_back(h.path("p.txt"));
-  h.win.userSelect(kLoadList, 4);
-}
-
 std::string tipOf(const Harness& h) {
-  auto it = h.win.toolTips.find(kStatusBox);
+  auto it = h.win.toolTips.find(ids::kPortStatus);
   return it == h.win.toolTips.end() ? "" : it->second;
 }
 
@@ -79,7 +60,7 @@ struct Waiting {
 void expectReadBackAgain(Harness& h) {
   pickPortAgain(h);
   expectConnected(h);
-  EXPECT_EQ(h.win.text(kStatusBox), "COM Opened");
+  EXPECT_EQ(h.win.text(ids::kPortStatus), "COM Opened");
   EXPECT_EQ(tipOf(h), "");
 }
 
@@ -91,7 +72,7 @@ const Waiting kWaiting[] = {
        for (int id : identityEnableList()) EXPECT_EQ(h.win.isEnabled(id), isHelpButton(id)) << "stays locked: " << id;
      },
      expectReadBackAgain, {"?C", "?F", "?j", "?W"}},
-    {"default set", true, [](Harness&) {}, [](Harness& h) { h.win.userSelect(kLoadList, 3); }, {0, 1},
+    {"default set", true, [](Harness&) {}, [](Harness& h) { h.win.userSelect(ids::kLoadList, 3); }, {0, 1},
      [](Harness& h, int, int answered, size_t before) {
        if (answered > 0) return noMessage(h, 0, 0, before);  // the read-back that follows went silent
        ASSERT_EQ(messages(h), before + 1);
@@ -138,8 +119,8 @@ const Waiting kWaiting[] = {
        }
        EXPECT_EQ(h.prompts.shown.back().caption, "Tarvik Warning:");
        EXPECT_FALSE(h.win.progressVisible());
-       EXPECT_TRUE(h.win.isEnabled(1001));
-       EXPECT_TRUE(h.win.isEnabled(kUpgradeButton));
+       EXPECT_TRUE(h.win.isEnabled(ids::kChooseImageButton));
+       EXPECT_TRUE(h.win.isEnabled(ids::kUpgradeButton));
        EXPECT_FALSE(h.win.isEnabled(1038)) << "the rest comes back with the next identity";
      },
      [](Harness& h) {
@@ -151,7 +132,7 @@ const Waiting kWaiting[] = {
        expectUpgraded(h);
      },
      {"?W", "UPTKVR", "PKT A0", "PKT A5 seq=3", "PKT C8", "PKT A6"}},
-    {"calibration", true, typeCells, [](Harness& h) { h.win.userPress(kCalibrate); }, {15},
+    {"calibration", true, typeCells, [](Harness& h) { h.win.userPress(ids::kBatterySaveButton); }, {15},
      [](Harness& h, int, int answered, size_t before) {
        ASSERT_EQ(messages(h), before + 2);  // the confirmation, then this
        EXPECT_EQ(h.prompts.shown.back().text,
@@ -163,7 +144,7 @@ const Waiting kWaiting[] = {
        expectReadBackAgain(h);
        typeCells(h);  // the read-back showed the cells the controller holds
        h.sent();
-       h.win.userPress(kCalibrate);
+       h.win.userPress(ids::kBatterySaveButton);
        h.pump();
        EXPECT_EQ(h.sent(), "S00410\rS10822\rS21231\rS31642\r");
        EXPECT_EQ(h.prompts.shown.back().text, "校准完成！");
@@ -173,7 +154,7 @@ const Waiting kWaiting[] = {
      [](Harness& h) {
        typeCells(h);
        h.ctrl.faults.dropAnswers = 1;  // the calibration waits for its first echo...
-       h.win.userPress(kCalibrate);
+       h.win.userPress(ids::kBatterySaveButton);
        h.pump();
      },
      // ...when a receiver reverse write is answered in its mode.
@@ -205,7 +186,7 @@ uint32_t limitIn(int mode) {
 
 // The watchdog has fired for this exchange: what every exchange shows.
 void expectNoAnswer(Harness& h, const std::string& label) {
-  EXPECT_EQ(h.win.text(kStatusBox), kNoAnswerStatus) << label;
+  EXPECT_EQ(h.win.text(ids::kPortStatus), kNoAnswerStatus) << label;
   const std::string tip = tipOf(h);
   for (const char* part : {"asked the controller on COM3", "powered", "data", "ModemManager", "pick the port again"})
     EXPECT_NE(tip.find(part), std::string::npos) << label << ": '" << part << "' missing in: " << tip;
@@ -237,7 +218,7 @@ TEST(ReliabilityNoAnswer, SilentAtEveryCommandOfEachExchange) {
       h.sent();
 
       passTime(h, limitIn(mode) - answer_limits::kTickMs);
-      EXPECT_NE(h.win.text(kStatusBox), kNoAnswerStatus) << "not before the limit";
+      EXPECT_NE(h.win.text(ids::kPortStatus), kNoAnswerStatus) << "not before the limit";
       EXPECT_EQ(static_cast<int>(h.core.st.LinkMode), mode);
       passTime(h, answer_limits::kTickMs);
       expectNoAnswer(h, label + " (" + asked + ")");
@@ -272,7 +253,7 @@ TEST(ReliabilityNoAnswer, AnswerJustAfterTheLimitIsThrownAway) {
       EXPECT_EQ(h.core.st.ReceiveBuffer, "");
       EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
       EXPECT_EQ(h.sent(), "") << "nor taken as an answer to go on with";
-      EXPECT_EQ(h.win.text(kStatusBox), kNoAnswerStatus);
+      EXPECT_EQ(h.win.text(ids::kPortStatus), kNoAnswerStatus);
       EXPECT_LE(messages(h), shown + 1) << "one message at most, for the exchange given up on";
 
       // A loader left waiting gives up on its own after a while, as the real one does.
@@ -295,7 +276,7 @@ TEST(ReliabilityNoAnswer, ASettingWrittenMeanwhileEndsTheWaitWithoutAMessage) {
   const size_t before = messages(h);
   passTime(h, 3000);
   EXPECT_EQ(messages(h), before);
-  EXPECT_NE(h.win.text(kStatusBox), kNoAnswerStatus);
+  EXPECT_NE(h.win.text(ids::kPortStatus), kNoAnswerStatus);
 }
 
 TEST(ReliabilityNoAnswer, APortThatIsGoneOrNeverOpenedSaysWhyInsteadOfNoAnswer) {
@@ -320,7 +301,7 @@ TEST(ReliabilityNoAnswer, APortThatIsGoneOrNeverOpenedSaysWhyInsteadOfNoAnswer) 
     h.port.failOpenText = "COM3 (ttyACM0) is in use by another program.";
     k.atStart ? h.connect() : pickPortAgain(h);
     passTime(h, 3000);
-    EXPECT_EQ(h.win.text(kStatusBox), k.status);
+    EXPECT_EQ(h.win.text(ids::kPortStatus), k.status);
     EXPECT_EQ(tipOf(h), h.port.failOpenText);
   }
 }
@@ -331,7 +312,9 @@ constexpr const char* kNoDataHint =
     "No data from the controller: check its power and cable. The display stays on and shows the values as "
     "soon as they come.";
 
-void stream(Harness& h, uint32_t ms) {
+// `ms` pass in steps of 20 ms on the port's clock and the window's, each step's records delivered,
+// with the shell's tick every 100 ms.
+void streamTicking(Harness& h, uint32_t ms) {
   for (uint32_t passed = 0; passed < ms; passed += 20) {
     h.port.advance(20);
     h.clock.now += 20;
@@ -343,7 +326,7 @@ void stream(Harness& h, uint32_t ms) {
 void expectDisplayOn(const Harness& h) {
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Monitor);
   EXPECT_EQ(h.core.st.MonitorStopped, 0);
-  EXPECT_EQ(h.win.text(kToggle), "Stop Display");
+  EXPECT_EQ(h.win.text(ids::kDisplayButton), "Stop Display");
   for (int id : displayControls()) EXPECT_TRUE(h.win.isEnabled(id)) << id;
 }
 
@@ -360,40 +343,40 @@ TEST(ReliabilityNoAnswer, DisplayWithoutRecordsSaysSoStaysOnAndRecovers) {
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
     Harness h;
-    const std::string hintBefore = h.win.text(kHintBox);
-    const std::string statusBefore = h.win.text(kStatusBox);
+    const std::string hintBefore = h.win.text(ids::kFirmwareHint);
+    const std::string statusBefore = h.win.text(ids::kPortStatus);
     h.ctrl.faults.muteAfterCommands = k.muteAfter;
-    h.win.userPress(kToggle);
+    h.win.userPress(ids::kDisplayButton);
     h.sent();
-    stream(h, k.flowFirstMs);
+    streamTicking(h, k.flowFirstMs);
     if (k.flowFirstMs > 0) {
-      EXPECT_NE(h.win.text(1102), "0");
+      EXPECT_NE(h.win.text(ids::kFirstChannelReadout), "0");
       h.ctrl.faults.muteAfterCommands = 0;
     }
 
-    stream(h, answer_limits::kRecordMs - answer_limits::kTickMs);
-    EXPECT_EQ(h.win.text(kHintBox), hintBefore) << "not before the limit";
-    stream(h, answer_limits::kTickMs);
-    EXPECT_EQ(h.win.text(kHintBox), kNoDataHint);
+    streamTicking(h, answer_limits::kRecordMs - answer_limits::kTickMs);
+    EXPECT_EQ(h.win.text(ids::kFirmwareHint), hintBefore) << "not before the limit";
+    streamTicking(h, answer_limits::kTickMs);
+    EXPECT_EQ(h.win.text(ids::kFirmwareHint), kNoDataHint);
     expectDisplayOn(h);
-    EXPECT_EQ(h.win.text(kStatusBox), statusBefore) << "the display is not an exchange given up on";
-    stream(h, 3000);
+    EXPECT_EQ(h.win.text(ids::kPortStatus), statusBefore) << "the display is not an exchange given up on";
+    streamTicking(h, 3000);
     EXPECT_EQ(h.sent(), "") << "nothing is sent to wake it";
 
     h.ctrl.faults.muteAfterCommands = -1;
     // A board that never took the start is told directly, as if the start had got through.
     if (!h.ctrl.monitorOn()) h.ctrl.receive("S~0001\r");
     (void)h.ctrl.takeOutput();
-    stream(h, 100);
-    EXPECT_EQ(h.win.text(kHintBox), hintBefore) << "records again: the hint is what it was";
-    EXPECT_NE(h.win.text(1102), "0");
+    streamTicking(h, 100);
+    EXPECT_EQ(h.win.text(ids::kFirmwareHint), hintBefore) << "records again: the hint is what it was";
+    EXPECT_NE(h.win.text(ids::kFirstChannelReadout), "0");
     expectDisplayOn(h);
 
-    h.win.userPress(kToggle);  // and stopping works as ever
+    h.win.userPress(ids::kDisplayButton);  // and stopping works as ever
     EXPECT_EQ(h.sent(), "S~0000\r");
     EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
     passTime(h, 3000);
-    EXPECT_NE(h.win.text(kHintBox), kNoDataHint);
+    EXPECT_NE(h.win.text(ids::kFirmwareHint), kNoDataHint);
   }
 }
 

@@ -102,7 +102,7 @@ void expectEnds(Harness& h, Ends ends, const std::string& target) {
     case Ends::Stalled:
       EXPECT_TRUE(h.port.isOpen());
       EXPECT_FALSE(h.win.isEnabled(1038));
-      EXPECT_EQ(h.win.text(kStatusBox), "COM opened");
+      EXPECT_EQ(h.win.text(ids::kPortStatus), "COM opened");
       EXPECT_EQ(h.pump(), 0);  // nothing more comes: the chain waits
       pickPortAgain(h);
       break;

@@ -12,7 +12,6 @@ namespace {
 
 using namespace reliability;
 
-constexpr int kLoadList = 1099;
 
 struct Write {
   const char* name;
@@ -24,7 +23,7 @@ struct Write {
 // there clears it in row 2: "a" with 71, then "b" with 0.
 const Write kWrites[] = {
     {"slider", [](Harness& h) { h.win.userSetSlider(1038, 77); }, "SC0077\r"},
-    {"list", [](Harness& h) { h.win.userSelect(1033, 5); }, "SB0006\r"},
+    {"list", [](Harness& h) { h.win.userSelect(ids::kEscRateList, 5); }, "SB0006\r"},
     {"sensor box", [](Harness& h) { h.win.userClick(1056); }, "SM0190\r"},
     {"flight-mode pair", [](Harness& h) { h.win.userClick(matrixCheckId(0, 6)); }, "Sa0071\rSb0000\r"},
 };
@@ -112,7 +111,7 @@ TEST(ReliabilitySettings, FaultOnTheEchoOfADefaultSet) {
     const auto before = h.core.st.ParamValues;
     h.sent();
     row.fault.arm(h.ctrl, 8);
-    h.win.userSelect(kLoadList, 2);
+    h.win.userSelect(ids::kLoadList, 2);
     EXPECT_EQ(h.sent(), "Sj0002\r");
     h.pump();
     EXPECT_EQ(h.ctrl.value('j'), 2);
@@ -122,7 +121,7 @@ TEST(ReliabilitySettings, FaultOnTheEchoOfADefaultSet) {
       case Ends::Stalled:
         EXPECT_EQ(h.core.st.ParamValues, before);
         EXPECT_EQ(h.sent(), row.fault.name == "dropped" || row.fault.name == "byte 0 corrupted" ? "" : "?C\r");
-        h.win.userSelect(kLoadList, 2);
+        h.win.userSelect(ids::kLoadList, 2);
         h.pump();
         break;
       case Ends::Lost:

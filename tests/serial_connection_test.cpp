@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/control_groups.h"
+#include "core/control_ids.h"
 #include "tests/support/harness.h"
 #include "tests/support/read_file.h"
 
@@ -40,7 +41,7 @@ TEST(Connection, RememberedPortFileCases) {
     if (c.present) writeFile(file, c.content);
     h.connect();
     EXPECT_EQ(h.port.portNumber(), c.port) << c.name;
-    EXPECT_EQ(h.win.comboIndex(1061), c.selection) << c.name;
+    EXPECT_EQ(h.win.comboIndex(ids::kPortList), c.selection) << c.name;
     EXPECT_EQ(readFile(file), c.stored) << c.name;
     EXPECT_EQ(h.port.inBufferSize(), 1024) << c.name;
     EXPECT_GE(h.port.lineSettingsApplied(), 1) << c.name;
@@ -57,10 +58,10 @@ TEST(Connection, ChoosingAPortStoresItAndReadsBackAgain) {
     h.sent();
     h.core.st.MonitorReadings[3] = 77;
     h.core.QueryRetries = 1;
-    h.win.userSelect(1061, c.index);
+    h.win.userSelect(ids::kPortList, c.index);
     EXPECT_EQ(h.port.portNumber(), c.index + 1);
     EXPECT_EQ(readFile(h.path("tkvrconfig.ini")), c.stored);
-    EXPECT_EQ(h.win.text(1047), "COM Opened");
+    EXPECT_EQ(h.win.text(ids::kPortStatus), "COM Opened");
     EXPECT_EQ(h.core.st.MonitorReadings[3], 0);
     EXPECT_EQ(h.core.QueryRetries, 3);
     EXPECT_EQ(h.sent(), "?C\r");
@@ -74,15 +75,15 @@ TEST(Connection, FailedOpenIsShownAndTheChoiceStillStored) {
   h.port.failOpen = true;
   h.port.failOpenText = "Permission denied";
   h.connect();
-  EXPECT_EQ(h.win.text(1047), "COM Failed");
+  EXPECT_EQ(h.win.text(ids::kPortStatus), "COM Failed");
   EXPECT_EQ(h.core.st.PortOpenFailed, 1);
-  EXPECT_NE(h.win.toolTips[1047].find("Permission denied"), std::string::npos);
-  h.win.userSelect(1061, 4);
-  EXPECT_EQ(h.win.text(1047), "串口未打开");
+  EXPECT_NE(h.win.toolTips[ids::kPortStatus].find("Permission denied"), std::string::npos);
+  h.win.userSelect(ids::kPortList, 4);
+  EXPECT_EQ(h.win.text(ids::kPortStatus), "串口未打开");
   EXPECT_EQ(readFile(h.path("tkvrconfig.ini")), std::string("5\0", 2));
   h.port.failOpen = false;
-  h.win.userSelect(1061, 4);
-  EXPECT_EQ(h.win.text(1047), "COM Opened");
+  h.win.userSelect(ids::kPortList, 4);
+  EXPECT_EQ(h.win.text(ids::kPortStatus), "COM Opened");
   EXPECT_EQ(h.core.st.PortOpenFailed, 0);
   h.pump();
   EXPECT_TRUE(h.win.isEnabled(1038));
@@ -92,24 +93,26 @@ TEST(Connection, UpgradeButtonLocksTheControlsWaitsAndAsksTheKind) {
   Harness h;
   h.sent();
   writeFile(h.path("tkvrconfig.ini"), "17");  // must not be read while the port is open
-  h.win.setEnabled(1043, true);
+  h.win.setEnabled(ids::kUpgradeButton, true);
   const uint32_t before = h.clock.waitedMs;
-  h.win.userPress(1043);
+  h.win.userPress(ids::kUpgradeButton);
   EXPECT_EQ(h.clock.waitedMs - before, 500u);
   EXPECT_EQ(h.port.portNumber(), 3);
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::KindQuery);
   EXPECT_EQ(h.sent(), "?W\r");
   for (int id : upgradeLockedControls()) EXPECT_FALSE(h.win.isEnabled(id)) << id;
-  for (int id : {1061, 1000, 1014, 1044, 1041, 1029}) EXPECT_TRUE(h.win.isEnabled(id)) << id;
+  for (int id : {ids::kPortList, ids::kPortButton, ids::kFeaturesButton, ids::kCompassReadout, ids::kSonarReadout,
+                 ids::kBarometerReadout})
+    EXPECT_TRUE(h.win.isEnabled(id)) << id;
 }
 
 TEST(Connection, UpgradeButtonOpensTheRememberedPortWhenClosed) {
   Harness h;
   h.port.close();
   writeFile(h.path("tkvrconfig.ini"), "12");
-  h.win.setEnabled(1043, true);
+  h.win.setEnabled(ids::kUpgradeButton, true);
   h.sent();
-  h.win.userPress(1043);
+  h.win.userPress(ids::kUpgradeButton);
   EXPECT_EQ(h.port.portNumber(), 12);
   EXPECT_TRUE(h.port.isOpen());
   EXPECT_EQ(h.sent(), "?W\r");
@@ -122,14 +125,14 @@ TEST(Connection, LostPortReleasesTheWindowAndPickingItAgainReadsBack) {
   h.ctrl.receive("?C\r");  // anything: the controller is gone
   h.pump();
   EXPECT_FALSE(h.port.isOpen());
-  EXPECT_EQ(h.win.text(1047), "串口未打开");
+  EXPECT_EQ(h.win.text(ids::kPortStatus), "串口未打开");
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
-  EXPECT_FALSE(h.win.toolTips[1047].empty());
-  EXPECT_TRUE(h.win.isEnabled(1061));
+  EXPECT_FALSE(h.win.toolTips[ids::kPortStatus].empty());
+  EXPECT_TRUE(h.win.isEnabled(ids::kPortList));
   h.ctrl.restart();
-  h.win.userSelect(1061, 2);
+  h.win.userSelect(ids::kPortList, 2);
   h.pump();
-  EXPECT_EQ(h.win.text(1047), "COM Opened");
+  EXPECT_EQ(h.win.text(ids::kPortStatus), "COM Opened");
   EXPECT_TRUE(h.win.isEnabled(1038));
 }
 
@@ -181,7 +184,7 @@ TEST(DataExchange, RangeWarningNamesBothLimitsAndNonNumbersReadAsZero) {
   h.win.texts[1072] = "abc";
   EXPECT_TRUE(h.core.controlsToMembers());
   EXPECT_EQ(h.core.st.bound.at(1072), 0);
-  h.win.texts[1074] = "999";  // the alarm box has no range check
+  h.win.texts[ids::kAlarmEdit] = "999";  // the alarm box has no range check
   EXPECT_TRUE(h.core.controlsToMembers());
   EXPECT_EQ(h.core.st.bound.at(1074), 999);
   h.core.st.bound.at(1056) = 7;  // a check state outside 0..2 shows as clear

@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "core/control_ids.h"
 #include "gui/zorv_dlg.h"
 #include "qtsys/serial_port.h"
 #include "tests/support/fake_clock.h"
@@ -129,7 +130,7 @@ TEST_P(LineSettings, DeviceIs115200EightNoneOneWithoutFlowControl) {
     ASSERT_GE(slave, 0);
     setAllWrong(slave);
     ::close(slave);
-    auto* list = qobject_cast<QComboBox*>(dlg_->control(1061));
+    auto* list = qobject_cast<QComboBox*>(dlg_->control(ids::kPortList));
     ASSERT_NE(list, nullptr);
     list->setCurrentIndex(2);
     emit list->activated(2);

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "tests/support/child_process.h"
+#include "tests/support/read_file.h"
 
 namespace {
 
@@ -102,10 +103,8 @@ TEST_F(CorvexSimProgram, AnswersThroughTheDeviceAndTheLinkAcrossReopens) {
 
   EXPECT_TRUE(stop());
   EXPECT_FALSE(fs::exists(fs::symlink_status(link_))) << "the link is removed on exit";
-  std::ifstream log(log_);
-  std::stringstream lines;
-  lines << log.rdbuf();
-  EXPECT_EQ(lines.str(), "?C\\r\nSC0007\\r\n?C\\r\n?W\\r\n");
+  const std::string logged = zorv::test::readFile(log_);
+  EXPECT_EQ(logged, "?C\\r\nSC0007\\r\n?C\\r\n?W\\r\n");
 }
 
 TEST_F(CorvexSimProgram, StreamsMonitorRecordsAtThePacedRate) {
@@ -132,10 +131,8 @@ TEST_F(CorvexSimProgram, FallsSilentAfterTheCommandsItWasToldToAnswer) {
   // Not even the monitor records it was asked for: a generous wait brings nothing.
   EXPECT_EQ(ask(device, "?W\r", 12, 500), "");
   EXPECT_TRUE(stop());
-  std::ifstream log(log_);
-  std::stringstream lines;
-  lines << log.rdbuf();
-  EXPECT_EQ(lines.str(), "?C\\r\nS~0001\\r\n?W\\r\n") << "the silent controller still hears";
+  const std::string logged = zorv::test::readFile(log_);
+  EXPECT_EQ(logged, "?C\\r\nS~0001\\r\n?W\\r\n") << "the silent controller still hears";
 }
 
 struct PacedExchange {
@@ -207,13 +204,11 @@ TEST_F(CorvexSimProgram, ReplaysATrace) {
   EXPECT_EQ(ask(device, "?B\r", 10, 300), "") << "not in the log";
   EXPECT_EQ(ask(device, "?A\r", 10), "?A\r 0007\r\n");
   EXPECT_TRUE(stop());
-  std::ifstream log(log_);
-  std::stringstream lines;
-  lines << log.rdbuf();
-  EXPECT_NE(lines.str().find("# the session departs from pilot.log at line 5: the log has 3F 41 0D (?A.) written next, "
+  const std::string logged = zorv::test::readFile(log_);
+  EXPECT_NE(logged.find("# the session departs from pilot.log at line 5: the log has 3F 41 0D (?A.) written next, "
                              "the window wrote 3F 42 0D (?B.)"),
             std::string::npos)
-      << lines.str();
+      << logged;
 }
 
 TEST_F(CorvexSimProgram, RefusesATraceWithoutCommands) {

@@ -24,16 +24,14 @@ using namespace reliability;
 void pilotSession(Harness& h) {
   h.connect();
   h.win.userSetSlider(1038, 77);
-  h.win.userSelect(1033, 5);
+  h.win.userSelect(ids::kEscRateList, 5);
   h.win.userClick(1056);
   h.pump();
-  h.prompts.files.push_back(h.path("p.txt"));
-  h.win.userPress(1015);
-  h.prompts.files.push_back(h.path("p.txt"));
-  h.win.userSelect(1099, 4);
+  saveFile(h);
+  chooseFileItem(h);
   h.pump();
   chooseImage(h);
-  h.win.userPress(kUpgradeButton);
+  h.win.userPress(ids::kUpgradeButton);
   h.pump();
 }
 
@@ -64,7 +62,7 @@ TEST(Replay, ASessionPlayedToAFreshWindowEndsTheSameWithTheSameBytes) {
   EXPECT_EQ(replay.commandsMatched(), replay.commandsInTrace());
   // The same window, but for the image's path, which lies in each window's own folder.
   WindowState want = stateOf(recorded.win);
-  want.texts[1028] = played.win.text(1028);
+  want.texts[ids::kFirmwareHint] = played.win.text(ids::kFirmwareHint);
   EXPECT_EQ(differences(stateOf(played.win), want), "");
   EXPECT_EQ(played.core.st.ParamValues, recorded.core.st.ParamValues);
   EXPECT_EQ(messagesOf(played), messagesOf(recorded));

@@ -18,6 +18,7 @@
 #include <ostream>
 #include <string>
 
+#include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "gui/zorv_dlg.h"
 #include "sim/sim_port.h"
@@ -117,7 +118,7 @@ void clickStabilityGroove(Rig& r) {
 }
 
 void chooseModelType5(Rig& r) {
-  auto* list = qobject_cast<QComboBox*>(r.control(1032));
+  auto* list = qobject_cast<QComboBox*>(r.control(ids::kModelTypeList));
   click(list, list->rect().center());
   QAbstractItemView* view = list->view();
   ASSERT_TRUE(view->isVisible()) << "the list opened";
@@ -138,7 +139,7 @@ void clickBox(Rig& r, int id) {
 }
 
 void displayOn(Rig& r) {
-  auto* toggle = r.control(1118);
+  auto* toggle = r.control(ids::kDisplayButton);
   click(toggle, toggle->rect().center());
   r.port.deliverAll();
   r.port.clearWritten();
