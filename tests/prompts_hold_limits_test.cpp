@@ -8,8 +8,10 @@
 #include <ostream>
 #include <string>
 
+#include "core/control_ids.h"
 #include "core/watchdog.h"
 #include "tests/support/harness.h"
+#include "tests/support/test_names.h"
 
 namespace zorv::test {
 namespace {
@@ -45,17 +47,18 @@ TEST_P(PromptsHoldLimits, NoLimitRunsWhileABoxIsOpenAndItRestartsWhenItCloses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Exchanges, PromptsHoldLimits,
-    ::testing::Values(HeldCase{"ReadBackAndAHelpBox", [](Harness& h) { h.win.userSelect(1061, 2); }, 1002},
-                      HeldCase{"DefaultSetAndAHelpBox", [](Harness& h) { h.win.userSelect(1099, 2); }, 1002},
-                      HeldCase{"DisplayAndThePortHelp", [](Harness& h) { h.win.userPress(1118); }, 1000},
+    ::testing::Values(HeldCase{"ReadBackAndAHelpBox", [](Harness& h) { h.win.userSelect(ids::kPortList, 2); }, 1002},
+                      HeldCase{"DefaultSetAndAHelpBox", [](Harness& h) { h.win.userSelect(ids::kLoadList, 2); }, 1002},
+                      HeldCase{"DisplayAndThePortHelp", [](Harness& h) { h.win.userPress(ids::kDisplayButton); },
+                               ids::kPortButton},
                       HeldCase{"FileChainAndTheSaveDialogs",
                                [](Harness& h) {
                                  h.prompts.files = {h.path("f.txt"), h.path("f.txt")};
-                                 h.win.userPress(1015);
-                                 h.win.userSelect(1099, 4);
+                                 h.win.userPress(ids::kSaveButton);
+                                 h.win.userSelect(ids::kLoadList, 4);
                                },
-                               1015}),
-    [](const auto& info) { return std::string(info.param.name); });
+                               ids::kSaveButton}),
+    RowName());
 
 }  // namespace
 }  // namespace zorv::test

@@ -7,9 +7,11 @@
 #include <ostream>
 #include <string>
 
+#include "core/control_ids.h"
 #include "core/typed_values.h"
 #include "tests/support/harness.h"
 #include "tests/support/read_file.h"
+#include "tests/support/test_names.h"
 
 namespace zorv::test {
 namespace {
@@ -44,7 +46,7 @@ TEST_P(TypedNotSent, IsShownSaidBeforeASaveAndAskedAboutOnEnter) {
   h.prompts.shown.clear();
   h.prompts.answers = {Prompts::Answer::Cancel, Prompts::Answer::Ok};
   h.prompts.files = {path, path};
-  h.win.userPress(1015);
+  h.win.userPress(ids::kSaveButton);
   if (*c.saveList) {
     EXPECT_EQ(h.prompts.shown.back().text, std::string("These values were typed but not sent to the controller; "
                                                        "the file will hold them: ") +
@@ -52,7 +54,7 @@ TEST_P(TypedNotSent, IsShownSaidBeforeASaveAndAskedAboutOnEnter) {
                                                ".\r\rOK goes on to save them; Cancel saves nothing. Releasing a "
                                                "slider sends its typed value.");
     EXPECT_EQ(readFile(path), "");
-    h.win.userPress(1015);
+    h.win.userPress(ids::kSaveButton);
     EXPECT_NE(readFile(path).find("AUX Stability0060"), std::string::npos);
   } else {
     EXPECT_EQ(h.prompts.shown.back().text.rfind("you will save the current data now", 0), 0u);
@@ -82,14 +84,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "", ""},
         TypedCase{"ReadBackAgain", "60",
                   [](Harness& h) {
-                    h.win.userSelect(1061, h.win.comboIndex(1061));
+                    h.win.userSelect(ids::kPortList, h.win.comboIndex(ids::kPortList));
                     h.pump();
                     h.sent();
                   },
                   "", "", ""},
         // Beyond the scale the table keeps 45, so the file does not hold the typed value.
         TypedCase{"BeyondTheScale", "150", nullptr, "", "", "150 typed into Доп. стабилизация was"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 }  // namespace
 }  // namespace zorv::test

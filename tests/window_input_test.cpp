@@ -15,10 +15,12 @@
 #include <ostream>
 #include <string>
 
+#include "core/control_ids.h"
 #include "core/typed_values.h"
 #include "tests/support/qt_app.h"
 #include "tests/support/qt_window_rig.h"
 #include "tests/support/read_file.h"
+#include "tests/support/test_names.h"
 
 namespace zorv::test {
 namespace {
@@ -105,22 +107,22 @@ TEST_P(WindowInput, ReachesTheControllerOnlyAsMeant) {
 INSTANTIATE_TEST_SUITE_P(
     WheelAndKeys, WindowInput,
     ::testing::Values(InputCase{"WheelOverSlider", Act::Wheel, 1038, 3, ""},
-                      InputCase{"WheelOverModelTypeList", Act::Wheel, 1032, -1, ""},
-                      InputCase{"WheelOverLoadList", Act::Wheel, 1099, -3, ""},
-                      InputCase{"WheelOverPortList", Act::Wheel, 1061, -1, ""},
-                      InputCase{"WheelOverFocusedList", Act::FocusedWheel, 1032, -1, ""},
+                      InputCase{"WheelOverModelTypeList", Act::Wheel, ids::kModelTypeList, -1, ""},
+                      InputCase{"WheelOverLoadList", Act::Wheel, ids::kLoadList, -3, ""},
+                      InputCase{"WheelOverPortList", Act::Wheel, ids::kPortList, -1, ""},
+                      InputCase{"WheelOverFocusedList", Act::FocusedWheel, ids::kModelTypeList, -1, ""},
                       InputCase{"ArrowsOnCaptionButton", Act::Arrows, 1002, 0, ""},
                       InputCase{"ArrowsOnCheckBox", Act::Arrows, 1056, 0, ""},
-                      InputCase{"KeysOnClosedModelTypeList", Act::ClosedListKeys, 1032, 0, ""},
-                      InputCase{"KeysOnClosedLoadList", Act::ClosedListKeys, 1099, 0, ""},
-                      InputCase{"KeysOnClosedPortList", Act::ClosedListKeys, 1061, 0, ""},
-                      InputCase{"OpenedByF4", Act::ChooseSecond, 1032, Qt::Key_F4, "SA0002\r"},
-                      InputCase{"OpenedByAltDown", Act::ChooseSecond, 1032, Qt::Key_Down, "SA0002\r"},
-                      InputCase{"OpenedBySpace", Act::ChooseSecond, 1032, Qt::Key_Space, "SA0002\r"},
-                      InputCase{"OpenedAndLeftWithEsc", Act::ChooseSecond, 1032, Qt::Key_F4, ""},
+                      InputCase{"KeysOnClosedModelTypeList", Act::ClosedListKeys, ids::kModelTypeList, 0, ""},
+                      InputCase{"KeysOnClosedLoadList", Act::ClosedListKeys, ids::kLoadList, 0, ""},
+                      InputCase{"KeysOnClosedPortList", Act::ClosedListKeys, ids::kPortList, 0, ""},
+                      InputCase{"OpenedByF4", Act::ChooseSecond, ids::kModelTypeList, Qt::Key_F4, "SA0002\r"},
+                      InputCase{"OpenedByAltDown", Act::ChooseSecond, ids::kModelTypeList, Qt::Key_Down, "SA0002\r"},
+                      InputCase{"OpenedBySpace", Act::ChooseSecond, ids::kModelTypeList, Qt::Key_Space, "SA0002\r"},
+                      InputCase{"OpenedAndLeftWithEsc", Act::ChooseSecond, ids::kModelTypeList, Qt::Key_F4, ""},
                       InputCase{"FocusedSliderTakesArrows", Act::FocusedKeys, 1038, 0, "SC0053\r"},
                       InputCase{"FocusedSliderTakesTheWheel", Act::FocusedWheel, 1038, -1, "SC0047\r"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(WindowTypedValue, ShowsInTheLinkColourWithItsTooltip) {
   WindowRig r;
@@ -145,11 +147,11 @@ TEST(WindowReportedValue, BeyondTheScaleIsKeptShownToldOnceAndSaved) {
             "The controller holds values this tool does not know: Stability level 150 (0 to 100). They are kept and "
             "saved as they are; nothing is sent unless you change them.");
   r.port.clearWritten();
-  r.get<QComboBox>(1033)->setCurrentIndex(2);
-  emit r.get<QComboBox>(1033)->activated(2);
+  r.get<QComboBox>(ids::kEscRateList)->setCurrentIndex(2);
+  emit r.get<QComboBox>(ids::kEscRateList)->activated(2);
   const std::string path = (r.dir / "saved.txt").string();
   r.prompts.files.push_back(path);
-  r.get<QAbstractButton>(1015)->click();
+  r.get<QAbstractButton>(ids::kSaveButton)->click();
   EXPECT_EQ(r.port.written(), "SB0003\r");
   EXPECT_EQ(r.prompts.shown.size(), 2u) << "the save's question, no range warning";
   EXPECT_NE(readFile(path).find("Stabili_level0150\r\r\n"), std::string::npos);
