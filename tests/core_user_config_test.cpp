@@ -9,6 +9,7 @@
 #include "core/user_config.h"
 #include "tests/support/read_file.h"
 #include "tests/support/scoped_env.h"
+#include "tests/support/test_names.h"
 
 namespace zorv {
 namespace {
@@ -21,6 +22,7 @@ struct ReadCase {
   int expected;  // [limits] reply_ms read within 100..10000, 1000 when missing or bad
   bool warned;
 };
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 
 class UserConfigRead : public ::testing::TestWithParam<ReadCase> {};
 
@@ -53,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"Fraction", "[limits]\nreply_ms=1.5\n", 1000, true},
                       ReadCase{"HugeNumber", "[limits]\nreply_ms=99999999999999999999\n", 1000, true},
                       ReadCase{"EmptyValue", "[limits]\nreply_ms=\n", 1000, true}),
-    [](const ::testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+    test::RowName());
 
 struct WriteCase {
   const char* name;
@@ -63,6 +65,7 @@ struct WriteCase {
   const char* value;
   const char* after;
 };
+void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
 
 class UserConfigWrite : public ::testing::TestWithParam<WriteCase> {};
 
@@ -87,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "[limits]\nreply_ms=2000\n\n[language]\nchoice=en\n"},
         WriteCase{"TheLastOfTwoLinesIsTheOneChanged", "[limits]\nreply_ms=1\nreply_ms=2\n", "limits", "reply_ms",
                   "3", "[limits]\nreply_ms=1\nreply_ms=3\n"}),
-    [](const ::testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
+    test::RowName());
 
 class UserConfigFile : public ::testing::Test {
  protected:
