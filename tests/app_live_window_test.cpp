@@ -29,6 +29,7 @@
 #include "tests/support/fake_clock.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"
+#include "tests/support/qt_window_rig.h"
 #include "tests/support/read_file.h"
 #include "tests/support/scoped_env.h"
 
@@ -38,25 +39,18 @@ namespace {
 // A record with these eight values, as the controller sends it.
 std::string record(const char* tag, const std::array<int, 8>& values) { return sim::monitorRecordText(tag, values); }
 
-struct LiveRig {
+// The window shown and connected, each record handled as it is delivered (not gathered).
+struct LiveRig : WindowRig {
   LiveRig() {
-    qtApp();
-    dir = std::filesystem::temp_directory_path() /
-          ("zorv-live-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(dir);
     // The live window keeps its size under the user's settings: here, the test's folder.
     config.emplace("XDG_CONFIG_HOME", dir.string());
-    dlg = std::make_unique<CZorvDlg>(port, &prompts, clock, (dir / "tkvrconfig.ini").string());
     port.onReceive = [this] { dlg->core().onReceive(); };
-    dlg->initialise();
-    port.deliverAll();
+    connect();
     dlg->show();
   }
   ~LiveRig() {
     dlg.reset();
     config.reset();
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
   }
   QPushButton* button(const QString& name) { return dlg->findChild<QPushButton*>(name); }
   CLiveDataWnd* open() {
@@ -74,14 +68,7 @@ struct LiveRig {
     port.deliverAll();
   }
 
-  static inline int counter = 0;
-  std::filesystem::path dir;
   std::optional<ScopedEnv> config;
-  sim::Controller ctrl;
-  sim::SimPort port{ctrl};
-  ScriptedPrompts prompts;
-  FakeClock clock;
-  std::unique_ptr<CZorvDlg> dlg;
 };
 
 std::vector<QPointF> pointsOf(const QLineSeries* s) {

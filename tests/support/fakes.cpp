@@ -15,16 +15,15 @@ Prompts::Answer ScriptedPrompts::message(const std::string& text, const std::str
 }
 
 std::optional<std::string> ScriptedPrompts::openFile(const std::string& filter, const std::string&) {
-  fileFilters.push_back(filter);
-  if (whileOpen) whileOpen();
-  if (files.empty()) return std::nullopt;
-  auto f = files.front();
-  files.pop_front();
-  return f;
+  return nextFile(filter);
 }
 
 std::optional<std::string> ScriptedPrompts::saveFile(const std::string&, const std::string& filter,
                                                      const std::string&) {
+  return nextFile(filter);
+}
+
+std::optional<std::string> ScriptedPrompts::nextFile(const std::string& filter) {
   fileFilters.push_back(filter);
   if (whileOpen) whileOpen();
   if (files.empty()) return std::nullopt;

@@ -69,6 +69,10 @@ class ScriptedPrompts : public Prompts {
   std::vector<Shown> shown;
   std::vector<std::string> fileFilters;
   bool sawMessage(const std::string& text) const;
+
+ private:
+  // Either file dialog: records its filter and takes the next scripted file.
+  std::optional<std::string> nextFile(const std::string& filter);
 };
 
 }  // namespace zorv::test
