@@ -2,7 +2,8 @@
 # Fails when a test name is not a plain, stable name. `ctest -R`, `--rerun-failed` and any history
 # of failures need names that stay the same from build to build, so every name CTest and the test
 # program list must:
-#   - match ^[A-Za-z0-9_/.]+$ (no bytes, addresses, blanks or quotes in it);
+#   - match ^[A-Za-z0-9_/.]+$ (no bytes, blanks or quotes in it) and hold nothing that looks like an
+#     address (0x…, twelve hex digits, nine digits in a row), which would change from run to run;
 #   - not end a parameterised test with its row's number alone ("…/3"): name the row (the 4th
 #     argument of INSTANTIATE_TEST_SUITE_P, tests/support/test_names.h);
 #   - be listed once;
@@ -34,6 +35,7 @@ done <<<"$ctest_names"
 while IFS= read -r name; do
   [ -z "$name" ] && continue
   [[ "$name" =~ ^[A-Za-z0-9_/.]+$ ]] || add "not a plain name (test program): $name"
+  [[ "$name" =~ 0x[0-9A-Fa-f]|[0-9A-Fa-f]{12}|[0-9]{9} ]] && add "looks like it holds an address: $name"
   [[ "$name" =~ /[0-9]+$ ]] && add "row named by its number only: $name"
 done <<<"$program_names"
 while IFS= read -r name; do
