@@ -111,9 +111,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ZorvCase{"PortNameAsArgument", {"COM3"}, 2, 0, false, "Unexpected argument 'COM3'"},  //
                       // A component runtime's start options, in each spelling: taken, nothing else changes.
                       ZorvCase{"EmbeddingTwoSpellings", {"-Embedding", "/embedding"}, -1, 0, false, ""},  //
-                      ZorvCase{"EmbeddingUpperCaseDemoAutomation", {"--EMBEDDING", "--demo", "-automation"}, -1, 0, true, ""},  //
+                      ZorvCase{"EmbeddingUpperCaseDemoAutomation", {"--EMBEDDING", "--demo", "-automation"}, -1, 0,
+                               true, ""},  //
                       ZorvCase{"SlashAutomationPort4", {"/Automation", "--port", "4"}, -1, 4, false, ""},  //
-                      ZorvCase{"SlashEmbeddingsIsNoStartOption", {"/Embeddings"}, 2, 0, false, "Unexpected argument '/Embeddings'"},  //
+                      ZorvCase{"SlashEmbeddingsIsNoStartOption", {"/Embeddings"}, 2, 0, false,
+                               "Unexpected argument '/Embeddings'"},  //
                       ZorvCase{"Help", {"--help"}, 0, 0, false, "--port <N>"},  //
                       ZorvCase{"ShortHelpThenUnknownOption", {"-h", "--bogus"}, 2, 0, false, "Unknown option"},  //
                       ZorvCase{"ShortHelp", {"-h"}, 0, 0, false, "Usage: zorv [options]\n"},  //
@@ -165,17 +167,19 @@ INSTANTIATE_TEST_SUITE_P(
     Table, SimCommandLine,
     ::testing::Values(
         SimCase{"NoArguments", {}, -1, "", "", "TKVR", false, false, ""},
-        SimCase{"EveryOption", {"--link", "/tmp/COM3", "--log", "c.log", "--pace", "--kind", "PXOJ", "--quiet"}, -1, "/tmp/COM3",
-                "c.log", "PXOJ", true, true, ""},
+        SimCase{"EveryOption", {"--link", "/tmp/COM3", "--log", "c.log", "--pace", "--kind", "PXOJ", "--quiet"}, -1,
+                "/tmp/COM3", "c.log", "PXOJ", true, true, ""},
         SimCase{"UnknownKind", {"--kind", "XXXX"}, 2, "", "", "", false, false, "TKVR or PXOJ, not 'XXXX'"},
         SimCase{"LinkWithoutValue", {"--link"}, 2, "", "", "", false, false, "Missing value after '--link'"},
         SimCase{"LogWithoutValue", {"--log"}, 2, "", "", "", false, false, "Missing value after '--log'"},
         SimCase{"UnknownOption", {"--bogus"}, 2, "", "", "", false, false, "Unknown option '--bogus'"},
         SimCase{"MuteAfter0", {"--mute-after", "0"}, -1, "", "", "TKVR", false, false, "", 0},
         SimCase{"MuteAfter12Quiet", {"--mute-after", "12", "--quiet"}, -1, "", "", "TKVR", false, true, "", 12},
-        SimCase{"MuteAfterMinus1", {"--mute-after", "-1"}, 2, "", "", "", false, false, "a number of commands, not '-1'"},
+        SimCase{"MuteAfterMinus1", {"--mute-after", "-1"}, 2, "", "", "", false, false,
+                "a number of commands, not '-1'"},
         SimCase{"MuteAfterX", {"--mute-after", "x"}, 2, "", "", "", false, false, "a number of commands, not 'x'"},
-        SimCase{"MuteAfterWithoutValue", {"--mute-after"}, 2, "", "", "", false, false, "Missing value after '--mute-after'"},
+        SimCase{"MuteAfterWithoutValue", {"--mute-after"}, 2, "", "", "", false, false,
+                "Missing value after '--mute-after'"},
         SimCase{"DeviceAsArgument", {"/dev/pts/3"}, 2, "", "", "", false, false, "Unexpected argument '/dev/pts/3'"},
         SimCase{"Help", {"--help"}, 0, "", "", "", false, false, "--kind KIND"},
         SimCase{"QuietThenShortHelp", {"--quiet", "-h"}, 0, "", "", "", false, false, "Usage: corvex-sim [options]\n"},

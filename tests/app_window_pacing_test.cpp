@@ -77,8 +77,8 @@ TEST(WindowValues, FollowEveryChangeTheWidgetsMakeThemselves) {
        },
        text(ids::kHeightLockEdit), "42"},
       {"list choice made on the list", ids::kModelTypeList,
-       [](CZorvDlg& d) { static_cast<QComboBox*>(d.control(ids::kModelTypeList))->setCurrentIndex(3); }, text(ids::kModelTypeList),
-       comboItems(ids::kModelTypeList)[3]},
+       [](CZorvDlg& d) { static_cast<QComboBox*>(d.control(ids::kModelTypeList))->setCurrentIndex(3); },
+       text(ids::kModelTypeList), comboItems(ids::kModelTypeList)[3]},
       {"current list item renamed", ids::kServoRateList,
        [](CZorvDlg& d) {
          auto* c = static_cast<QComboBox*>(d.control(ids::kServoRateList));

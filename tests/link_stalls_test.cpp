@@ -26,7 +26,8 @@ void PrintTo(const EchoCase& c, std::ostream* os) { *os << c.name; }
 std::vector<EchoCase> echoCases() {
   const std::string echo = "Sj0002\r\n";
   std::vector<EchoCase> cases = {{"Whole", {echo}}};
-  for (size_t k = 1; k < echo.size(); ++k) cases.push_back({"SplitAfterByte" + std::to_string(k), {echo.substr(0, k), echo.substr(k)}});
+  for (size_t k = 1; k < echo.size(); ++k)
+    cases.push_back({"SplitAfterByte" + std::to_string(k), {echo.substr(0, k), echo.substr(k)}});
   EchoCase bytes{"OneBytePerEvent", {}};
   for (char c : echo) bytes.pieces.emplace_back(1, c);
   cases.push_back(bytes);

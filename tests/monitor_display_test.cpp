@@ -72,10 +72,11 @@ TEST(MonitorDisplay, ToggleSwitchesStreamModeCaptionAndControls) {
       {ids::kCompassReadout, true, false}, {ids::kSonarReadout, true, false},  // sensors
       {ids::kBarometerReadout, true, false},
       {1197, true, false}, {1204, true, false}, {1205, true, false}, {1214, true, false},  // reverse
-      {1038, false, true}, {1063, false, true}, {ids::kAlarmSlider, false, true}, {1074, false, true},  // sliders, boxes
+      {1038, false, true}, {1063, false, true}, {ids::kAlarmSlider, false, true},  // sliders, boxes
+      {ids::kAlarmEdit, false, true},
       {1081, false, true}, {1004, false, true}, {1054, false, true},                       // caption buttons
-      {ids::kModelTypeList, false, true}, {ids::kEscRateList, false, true}, {ids::kServoRateList, false, true},  // lists
-      {ids::kFirstLabelButton, false, true},
+      {ids::kModelTypeList, false, true}, {ids::kEscRateList, false, true},  // lists
+      {ids::kServoRateList, false, true}, {ids::kFirstLabelButton, false, true},
       {matrixCheckId(0, 0), false, true}, {matrixCheckId(8, 7), false, true},              // flight modes
       {1056, false, true}, {1065, false, true},                                            // sensor selection
       {ids::kSaveButton, false, true}, {ids::kBatterySaveButton, false, true}, {ids::kLoadList, false, true},
@@ -98,7 +99,8 @@ TEST(MonitorDisplay, ToggleSwitchesStreamModeCaptionAndControls) {
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.core.st.MonitorStopped, 1);
   EXPECT_EQ(h.win.text(ids::kDisplayButton), "Display Data");
-  EXPECT_EQ(h.win.text(ids::kFirmwareHint), "<-Please select the upgrade fireware(*.bin) first,then click the upgrade !");
+  EXPECT_EQ(h.win.text(ids::kFirmwareHint),
+            "<-Please select the upgrade fireware(*.bin) first,then click the upgrade !");
   EXPECT_FALSE(h.ctrl.monitorOn());
   for (const ControlState& c : table) EXPECT_EQ(h.win.isEnabled(c.id), c.afterOff) << "display off, control " << c.id;
 }

@@ -110,8 +110,9 @@ TEST(Readback, ControlsStayLockedForAControllerOfAnotherKind) {
   for (int id : identityEnableList()) EXPECT_EQ(h.win.isEnabled(id), isHelpButton(id)) << id;
   EXPECT_EQ(h.core.st.ReceiveBuffer, "PXOJ");
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
-  EXPECT_EQ(h.win.toolTip(ids::kPortStatus), "This controller reports firmware kind PXOJ; Zorv changes the settings of TKVR "
-                                 "controllers only, so they are locked.");
+  EXPECT_EQ(h.win.toolTip(ids::kPortStatus),
+            "This controller reports firmware kind PXOJ; Zorv changes the settings of TKVR controllers only, so they "
+            "are locked.");
 }
 
 struct Conversion {
