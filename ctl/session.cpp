@@ -59,9 +59,9 @@ int Session::connect(bool needSettings) {
   const size_t since = mark();
   router_.initialise();  // as the window opens: the port, then the first query of the read-back
   if (!tap_.isOpen()) return portWouldNotOpen();
-  const int rc = awaitReadBack(since, "reading the settings back", !needSettings);
-  if (rc != kExitDone || readBack_.outcome != Outcome::Refused) return rc;
-  return kExitDone;  // the job shows what it read, and says itself that the kind is another
+  // Without needSettings a controller of another kind goes on: the job shows what it read, and
+  // says itself that the kind is another.
+  return awaitReadBack(since, "reading the settings back", !needSettings);
 }
 
 int Session::awaitReadBack(size_t since, const std::string& doing, bool otherKindTaken) {

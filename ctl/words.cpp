@@ -38,7 +38,8 @@ std::string sentSummary(const std::vector<std::string>& writes, uint64_t dropped
     if (isQuery(writes[i])) {
       while (end < writes.size() && isQuery(writes[end])) ++end;
       if (end - i >= kQueriesCounted) {
-        parts.push_back(std::to_string(end - i) + " queries (" + shown(writes[i]) + " to " + shown(writes[end - 1]) + ")");
+        parts.push_back(std::to_string(end - i) + " queries (" + shown(writes[i]) + " to " + shown(writes[end - 1]) +
+                        ")");
       } else {
         for (size_t k = i; k < end; ++k) parts.push_back(shown(writes[k]));
       }

@@ -152,7 +152,8 @@ void onSaveParams(Core& core) {
                                ".\r\rOK goes on to save them; Cancel saves nothing. Releasing a slider sends its "
                                "typed value.",
                            kWarningCaption, Prompts::Buttons::OkCancel, Prompts::Icon::Warning) != Prompts::Answer::Ok) {
-    core.ended({ExchangeKind::FileSave, Outcome::Refused, "saving values that were typed but not sent was not confirmed"});
+    core.ended(
+        {ExchangeKind::FileSave, Outcome::Refused, "saving values that were typed but not sent was not confirmed"});
     return;
   }
   if (core.prompts.message(kSaveQuestion, kWarningCaption, Prompts::Buttons::OkCancel, Prompts::Icon::Warning) !=

@@ -213,7 +213,8 @@ void onReply(Core& core) {
     case LinkMode::UploadFinish:
       if (st.UploadSum != st.DeviceSum) {
         char why[128];
-        std::snprintf(why, sizeof why, "the loader's sum of the image, %08X, differs from the one sent, %08X (a data error)",
+        std::snprintf(why, sizeof why,
+                      "the loader's sum of the image, %08X, differs from the one sent, %08X (a data error)",
                       static_cast<unsigned>(st.DeviceSum), static_cast<unsigned>(st.UploadSum));
         failOnData(core, why);
         return;
