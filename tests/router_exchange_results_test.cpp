@@ -162,12 +162,24 @@ INSTANTIATE_TEST_SUITE_P(
                  h.silence();
                },
                K::FileLoad, O::Failed, 2, 27, false, "another exchange took the link"},
+        EndRow{"FileSaveDone", none,
+               [](Harness& h) {
+                 h.prompts.files.push_back(h.path("saved.txt"));
+                 h.win.userPress(ids::kSaveButton);
+               },
+               K::FileSave, O::Done, 0, 0, false, "saved.txt"},
         EndRow{"FileSaveIntoNoFolder", none,
                [](Harness& h) {
                  h.prompts.files.push_back(h.path("no/such/folder/saved.txt"));
                  h.win.userPress(ids::kSaveButton);
                },
                K::FileSave, O::Failed, 0, 0, false, "No such file or directory"},
+        EndRow{"ImageOfAWrongName", none,
+               [](Harness& h) {
+                 h.prompts.files.push_back(h.path("fw.BIN"));
+                 h.win.userPress(ids::kChooseImageButton);
+               },
+               K::ImageChoice, O::Refused, 0, 0, false, "its name does not end in \"bin\""},
         EndRow{"UpgradeDone", none, upgrade, K::Upgrade, O::Done, 5, 5, true, ""},
         EndRow{"UpgradeNotConfirmed", none,
                [](Harness& h) {
