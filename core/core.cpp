@@ -414,6 +414,7 @@ void Core::await(Exchange exchange, std::string asked, int done, int steps) {
   // Nothing answers on a port that did not open; the status box already says why.
   if (!port.isOpen()) {
     watchdog.disarm();
+    ended({exchangeOf(exchange), Outcome::Lost, "the port is not open", done, steps});
     return;
   }
   if (watchdog.stale()) port.discardInput();
@@ -424,7 +425,7 @@ void Core::startReadback(bool withExchange) {
   beyondScale.clear();
   strayStreamStopped = false;
   if (withExchange) controlsToMembers();
-  await(Exchange::ReadBack, readbackAsked('C', 1));
+  await(Exchange::ReadBack, readbackAsked('C', 1), 0, kReadbackQueries + 1);
   send("?C\r");
   if (withExchange) membersToControls();
 }

@@ -15,6 +15,7 @@
 
 #include "core/beyond_scale.h"
 #include "core/clock.h"
+#include "core/exchange_result.h"
 #include "core/holding_prompts.h"
 #include "core/main_state.h"
 #include "core/prompts.h"
@@ -55,10 +56,18 @@ class Core {
   TypedValues typedValues;           // number boxes whose typed value has not been sent
   BeyondScaleReport beyondScale;     // what this read-back reported beyond the tool's scale
   bool strayStreamStopped = false;   // this read-back has switched off a stream that stood in its way
+  bool displayStarting = false;      // the display was started and no record has come since
+
+  // Told the end of every exchange (core/exchange_result.h); the window leaves it unset.
+  std::function<void(const ExchangeResult&)> onExchangeEnd;
+  void ended(ExchangeResult result) {
+    if (onExchangeEnd) onExchangeEnd(result);
+  }
 
   // Arms the watchdog for the answer to what is sent next, in the current link mode. `asked`
   // tells the user what it was ("for its settings (query ?D)"). A late answer to an exchange
-  // given up on that is still waiting in the port is thrown away first.
+  // given up on that is still waiting in the port is thrown away first. On a port that is not
+  // open nothing is awaited, and the exchange ends as Lost.
   void await(Exchange exchange, std::string asked, int done = 0, int steps = 0);
 
   // Data exchange. controlsToMembers stops at the first number box that is out of range,

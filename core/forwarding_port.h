@@ -28,6 +28,7 @@ class ForwardingPort : public SerialPort {
   void close() override { inner_.close(); }
   bool isOpen() const override { return inner_.isOpen(); }
   std::string errorText() const override { return inner_.errorText(); }
+  OpenFailure openFailure() const override { return inner_.openFailure(); }
   void applyLineSettings() override { inner_.applyLineSettings(); }
   std::vector<uint8_t> readAll() override { return inner_.readAll(); }
   void write(const uint8_t* data, size_t n) override { inner_.write(data, n); }

@@ -10,6 +10,23 @@
 
 namespace zorv {
 
+// Why an open failed, as a kind each shell words with its own advice.
+enum class OpenProblem {
+  NothingBound,  // no device for this number
+  NotThere,      // the device (or the pinned link's device) is not present: unplugged
+  Busy,          // another program holds it
+  NoPermission,  // the user may not open it (on Linux: not in the dialout group)
+  Other,
+};
+
+struct OpenFailure {
+  OpenProblem problem = OpenProblem::Other;
+  int number = 0;
+  std::string device;       // as opened ("/dev/ttyACM0"), may be empty
+  std::string pinnedLink;   // the link when the number is pinned
+  std::string systemText;   // the system's own words, used for Other
+};
+
 class SerialPort {
  public:
   virtual ~SerialPort() = default;
@@ -24,6 +41,13 @@ class SerialPort {
   virtual void close() = 0;
   virtual bool isOpen() const = 0;
   virtual std::string errorText() const = 0;
+  // Why the last open failed, by kind; a port that cannot tell says Other with errorText().
+  virtual OpenFailure openFailure() const {
+    OpenFailure f;
+    f.number = portNumber();
+    f.systemText = errorText();
+    return f;
+  }
 
   // 115 200 baud, 8 data bits, no parity, 1 stop bit, no flow control.
   virtual void applyLineSettings() = 0;

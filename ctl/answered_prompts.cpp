@@ -2,10 +2,7 @@
 
 namespace zorv {
 
-Prompts::Answer AnsweredPrompts::message(const std::string& text, const std::string& caption, Buttons buttons,
-                                         Icon, bool) {
-  shown_.push_back({text, caption, buttons});
-  if (onShown) onShown(shown_.back());
+Prompts::Answer AnsweredPrompts::message(const std::string&, const std::string&, Buttons buttons, Icon, bool) {
   switch (buttons) {
     case Buttons::Ok: return Answer::Ok;
     case Buttons::OkCancel: return confirm ? Answer::Ok : Answer::Cancel;

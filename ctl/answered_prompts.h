@@ -1,12 +1,10 @@
 #pragma once
 // Message boxes and file dialogs answered from the command line: a question is answered as the
-// job says (the command itself is the user's OK), a file dialog with the file the command
-// names, and every box shown is kept so that the job can report what the window said.
+// job says (the command itself is the user's OK), a file dialog with the file the command names.
+// What a box says is not read: how the exchange ended comes from the router's results.
 
-#include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "core/prompts.h"
 
@@ -14,11 +12,6 @@ namespace zorv {
 
 class AnsweredPrompts : public Prompts {
  public:
-  struct Shown {
-    std::string text, caption;
-    Buttons buttons;
-  };
-
   Answer message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon,
                  bool defaultIsCancel) override;
   std::optional<std::string> openFile(const std::string& filter, const std::string& defaultExt) override;
@@ -29,16 +22,9 @@ class AnsweredPrompts : public Prompts {
   bool confirm = false;
   // The answer to the next file dialog, used once; none is Cancel.
   std::optional<std::string> file;
-
-  const std::vector<Shown>& shown() const { return shown_; }
-  // Raised for every box, after it was kept.
-  std::function<void(const Shown&)> onShown;
-
- private:
-  std::vector<Shown> shown_;
 };
 
-// A box's text as lines for a terminal: each "\r" (a line break in the box) becomes "\n",
+// A text of the window's as lines for a terminal: each "\r" (a line break in the box) becomes "\n",
 // and runs of them one blank line at most.
 std::string terminalText(const std::string& boxText);
 

@@ -184,7 +184,8 @@ Commands:
   load --default K         make the controller load its default set K (1 to 4)
   flash FILE.bin           upgrade the controller's firmware
   monitor [--json] [--seconds S]
-                           print the live receiver, motor and sensor values
+                           print the live receiver, motor and sensor values, a
+                           line per record with its time, once all three came
   calibrate C1 C2 C3 C4    calibrate the battery reading with the four measured
                            cell voltages in hundredths of a volt (410 for 4.10 V)
 
@@ -202,6 +203,9 @@ NAME is a setting's name as in a saved file, in any case, spaces left out or kep
 (AlarmVoltage, "Alarm Voltage"), or its index 0 to 114. VALUE is what the window
 shows: sliders 0..100, gimbal -100..100, alarm voltage 280..370, lists by item
 number from 1, check boxes 0 or 1.
+
+When a job fails, standard error names the port used, what happened, everything
+that was sent, and what to check; the exit status says which kind of failure:
 
 Exit status:
   0    done

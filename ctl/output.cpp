@@ -61,7 +61,7 @@ std::string readJson(const std::array<int32_t, kParamCount>& values, const std::
 
 const std::vector<std::string>& monitorColumns() {
   static const std::vector<std::string> columns = [] {
-    std::vector<std::string> c;
+    std::vector<std::string> c = {"time_ms"};  // as in the live data window's CSV
     for (int n = 1; n <= 8; ++n) c.push_back("CH" + std::to_string(n));
     for (int n = 1; n <= 8; ++n) c.push_back("M" + std::to_string(n));
     for (const char* s : {"compass", "sonar", "barometer"}) c.push_back(s);
@@ -76,17 +76,17 @@ std::string monitorCsvHeader() {
   return out + "\n";
 }
 
-std::string monitorCsvLine(const std::vector<int>& values) {
-  std::string out;
-  for (size_t i = 0; i < values.size(); ++i) out += (i ? "," : "") + std::to_string(values[i]);
+std::string monitorCsvLine(uint32_t timeMs, const std::vector<int>& values) {
+  std::string out = std::to_string(timeMs);
+  for (int v : values) out += "," + std::to_string(v);
   return out + "\n";
 }
 
-std::string monitorJsonLine(const std::vector<int>& values) {
-  std::string out = "{";
+std::string monitorJsonLine(uint32_t timeMs, const std::vector<int>& values) {
   const auto& columns = monitorColumns();
-  for (size_t i = 0; i < values.size() && i < columns.size(); ++i)
-    out += (i ? ", " : "") + jsonString(columns[i]) + ": " + std::to_string(values[i]);
+  std::string out = "{" + jsonString(columns[0]) + ": " + std::to_string(timeMs);
+  for (size_t i = 0; i < values.size() && i + 1 < columns.size(); ++i)
+    out += ", " + jsonString(columns[i + 1]) + ": " + std::to_string(values[i]);
   return out + "}\n";
 }
 

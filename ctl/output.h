@@ -22,11 +22,12 @@ std::string readJson(const std::array<int32_t, kParamCount>& values, const std::
 // A JSON string literal.
 std::string jsonString(const std::string& text);
 
-// The live values, in the order of monitorColumns(): CH1..CH8, M1..M8, compass, sonar, barometer.
+// The live values, in the order of monitorColumns(): the time in ms since the display started,
+// then CH1..CH8, M1..M8, compass, sonar, barometer.
 const std::vector<std::string>& monitorColumns();
 std::string monitorCsvHeader();
-std::string monitorCsvLine(const std::vector<int>& values);
-std::string monitorJsonLine(const std::vector<int>& values);
+std::string monitorCsvLine(uint32_t timeMs, const std::vector<int>& values);
+std::string monitorJsonLine(uint32_t timeMs, const std::vector<int>& values);
 
 // The upgrade's progress for a terminal ("\r[#####.....]  50%") or a log ("50%\n").
 std::string progressBar(int percent);

@@ -1,19 +1,20 @@
 #pragma once
 // One zorvctl command against one controller: the window's router driven through an in-memory
-// window, its boxes answered from the command line. Each job does what a user of the window
-// does (choose the port, release a slider, tick a box, press a button) and waits for the
-// exchange to end; none of them speaks the protocol itself. No Qt: the program supplies the
-// port, the clock and the event pump.
+// window, its boxes answered from the command line, and the end of every exchange taken from the
+// router's results (core/exchange_result.h), never from what the window shows. The jobs
+// (ctl/jobs.h) do what a user of the window does and wait here for the exchange to end; none of
+// them speaks the protocol itself. No Qt: the program supplies the port, the clock and the pump.
 
+#include <cstdint>
 #include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "core/exchange_result.h"
 #include "core/pump.h"
 #include "ctl/answered_prompts.h"
 #include "ctl/options.h"
-#include "ctl/param_names.h"
 #include "ctl/tap_port.h"
 #include "router/memory_window.h"
 #include "router/router.h"
@@ -33,6 +34,10 @@ class Session {
   struct Setup {
     Options::Link link = Options::Link::Remembered;
     int portNumber = 3;      // for --port, --device and --demo
+    std::string device;      // --device PATH
+    // The device a port number stands for now ("" for none); unset where numbers name no device
+    // (the demo).
+    std::function<std::string(int number)> deviceOf;
     std::string settingsPath = "tkvrconfig.ini";
     int timeoutMs = 10000;
     bool progressBar = false;  // a bar on a terminal, else plain percentages
@@ -42,72 +47,80 @@ class Session {
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
-  // Runs the command (not "ports") and returns the exit code.
-  int run(const Options& options);
-
   Router& router() { return router_; }
   MemoryWindow& window() { return win_; }
+  AnsweredPrompts& prompts() { return prompts_; }
   TapPort& port() { return tap_; }
+  Pump& pump() { return pump_; }
+  std::ostream& out() { return out_; }
+  std::ostream& err() { return err_; }
+  const Setup& setup() const { return setup_; }
+
+  // Opens the port and reads the settings back, as the window does when it opens. With
+  // needSettings a controller of another kind ends the job. Returns an exit code: 0 to go on.
+  int connect(bool needSettings);
+  // How the last read-back ended.
+  const ExchangeResult& readBack() const { return readBack_; }
+  // The window's way to see what the controller now holds, once the answers to what was sent
+  // have come: the port chosen again, and the read-back awaited.
+  int readAgain();
+  // Waits for the read-back whose end is reported from `since` on (the one a load's chain
+  // starts): 0 when it is done, or when it named another kind and `otherKindTaken`; else it says
+  // why and returns the exit code.
+  int awaitReadBack(size_t since, const std::string& doing, bool otherKindTaken = false);
+
+  // Every exchange's end so far, oldest first. A job takes a mark before it starts one.
+  const std::vector<ExchangeResult>& ends() const { return ends_; }
+  size_t mark() const { return ends_.size(); }
+  // The first end of `kind` reported from `since` on, or null.
+  const ExchangeResult* endOf(ExchangeKind kind, size_t since) const;
+  // Runs the events until an exchange of `kind` ends (from `since` on; an end already reported
+  // counts), the port goes away (the end is then Lost with the port's reason), the time limit
+  // runs out or Ctrl-C. *end holds the end when Done is returned.
+  Pump::Stop waitFor(ExchangeKind kind, size_t since, ExchangeResult* end);
+  // Lets the answers to what was sent arrive: returns 0 once no byte came for ms.
+  int waitQuiet(int ms);
+  bool lost() const { return lost_; }
+
+  // --- Words, on standard error, each line opened by "zorvctl: " ---
+  void say(const std::string& line);
+  // The port as zorvctl used it: "/dev/pts/1", "port 3 (/dev/ttyACM0)", "the simulated controller".
+  std::string where() const;
+  // Everything written to the controller in this run ("13 queries (?C to ?R), SH0051, ...").
+  std::string sent() const;
+  // An exchange that did not end done: what happened, what was sent, `leaves` (what the end leaves
+  // in the controller, if anything), and what to check. Returns exit code 1.
+  int failed(const ExchangeResult& end, const std::string& doing, const std::string& leaves = "");
+  // zorvctl's own --timeout ran out. Returns exit code 1.
+  int timedOut(const std::string& doing);
+  // Ctrl-C: `state` says what the controller holds now ("" for the job's usual words).
+  int interrupted(const std::string& state = "");
+  // What Ctrl-C leaves in the controller from here on in the job.
+  void setStateOnStop(std::string state) { stateOnStop_ = std::move(state); }
+  // "0.3 s", "10 s".
+  static std::string seconds(int ms);
+
+  // Called after every receive event has been handled (the live display's printer).
+  std::function<void()> onReceived;
 
  private:
-  class CtlRouter : public Router {
-   public:
-    CtlRouter(Session& s, SerialPort& port, Window& win, Prompts& prompts, Clock& clock, std::string path)
-        : Router(port, win, prompts, clock, std::move(path)), session_(s) {}
-    void linkConfirmed() override;
-
-   private:
-    Session& session_;
-  };
-
-  int connect(bool needSettings);
-  int awaitReadback(const char* what);
-  int rereadAfterChanges();
-  int waitQuiet(int ms);
-  int interrupted(const std::string& state);
-  std::string lastQuery() const;
-  std::string kind() const;
-  bool newWarning(size_t since, std::string* text) const;
-  // The window's watchdog gave up on an answer: the status box reads "No answer".
-  bool noAnswer() const;
-  int reportNoAnswer(const char* what);
-
-  int read(bool json);
-  int get(const std::vector<int>& indexes);
-  int set(const std::vector<Assignment>& changes);
-  int save(const std::string& path);
-  int loadFile(const std::string& path, bool sendUnknown);
-  int loadDefault(int k);
-  int flash(const std::string& path);
-  int monitor(bool json, int seconds);
-  int calibrate(const std::vector<int>& cells);
-
-  void printNewRecords();
-  void showProgress();
-  bool apply(const Assignment& a, bool* displayOn, std::string* error);
+  int portWouldNotOpen();
 
   TapPort tap_;
   MemoryWindow win_;
   AnsweredPrompts prompts_;
-  CtlRouter router_;
-  Clock& clock_;
+  Router router_;
   Pump& pump_;
   std::ostream& out_;
   std::ostream& err_;
   Setup setup_;
 
-  int confirmations_ = 0;  // identity checks passed
-  bool refused_ = false;   // the identity answer named another kind
-  std::string refusedKind_;
+  std::vector<ExchangeResult> ends_;
+  ExchangeResult readBack_;
   bool lost_ = false;
   std::string lostReason_;
   std::string stateOnStop_;  // what Ctrl-C leaves in the controller at this point of the job
-  bool monitorJson_ = false;
-  bool printing_ = false;  // monitor lines wanted
-  uint64_t recordsSeen_ = 0;  // of the router's live history
-  std::vector<int> readings_;  // the line printed last: CH1..CH8, M1..M8, compass, sonar, barometer
-  int lastPercent_ = -1;
-  std::string noteShown_;  // the last note printed, so that a second read-back does not repeat it
+  std::string noteShown_;    // the last note printed, so that a second read-back does not repeat it
 };
 
 }  // namespace zorv

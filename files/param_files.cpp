@@ -59,6 +59,14 @@ void warn(Core& core, const std::string& text) {
 
 void refuseLoad(Core& core, const std::string& path, const std::string& why) {
   warn(core, "This file cannot be loaded: " + why + ".\r\rNothing was sent to the controller.\r\r" + path);
+  core.ended({ExchangeKind::FileLoad, Outcome::Refused, why});
+}
+
+// How far the chain has got, from the answer it awaits: settings the controller took of all.
+ExchangeResult chainEnd(const Core& core, Outcome outcome, std::string message) {
+  ExchangeResult end{ExchangeKind::FileLoad, outcome, std::move(message), 0, kChainSettings};
+  if (const Awaited* a = core.watchdog.awaited(); a && a->exchange == Exchange::FileChain) end.done = a->done;
+  return end;
 }
 
 void selectDefaultSet(Core& core, int k) {
@@ -78,17 +86,26 @@ bool sendUnknownValues(Core& core, const ParamFileReading& reading) {
     lines += "line " + std::to_string(u.line) + " (\"" + u.label + "\") " + u.field + ", outside " + u.known + ": " +
              (u.sent ? "sent as it stands" : "cannot go out as four digits, skipped") + "\r";
   }
-  return core.prompts.message("This file holds values this tool does not know:\r\r" + lines +
-                                  "\rSend the file to the controller? No sends nothing.",
-                              kWarningCaption, Prompts::Buttons::YesNo, Prompts::Icon::Question,
-                              true) == Prompts::Answer::Yes;
+  if (core.prompts.message("This file holds values this tool does not know:\r\r" + lines +
+                               "\rSend the file to the controller? No sends nothing.",
+                           kWarningCaption, Prompts::Buttons::YesNo, Prompts::Icon::Question,
+                           true) == Prompts::Answer::Yes)
+    return true;
+  lines.pop_back();
+  for (char& c : lines)
+    if (c == '\r') c = '\n';
+  core.ended({ExchangeKind::FileLoad, Outcome::Refused, std::string(kUnknownValuesNotSent) + "\n" + lines});
+  return false;
 }
 
 // The file is read and checked before anything goes to the controller, so a wrong file never
 // sends a single setting; the chain then runs answer by answer from "Sj0004".
 void loadSavedFile(Core& core) {
   const std::optional<std::string> path = core.prompts.openFile(kLoadFilter, "*.txt");
-  if (!path) return;  // the link mode stays as it was
+  if (!path) {  // the link mode stays as it was
+    core.ended({ExchangeKind::FileLoad, Outcome::Refused, "no file was chosen"});
+    return;
+  }
 
   BoundedRead file = readFileBounded(*path, kParamFileMaxBytes);
   if (file.result == BoundedRead::TooLarge) {
@@ -134,18 +151,30 @@ void onSaveParams(Core& core) {
                                typedList(typed, true) +
                                ".\r\rOK goes on to save them; Cancel saves nothing. Releasing a slider sends its "
                                "typed value.",
-                           kWarningCaption, Prompts::Buttons::OkCancel, Prompts::Icon::Warning) != Prompts::Answer::Ok)
+                           kWarningCaption, Prompts::Buttons::OkCancel, Prompts::Icon::Warning) != Prompts::Answer::Ok) {
+    core.ended(
+        {ExchangeKind::FileSave, Outcome::Refused, "saving values that were typed but not sent was not confirmed"});
     return;
+  }
   if (core.prompts.message(kSaveQuestion, kWarningCaption, Prompts::Buttons::OkCancel, Prompts::Icon::Warning) !=
-      Prompts::Answer::Ok)
+      Prompts::Answer::Ok) {
+    core.ended({ExchangeKind::FileSave, Outcome::Refused, "the save was not confirmed"});
     return;
+  }
   const std::optional<std::string> path = core.prompts.saveFile("TKVR_Data", kSaveFilter, ".txt");
-  if (!path) return;
+  if (!path) {
+    core.ended({ExchangeKind::FileSave, Outcome::Refused, "no file was chosen"});
+    return;
+  }
   const std::string bytes = writeParamFile(core.win.comboIndex(ids::kPortList) + 1, core.st.ParamValues);
   const std::string error = replaceFileContents(*path, bytes);
-  if (!error.empty())
+  if (!error.empty()) {
     warn(core, "The parameters could not be saved: " + error + ".\r\rAny file that was there is unchanged.\r\r" +
                    *path);
+    core.ended({ExchangeKind::FileSave, Outcome::Failed, error});
+    return;
+  }
+  core.ended({ExchangeKind::FileSave, Outcome::Done, *path});
 }
 
 void onLoadHint(Core& core) {
@@ -183,10 +212,15 @@ void onChainReply(Core& core) {
   switch (step.kind) {
     case ChainStep::Unknown:
       return;  // not an answer of the chain: dropped
-    case ChainStep::Broken:
-      st.LinkMode = LinkMode::Rest;  // nothing the controller can take: the chain ends here
+    case ChainStep::Broken: {
+      // Nothing the controller can take: the chain ends here.
+      const ExchangeResult end =
+          chainEnd(core, Outcome::Failed, "a check-box line of the file holds neither 0 nor 1");
+      st.LinkMode = LinkMode::Rest;
       core.watchdog.disarm();
+      core.ended(end);
       return;
+    }
     case ChainStep::Send:
       core.port.discardInput();
       awaitChainAnswer(core, step.command);
@@ -196,6 +230,7 @@ void onChainReply(Core& core) {
       st.LinkMode = LinkMode::Rest;
       core.port.discardInput();
       core.startReadback(false);  // the read-back shows what the controller now holds
+      core.ended({ExchangeKind::FileLoad, Outcome::Done, "", kChainSettings, kChainSettings});
       return;
   }
 }
@@ -211,6 +246,7 @@ void onLoadSilent(Core& core, const Awaited& due) {
            std::to_string(due.steps) + " settings; pick the port again to read what it now holds.";
   }
   warn(core, text);
+  core.ended({exchangeOf(due.exchange), Outcome::NoAnswer, noAnswerMessage(due), due.done, due.steps});
 }
 
 }  // namespace zorv

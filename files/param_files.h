@@ -6,6 +6,11 @@
 namespace zorv {
 class Core;
 
+// How the end of a load opens when the file held values this tool does not know and sending it
+// was not confirmed; one line per such value follows.
+constexpr char kUnknownValuesNotSent[] =
+    "the file holds values this tool does not know, and sending it was not confirmed:";
+
 void onSaveParams(Core& core);       // button 1015
 void onLoadHint(Core& core);         // button 1100
 void onLoadListChanged(Core& core);  // list 1099

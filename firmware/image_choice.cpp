@@ -26,9 +26,11 @@ void setHint(Core& core, const std::string& text) {
   core.membersToControls();
 }
 
-void refuse(Core& core, const char* text) {
+// `text` for the window, `why` for the exchange's end.
+void refuse(Core& core, const char* text, const char* why) {
   core.prompts.message(text, kWarning, Prompts::Buttons::Ok, Prompts::Icon::Warning);
   core.win.setEnabled(ids::kUpgradeButton, false);
+  core.ended({ExchangeKind::ImageChoice, Outcome::Refused, why});
 }
 
 }  // namespace
@@ -46,8 +48,10 @@ void onChooseImage(Core& core) {
     st.FirmwarePath = firmware::fileNameOf(path);
     setHint(core, path);
     if (!firmware::hasImageName(path)) {
-      refuse(core, path.empty() ? "you have not select the upgrade fireware,please select it again!"
-                                : "Fireware error，Please select it again");
+      refuse(core,
+             path.empty() ? "you have not select the upgrade fireware,please select it again!"
+                          : "Fireware error，Please select it again",
+             path.empty() ? "no firmware file was chosen" : "its name does not end in \"bin\"");
       return;
     }
     core.win.setEnabled(ids::kUpgradeButton, true);
@@ -57,11 +61,13 @@ void onChooseImage(Core& core) {
   const firmware::LoadedImage img = firmware::loadImageFile(path, st.FirmwareImage);
   switch (img.status) {
     case firmware::ImageStatus::OpenFailed:
+      refuse(core, kLoadFailed, chosen ? "it cannot be read" : "no firmware file was chosen");
+      return;
     case firmware::ImageStatus::TooShort:
-      refuse(core, kLoadFailed);
+      refuse(core, kLoadFailed, "it holds fewer than 2 bytes");
       return;
     case firmware::ImageStatus::TooLong:
-      refuse(core, kTooLong);
+      refuse(core, kTooLong, "it is longer than 65,536 bytes and does not fit into the image area");
       return;
     case firmware::ImageStatus::Ok:
       break;
@@ -69,6 +75,7 @@ void onChooseImage(Core& core) {
   st.FirmwareFileLength = img.fileLength;
   st.FirmwareSize = img.size;
   st.FirmwarePacketCount = img.packetCount;
+  core.ended({ExchangeKind::ImageChoice, Outcome::Done, path});
 }
 
 }  // namespace zorv

@@ -23,6 +23,14 @@ enum class PacketKind : uint8_t { Start = 0xA0, Data = 0xA5, Sum = 0xC8, Finish 
 
 using Packet = std::array<uint8_t, kPacketSize>;
 
+// The sequence numbers of an upload of an image counted in N (packetCountFor): the start packet
+// is 1, the data packets 2..N, the sum packet N + 1 and the finish packet N + 2.
+constexpr int32_t uploadPackets(int32_t n) { return n + 2; }
+constexpr int32_t sumPacketSequence(int32_t n) { return n + 1; }
+constexpr int32_t finishPacketSequence(int32_t n) { return n + 2; }
+// Image bytes the data packets up to `sequence` (2..N) carried.
+constexpr int32_t imageBytesThrough(int32_t sequence) { return (sequence - 1) * static_cast<int32_t>(kBodySize); }
+
 // A packet of the given kind with an empty body (start and finish packets).
 Packet buildPacket(PacketKind kind, uint32_t sequence);
 // A data packet carrying the 56 bytes that begin at `position` of an image of which `length`

@@ -26,16 +26,29 @@ constexpr const char* kDataError = "Data error，Please try it again!";
 constexpr size_t kKindReplyKept = 64;  // far more than a whole kind reply: anything longer is damaged
 constexpr const char* kUpgradedHint = "Upgraded with %s. To upgrade again, choose the firmware file again.";
 
-int32_t packetsOf(const MainState& st) { return st.FirmwarePacketCount + 2; }  // start, N - 1 data, sum, finish
+int32_t packetsOf(const MainState& st) { return firmware::uploadPackets(st.FirmwarePacketCount); }
+
+// Packets the controller had answered before the one awaited.
+int packetsTaken(const Awaited* awaited) {
+  return awaited && awaited->exchange == Exchange::LoaderPacket ? awaited->done : 0;
+}
 
 // How far an upgrade that ends now got, once the upgrade command has gone out ("" before it):
 // the packets the controller had answered before the one awaited.
 std::string stoppedAt(const Core& core) {
   const MainState& st = core.st;
   if (!isUploadMode(st.LinkMode)) return "";
-  const Awaited* a = core.watchdog.awaited();
-  const int taken = a && a->exchange == Exchange::LoaderPacket ? a->done : 0;
-  return upgradeStoppedAt(st.FirmwarePath, taken, packetsOf(st));
+  return upgradeStoppedAt(st.FirmwarePath, packetsTaken(core.watchdog.awaited()), packetsOf(st));
+}
+
+// The end of an upgrade that stops now: how far it got, and whether the upgrade command had gone
+// out. Taken before the transfer ends, while the watchdog still says what was awaited.
+ExchangeResult upgradeEnd(const Core& core, Outcome outcome, std::string message) {
+  const MainState& st = core.st;
+  ExchangeResult end{ExchangeKind::Upgrade, outcome, std::move(message), packetsTaken(core.watchdog.awaited()),
+                     packetsOf(st)};
+  end.upgradeCommandSent = isUploadMode(st.LinkMode);
+  return end;
 }
 
 
@@ -97,8 +110,9 @@ void endTransfer(Core& core) {
 
 // The data error box; once the upgrade command had gone out (`stopped` says how far it got), it
 // also says what the controller may now hold, and the status box's tooltip says both, followed
-// by `tipMore`.
-void fail(Core& core, const std::string& stopped, const char* status = "COM Opened", const std::string& tipMore = "") {
+// by `tipMore`. `end` is reported once the window is back.
+void fail(Core& core, const ExchangeResult& end, const std::string& stopped, const char* status = "COM Opened",
+          const std::string& tipMore = "") {
   endTransfer(core);
   if (stopped.empty()) {
     core.prompts.message(kDataError, "Tarvik Warning:", Prompts::Buttons::Ok, Prompts::Icon::Warning);
@@ -108,6 +122,12 @@ void fail(Core& core, const std::string& stopped, const char* status = "COM Open
   core.win.setProgressVisible(false);
   showPortStatus(core, status);
   giveBackUpgradeButtons(core);
+  core.ended(end);
+}
+
+// A data error: the transfer cannot be trusted any more.
+void failOnData(Core& core, std::string why) {
+  fail(core, upgradeEnd(core, Outcome::Failed, std::move(why)), stoppedAt(core));
 }
 
 // The read-outs and reverse boxes stay off; everything else the upgrade locked comes back, the
@@ -122,6 +142,8 @@ void releaseLockedControls(Core& core, bool withStartButton) {
 
 void succeed(Core& core) {
   MainState& st = core.st;
+  ExchangeResult end = upgradeEnd(core, Outcome::Done, "");
+  end.done = end.total;
   endTransfer(core);
   st.UpgradeUnfinished.clear();
   core.win.setToolTip(ids::kPortStatus, "");
@@ -137,6 +159,7 @@ void succeed(Core& core) {
   core.win.setText(ids::kFirmwareHint, hint);
   core.win.setProgressVisible(false);
   showPortStatus(core, "COM Opened");
+  core.ended(end);
 }
 
 void startTransfer(Core& core) {
@@ -144,7 +167,7 @@ void startTransfer(Core& core) {
   st.ReceiveBuffer.clear();
   st.UploadSum = 0;  // a transfer broken off earlier must not leave its sum behind
   if (!imageHeld(st)) {
-    fail(core, stoppedAt(core));  // no image was ever accepted: nothing to send
+    failOnData(core, "no firmware image is loaded");  // none was ever accepted: nothing to send
     return;
   }
   st.LinkMode = LinkMode::UploadData;
@@ -165,7 +188,9 @@ void onReply(Core& core) {
   st.DeviceSum = reply.deviceSum;
   st.UploadSequence += 1;
   if (st.UploadSequence != st.EchoedSequence) {
-    fail(core, stoppedAt(core));
+    failOnData(core, "the loader answered packet " + std::to_string(st.UploadSequence - 1) + " asking for packet " +
+                         std::to_string(st.EchoedSequence) + " next, not " + std::to_string(st.UploadSequence) +
+                         " (a data error)");
     return;
   }
   const LinkMode mode = st.LinkMode;
@@ -187,7 +212,11 @@ void onReply(Core& core) {
       break;
     case LinkMode::UploadFinish:
       if (st.UploadSum != st.DeviceSum) {
-        fail(core, stoppedAt(core));
+        char why[128];
+        std::snprintf(why, sizeof why,
+                      "the loader's sum of the image, %08X, differs from the one sent, %08X (a data error)",
+                      static_cast<unsigned>(st.DeviceSum), static_cast<unsigned>(st.UploadSum));
+        failOnData(core, why);
         return;
       }
       sendPacket(core, firmware::buildPacket(PacketKind::Finish, seq));
@@ -211,8 +240,11 @@ bool beforeUpgrade(Core& core) {
   const std::string question =
       upgradeQuestion(portAndDevice(shown.rfind(com + " (", 0) == 0 ? shown : com), st.FirmwarePath,
                       st.FirmwareFileLength, packetsOf(st));
-  return core.prompts.message(question, "Zorv", Prompts::Buttons::OkCancel, Prompts::Icon::Question, true) ==
-         Prompts::Answer::Ok;
+  if (core.prompts.message(question, "Zorv", Prompts::Buttons::OkCancel, Prompts::Icon::Question, true) ==
+      Prompts::Answer::Ok)
+    return true;
+  core.ended({ExchangeKind::Upgrade, Outcome::Refused, "the upgrade was not confirmed", 0, packetsOf(st)});
+  return false;
 }
 
 void onKindReply(Core& core) {
@@ -258,7 +290,7 @@ void onPacketBytes(Core& core, const uint8_t* data, size_t n) {
   // A reply longer than 64 bytes, or a second one before the first was taken, does not fit the
   // reply area: the transfer can no longer be trusted.
   if (st.ReceivedCount < 0 || have > st.ReplyArea.size() || n > st.ReplyArea.size() - have) {
-    fail(core, stoppedAt(core));
+    failOnData(core, "the loader's answer did not fit its 64 bytes (a data error)");
     return;
   }
   std::copy(data, data + n, st.ReplyArea.begin() + static_cast<std::ptrdiff_t>(have));
@@ -268,15 +300,17 @@ void onPacketBytes(Core& core, const uint8_t* data, size_t n) {
 
 void onLinkConfirmed(Core& core) { releaseLockedControls(core, false); }
 
-std::string onTransferAbandoned(Core& core) {
+std::string onTransferAbandoned(Core& core, Outcome outcome, const std::string& why) {
   MainState& st = core.st;
   const LinkMode mode = st.LinkMode;
   if (mode != LinkMode::KindQuery && !isUploadMode(mode)) return "";
   const std::string stopped = stoppedAt(core);
+  const ExchangeResult end = upgradeEnd(core, outcome, why);
   endTransfer(core);
   st.UpgradeUnfinished = stopped;
   core.win.setProgressVisible(false);
   giveBackUpgradeButtons(core);
+  core.ended(end);
   return stopped;
 }
 
@@ -296,6 +330,16 @@ void onTransferSilent(Core& core, const Awaited& due) {
   // it said instead of "No answer".
   const std::string words = due.exchange == Exchange::KindQuery ? kindReplyWords(st.KindReply) : "";
   if (!words.empty()) {
+    ExchangeResult end{ExchangeKind::Upgrade, Outcome::Failed, "", 0, packetsOf(st)};
+    if (judgeKindReply(st.KindReply) == KindReply::OtherKind) {
+      end.outcome = Outcome::Refused;
+      end.reported = st.KindReply.substr(4, 4);
+      end.message = "the controller reports firmware kind " + end.reported + "; only TKVR and PXOJ boards are upgraded";
+    } else {
+      end.message = judgeKindReply(st.KindReply) == KindReply::InPieces
+                        ? "the controller's answer to the firmware-kind query (?W) came in pieces"
+                        : "the controller's answer to the firmware-kind query (?W) was damaged";
+    }
     endTransfer(core);
     st.ReceiveBuffer.clear();
     core.port.discardInput();
@@ -304,15 +348,18 @@ void onTransferSilent(Core& core, const Awaited& due) {
     core.win.setProgressVisible(false);
     showPortStatus(core, "COM Opened");
     giveBackUpgradeButtons(core);
+    core.ended(end);
     return;
   }
+  ExchangeResult end{ExchangeKind::Upgrade, Outcome::NoAnswer, noAnswerMessage(due), packetsTaken(&due),
+                     packetsOf(st)};
+  end.upgradeCommandSent = due.exchange != Exchange::KindQuery;
   const std::string stopped = due.exchange == Exchange::KindQuery
                                   ? ""
-                                  : upgradeStoppedAt(st.FirmwarePath, due.exchange == Exchange::LoaderPacket ? due.done : 0,
-                                                     packetsOf(st));
+                                  : upgradeStoppedAt(st.FirmwarePath, packetsTaken(&due), packetsOf(st));
   // "No answer" is on show while the message box is, and stays.
   reportNoAnswer(core, due);
-  fail(core, stopped, kNoAnswerStatus, stopped.empty() ? "" : noAnswerTip(portAsShown(core), due));
+  fail(core, end, stopped, kNoAnswerStatus, stopped.empty() ? "" : noAnswerTip(portAsShown(core), due));
 }
 
 }  // namespace zorv

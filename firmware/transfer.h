@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/exchange_result.h"
 #include "core/watchdog.h"
 
 namespace zorv {
@@ -22,9 +23,10 @@ void onPacketBytes(Core& core, const uint8_t* data, size_t n);
 // The link went away, or the user picked the port again, while an upgrade was under way (modes 30
 // and 2..6): ends the transfer and gives the two upgrade buttons back, so that the loaded image
 // can be sent once more. Does nothing in other modes. To be called before the caller resets
-// LinkMode. Returns how far an upgrade got whose upgrade command had gone out ("" otherwise),
-// for the caller to tell the user with tellUpgradeUnfinished.
-std::string onTransferAbandoned(Core& core);
+// LinkMode. The upgrade ends as `outcome` (Lost, or Failed when the port was picked again) for
+// `why`. Returns how far an upgrade got whose upgrade command had gone out ("" otherwise), for the
+// caller to tell the user with tellUpgradeUnfinished.
+std::string onTransferAbandoned(Core& core, Outcome outcome, const std::string& why);
 
 // An upgrade ended unfinished after the upgrade command went out: the controller may now hold an
 // incomplete firmware. A box says `cause`, then that and what to do; the status box's tooltip says

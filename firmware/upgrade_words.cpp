@@ -45,14 +45,22 @@ std::string upgradeStoppedAt(const std::string& file, int taken, int packets) {
          " of its " + withThousands(packets) + " packets.";
 }
 
+KindReply judgeKindReply(std::string_view reply) {
+  if (reply.empty()) return KindReply::None;
+  if (!wellFormed(reply)) return KindReply::Damaged;
+  const std::string_view kind = reply.substr(4, 4);
+  return kind == "TKVR" || kind == "PXOJ" ? KindReply::InPieces : KindReply::OtherKind;
+}
+
 std::string kindReplyWords(std::string_view reply) {
-  if (reply.empty()) return "";
-  if (!wellFormed(reply)) {
+  const KindReply judged = judgeKindReply(reply);
+  if (judged == KindReply::None) return "";
+  if (judged == KindReply::Damaged) {
     return "The controller's answer to the firmware-kind query (?W) was damaged, so the upgrade did not start "
            "and nothing was sent to it. Check the cable, then press \"Обновить\" to ask again.";
   }
   const std::string kind(reply.substr(4, 4));
-  if (kind == "TKVR" || kind == "PXOJ") {
+  if (judged == KindReply::InPieces) {
     return "The controller reported firmware kind " + kind +
            ", but its answer came in pieces, so the upgrade did not start and nothing was sent to it. Press "
            "\"Обновить\" to ask again.";

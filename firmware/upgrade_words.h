@@ -26,6 +26,11 @@ constexpr char kIncompleteFirmware[] =
 // How far it got: "The upgrade with fw.bin stopped after the controller had taken 12 of its 369 packets."
 std::string upgradeStoppedAt(const std::string& file, int taken, int packets);
 
+// What a whole answer to the kind query ("?W") that started no upgrade was: nothing at all,
+// damaged, a kind this tool upgrades gathered from pieces that each named none, or another kind.
+enum class KindReply { None, Damaged, InPieces, OtherKind };
+KindReply judgeKindReply(std::string_view reply);
+
 // Why the answer to the kind query ("?W") started no upgrade, once its limit has ended the wait:
 // a whole reply naming another kind says that kind; a whole reply naming a kind this tool
 // upgrades, gathered from pieces that each named none, says it came in pieces; anything else is

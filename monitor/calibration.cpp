@@ -2,6 +2,7 @@
 // before. The same echo step hands a reverse setting's echo to the reverse read-back.
 
 #include <array>
+#include <cctype>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,16 +41,21 @@ int64_t stepValue(const std::array<int32_t, 4>& cells, int step) {
 }
 
 // The steps carry four decimal digits: a negative cell or a sum past 9999 would put other
-// characters than digits on the wire or lose the thousands. Returns the reason, or nothing.
+// characters than digits on the wire or lose the thousands. Returns the reason ("cell 2 reads -5,
+// below 0"), or nothing.
 std::string refusal(const std::array<int32_t, 4>& cells) {
   for (size_t i = 0; i < cells.size(); ++i)
-    if (cells[i] < 0)
-      return "Cell " + std::to_string(i + 1) + " reads " + std::to_string(cells[i]) + ", below 0." + kCellHint;
+    if (cells[i] < 0) return "cell " + std::to_string(i + 1) + " reads " + std::to_string(cells[i]) + ", below 0";
   const int64_t total = stepValue(cells, 3);
   if (total > kSettingMax)
-    return "The four cells add up to " + std::to_string(total) + ", more than the " +
-           std::to_string(kSettingMax) + " the controller takes." + kCellHint;
+    return "the four cells add up to " + std::to_string(total) + ", more than the " + std::to_string(kSettingMax) +
+           " the controller takes";
   return {};
+}
+
+// Nothing was sent: the calibration ends before its first step.
+void refuse(Core& core, std::string why) {
+  core.ended({ExchangeKind::Calibration, Outcome::Refused, std::move(why), 0, 4});
 }
 
 void sendStep(Core& core, int step) {
@@ -72,17 +78,25 @@ constexpr std::array<NextStep, 3> kNextSteps = {{{"S0", 1}, {"S1", 2}, {"S2", 3}
 
 void onCalibrate(Core& core) {
   if (core.prompts.message(kConfirmText, kWarningCaption, Prompts::Buttons::OkCancel, Prompts::Icon::Warning,
-                           true) != Prompts::Answer::Ok)
+                           true) != Prompts::Answer::Ok) {
+    refuse(core, "the calibration was not confirmed");
     return;
+  }
   MainState& st = core.st;
   // A number box out of range stops the exchange before the cells are read (its warning is
   // shown): calibrating with cells from an earlier reading would write wrong voltages.
-  if (!core.controlsToMembers()) return;
+  if (!core.controlsToMembers()) {
+    refuse(core, "a number box holds a value outside its range");
+    return;
+  }
   std::array<int32_t, 4> cells{};
   for (size_t i = 0; i < cells.size(); ++i) cells[i] = st.bound.at(kCellEdits[i]);
   core.membersToControls();
-  if (const std::string why = refusal(cells); !why.empty()) {
-    core.prompts.message(why, kWarningCaption, Prompts::Buttons::Ok, Prompts::Icon::Warning);
+  if (std::string why = refusal(cells); !why.empty()) {
+    std::string sentence = why + "." + kCellHint;
+    sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
+    core.prompts.message(sentence, kWarningCaption, Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    refuse(core, std::move(why));
     return;
   }
 
@@ -119,19 +133,29 @@ void onEchoStep(Core& core) {
     st.LinkMode = LinkMode::Rest;  // before the box: nothing else is awaited
     core.watchdog.disarm();
     core.prompts.message(kDoneText, kDoneCaption, Prompts::Buttons::Ok, Prompts::Icon::Information);
+    core.ended({ExchangeKind::Calibration, Outcome::Done, "", 4, 4});
     return;
   }
   // A reverse setting's echo; any other: still waiting in this mode.
-  startReverseReadback(core, echo);
+  const Awaited* awaited = core.watchdog.awaited();
+  const int taken = awaited && awaited->exchange == Exchange::Calibration ? awaited->done : -1;
+  if (startReverseReadback(core, echo) && taken >= 0)
+    core.ended({ExchangeKind::Calibration, Outcome::Failed,
+                "the controller answered with a reverse setting's echo instead of the step's", taken, 4});
 }
 
 void onCalibrationSilent(Core& core, const Awaited& due) {
   reportNoAnswer(core, due);
-  if (due.exchange != Exchange::Calibration) return;  // the reverse boxes keep what they showed
+  const ExchangeResult end{exchangeOf(due.exchange), Outcome::NoAnswer, noAnswerMessage(due), due.done, due.steps};
+  if (due.exchange != Exchange::Calibration) {  // the reverse boxes keep what they showed
+    core.ended(end);
+    return;
+  }
   core.prompts.message("The battery calibration did not complete: the controller stopped answering after " +
                            std::to_string(due.done) + " of " + std::to_string(due.steps) +
                            " steps. Check its power and cable, pick the port again, then calibrate once more.",
                        kWarningCaption, Prompts::Buttons::Ok, Prompts::Icon::Warning);
+  core.ended(end);
 }
 
 }  // namespace zorv

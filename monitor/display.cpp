@@ -54,11 +54,13 @@ void startDisplay(Core& core) {
   core.send(kStreamOn);
   core.win.setText(ids::kDisplayButton, kStopCaption);
   st.MonitorStopped = 0;
+  core.displayStarting = true;
 }
 
 void showDisplayStopped(Core& core) {
   MainState& st = core.st;
   st.MonitorStopped = 1;
+  core.displayStarting = false;
   st.LinkMode = LinkMode::Rest;
   if (const Awaited* a = core.watchdog.awaited(); a && a->exchange == Exchange::Display) core.watchdog.disarm();
   core.win.setText(ids::kDisplayButton, kStartCaption);
@@ -77,8 +79,16 @@ void showDisplayStopped(Core& core) {
 }
 
 void stopDisplay(Core& core) {
+  const bool starting = core.displayStarting;
   showDisplayStopped(core);
   core.send(kStreamOff);
+  if (starting)
+    core.ended({ExchangeKind::DisplayStart, Outcome::Failed, "the display was stopped before any record came"});
+  if (core.port.isOpen()) {
+    core.ended({ExchangeKind::DisplayStop, Outcome::Done});
+  } else {
+    core.ended({ExchangeKind::DisplayStop, Outcome::Lost, "the port is not open"});
+  }
 }
 
 void onDisplayToggle(Core& core) {
@@ -88,7 +98,10 @@ void onDisplayToggle(Core& core) {
   }
   // Every record shown reads the controls back; a number box out of range would raise its
   // warning fifty times a second while the box is locked. It is reported once, here, instead.
-  if (!core.controlsToMembers()) return;
+  if (!core.controlsToMembers()) {
+    core.ended({ExchangeKind::DisplayStart, Outcome::Refused, "a number box holds a value outside its range"});
+    return;
+  }
   startDisplay(core);
 }
 
@@ -121,11 +134,20 @@ std::vector<MonitorRecord> onMonitorStep(Core& core) {
       st.bound.at(s.control) = st.MonitorReadings[static_cast<size_t>(s.reading)];
   }
   core.membersToControls();
+  if (core.displayStarting) {
+    core.displayStarting = false;
+    core.ended({ExchangeKind::DisplayStart, Outcome::Done});
+  }
   return std::move(gathered.records);
 }
 
-void onDisplaySilent(Core& core) {
+void onDisplaySilent(Core& core, const Awaited& due) {
   MainState& st = core.st;
+  // The display stays on and carries on by itself when records come again; the start has ended.
+  if (core.displayStarting) {
+    core.displayStarting = false;
+    core.ended({ExchangeKind::DisplayStart, Outcome::NoAnswer, noAnswerMessage(due) + "; the display stays on"});
+  }
   if (st.bound.firmwareHint == kNoDataHint) return;
   core.hintBeforeNoData = st.bound.firmwareHint;
   st.bound.firmwareHint = kNoDataHint;

@@ -66,6 +66,7 @@ void onReverseReadback(Core& core) {
   }
   core.membersToControls();
 
+  core.ended({ExchangeKind::ReverseReadBack, Outcome::Done});
   // The live display runs again, in a consistent state whether or not it ran before.
   startDisplay(core);
 }

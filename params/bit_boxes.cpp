@@ -8,6 +8,7 @@
 #include "core/core.h"
 #include "core/param_catalogue.h"
 #include "params/bit_boxes.h"
+#include "params/setting_send.h"
 
 namespace zorv {
 
@@ -65,7 +66,7 @@ void storeGroup(MainState& st, const BitGroup& g, const std::array<int, 8>& stat
 
 void discardAndSend(Core& core, char letter, int value) {
   core.port.discardInput();
-  core.sendSetting(letter, value);
+  writeSetting(core, letter, value);
 }
 
 }  // namespace
@@ -113,7 +114,7 @@ void onSensorClicked(Core& core, int boxId) {
   core.controlsToMembers();
   storeGroup(st, g, states);
   core.membersToControls();
-  core.sendSetting(g.letter, st.SensorMask);
+  writeSetting(core, g.letter, st.SensorMask);
 }
 
 void onReverseClicked(Core& core, int boxId) {

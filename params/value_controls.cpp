@@ -92,7 +92,7 @@ void onSliderReleased(Core& core, int sliderId) {
   st.bound.at(p->edit) = value;
   st.bound.at(p->slider) = value;
   st.ParamValues[static_cast<size_t>(p->index)] = value;
-  if (core.sendSetting(p->letter, value + p->wireOffset)) core.typedValues.known(core.win, p->index, value);
+  if (writeSetting(core, p->letter, value + p->wireOffset)) core.typedValues.known(core.win, p->index, value);
   core.membersToControls();
   if (typed != value) {
     const ControlRow* label = findControl(p->labelButton);

@@ -14,6 +14,7 @@
 
 #include "core/clock.h"
 #include "core/watchdog.h"
+#include "ctl/jobs.h"
 #include "ctl/options.h"
 #include "ctl/session.h"
 #include "qtsys/event_pump.h"
@@ -81,6 +82,8 @@ int main(int argc, char** argv) {
   } else {
     auto real = std::make_unique<zorv::QtSerialPort>();
     if (options->link == zorv::Options::Link::Device) real->bindDevice(options->device);
+    setup.device = options->device;
+    setup.deviceOf = [](int number) { return zorv::resolvePortDevice(number); };
     // A device named on the command line has no number of its own; it stands where the window
     // stands before any port was remembered.
     setup.portNumber = options->link == zorv::Options::Link::Number ? options->port : kDemoPort;
@@ -112,7 +115,7 @@ int main(int argc, char** argv) {
   zorv::SteadyClock clock;
   zorv::Session session(*port, clock, pump, std::cout, std::cerr, setup);
   pump.everyTick = [&session] { session.router().onTick(); };
-  const int rc = session.run(*options);
+  const int rc = zorv::runCommand(session, *options);
   std::cout.flush();
   return rc;
 }

@@ -132,13 +132,16 @@ void sendQuery(Core& core, char letter) {
   const char q[] = {'?', letter, '\r'};
   int at = 0;
   while (at < kReadbackQueries && kSteps[static_cast<size_t>(at)].query != letter) ++at;
-  core.await(letter == 'W' ? Exchange::Identity : Exchange::ReadBack, readbackAsked(letter, at + 1));
+  // The queries answered so far, of the 36 and the identity query.
+  core.await(letter == 'W' ? Exchange::Identity : Exchange::ReadBack, readbackAsked(letter, at + 1), at,
+             kReadbackQueries + 1);
   core.send(std::string_view(q, 3));
 }
 
 void onReadbackSilent(Core& core, const Awaited& due) {
   reportNoAnswer(core, due);
   tellValuesBeyondScale(core);  // what was read so far is shown, and kept
+  core.ended({ExchangeKind::ReadBack, Outcome::NoAnswer, noAnswerMessage(due), due.done, due.steps});
 }
 
 void tellValuesBeyondScale(Core& core) {
@@ -189,17 +192,32 @@ void readbackReply(Core& core) {
   sendQuery(core, step->next);
 }
 
-void identityCheck(Core& core) {
+namespace {
+
+constexpr int32_t kIdentityReplySize = 12;
+
+// The identity answer, exactly 12 bytes: the kind it names decides whether the settings unlock.
+// Returns how the read-back ends.
+ExchangeResult identityCheck(Core& core) {
   MainState& st = core.st;
   std::string tag = st.ReceiveBuffer.substr(0, 8);
   tag = tag.size() > 4 ? tag.substr(tag.size() - 4) : tag;
   st.ReceiveBuffer = tag;
+  ExchangeResult end{ExchangeKind::ReadBack, Outcome::Done, "", kReadbackQueries + 1, kReadbackQueries + 1};
+  end.reported = tag;
   if (tag != "TKVR") {
     // A controller of another kind: the controls stay as they are, and the status box says why.
-    if (isKindName(tag))
-      core.win.setToolTip(ids::kPortStatus, "This controller reports firmware kind " + tag +
-                                                "; Zorv changes the settings of TKVR controllers only, so they are locked.");
-    return;
+    if (!isKindName(tag)) {
+      end.outcome = Outcome::Failed;
+      end.done = kReadbackQueries;
+      end.message = "the controller's answer to its firmware-kind query (?W) was damaged";
+      return end;
+    }
+    core.win.setToolTip(ids::kPortStatus, "This controller reports firmware kind " + tag +
+                                              "; Zorv changes the settings of TKVR controllers only, so they are locked.");
+    end.outcome = Outcome::Refused;
+    end.message = "the controller reports firmware kind " + tag + ", not TKVR, so its settings stay locked";
+    return end;
   }
   st.LinkMode = LinkMode::Rest;
   st.ReceiveBuffer.clear();
@@ -207,6 +225,30 @@ void identityCheck(Core& core) {
   core.setEnabled(identityDisableList(), false);
   core.linkConfirmed();  // after a broken upgrade, the rest of what it locked
   answerCameBack(core);
+  return end;
+}
+
+}  // namespace
+
+void identityStep(Core& core) {
+  MainState& st = core.st;
+  ExchangeResult end{ExchangeKind::ReadBack, Outcome::Failed, "", kReadbackQueries, kReadbackQueries + 1};
+  if (st.ReceivedCount == kIdentityReplySize) {
+    st.ReceivedCount = 0;
+    end = identityCheck(core);
+  }
+  // The identity answer may come in pieces like every other reply: the mode waits for the rest,
+  // and ends once the count has reached 12 or passed it, whatever arrived.
+  if (st.ReceivedCount != 0 && st.ReceivedCount < kIdentityReplySize) return;
+  st.LinkMode = LinkMode::Rest;
+  core.watchdog.disarm();  // answered, whatever it said
+  if (end.outcome == Outcome::Failed && end.message.empty())
+    end.message = st.ReceivedCount > kIdentityReplySize
+                      ? "the controller's answer to its firmware-kind query (?W) was longer than 12 bytes"
+                      : "the read-back ended without the answer to its firmware-kind query (?W)";
+  if (end.outcome == Outcome::Done && !core.beyondScale.empty()) end.message = core.beyondScale.message();
+  tellValuesBeyondScale(core);
+  core.ended(end);
 }
 
 }  // namespace zorv

@@ -10,8 +10,10 @@ class Core;
 
 // Mode 0: ReceivedCount has just reached exactly 10 (already set back to 0).
 void readbackReply(Core& core);
-// Mode 1: ReceivedCount has just reached exactly 12 (already set back to 0).
-void identityCheck(Core& core);
+// Mode 1, after each receive event: once exactly 12 bytes are in, the identity answer is checked
+// ("TKVR" unlocks the settings); the read-back ends when the count has reached 12 or passed it, or
+// an event brought nothing, and reports how it ended.
+void identityStep(Core& core);
 // Sends a query between a read and a write exchange, after discarding pending input; the
 // watchdog waits for its reply.
 void sendQuery(Core& core, char letter);

@@ -121,6 +121,7 @@ bool QtSerialPort::open() {
     }
   }
   error_ = describeOpenFailure(failure);
+  failure_ = failure;
   return false;
 }
 

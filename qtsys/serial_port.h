@@ -34,6 +34,7 @@ class QtSerialPort : public QObject, public SerialPort {
   void close() override;
   bool isOpen() const override { return port_.isOpen(); }
   std::string errorText() const override { return error_; }
+  OpenFailure openFailure() const override { return failure_; }
   void applyLineSettings() override;
   std::vector<uint8_t> readAll() override;
   void write(const uint8_t* data, size_t n) override;
@@ -57,6 +58,7 @@ class QtSerialPort : public QObject, public SerialPort {
   std::string device_;
   std::string bound_;
   std::string error_;
+  OpenFailure failure_;
 };
 
 }  // namespace zorv

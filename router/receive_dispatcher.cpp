@@ -57,10 +57,13 @@ void modeZero(Core& core, bool received) {
   // A default set's answer among them restarts the read-back, once, when it is complete.
   while (st.ReceivedCount >= 7) {
     if (received && isDefaultSetEcho(st.ReceiveBuffer)) {
+      const Awaited* awaited = core.watchdog.awaited();
+      const bool asked = awaited && awaited->exchange == Exchange::DefaultSet;
       core.clock.busyWait(10);
       st.ReceiveBuffer.clear();
       st.ReceivedCount = 0;
       core.startReadback();
+      if (asked) core.ended({ExchangeKind::DefaultSet, Outcome::Done});
       return;
     }
     if (!isSettingEcho(st.ReceiveBuffer) || st.ReceivedCount < 8) break;
@@ -108,17 +111,7 @@ void dispatchReceive(Core& core, LiveHistory* live) {
       modeZero(core, received);
       break;
     case LinkMode::Identity:
-      if (st.ReceivedCount == 12) {
-        st.ReceivedCount = 0;
-        identityCheck(core);
-      }
-      // The identity answer may come in pieces like every other reply: the mode waits for the
-      // rest, and ends once the count has reached 12 or passed it, whatever arrived.
-      if (st.ReceivedCount == 0 || st.ReceivedCount >= 12) {
-        st.LinkMode = LinkMode::Rest;
-        core.watchdog.disarm();  // answered, whatever it said
-        tellValuesBeyondScale(core);
-      }
+      identityStep(core);
       break;
     case LinkMode::UpgradeAnswer:
       onUpgradeAnswer(core);

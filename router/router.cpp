@@ -85,8 +85,16 @@ void Router::onTick() {
   // Another exchange has taken the link meanwhile (a setting written during a file upload ends
   // it): nobody waits for this answer any more. The packet steps move the mode on right after
   // they send, within the one upload.
-  auto exchangeOf = [](LinkMode mode) { return isUploadMode(mode) ? LinkMode::UpgradeAnswer : mode; };
-  if (exchangeOf(st.LinkMode) != exchangeOf(due->mode)) return;
+  auto linkOf = [](LinkMode mode) { return isUploadMode(mode) ? LinkMode::UpgradeAnswer : mode; };
+  if (linkOf(st.LinkMode) != linkOf(due->mode)) {
+    if (due->exchange != Exchange::Display) {
+      ExchangeResult end{exchangeOf(due->exchange), Outcome::Failed,
+                         "another exchange took the link before the answer came", due->done, due->steps};
+      end.upgradeCommandSent = due->exchange == Exchange::UpgradeCommand || due->exchange == Exchange::LoaderPacket;
+      ended(end);
+    }
+    return;
+  }
   switch (due->exchange) {
     case Exchange::ReadBack:
     case Exchange::Identity:
@@ -106,7 +114,7 @@ void Router::onTick() {
       onCalibrationSilent(*this, *due);
       return;
     case Exchange::Display:
-      onDisplaySilent(*this);
+      onDisplaySilent(*this, *due);
       return;
   }
 }
@@ -121,8 +129,13 @@ void Router::onPortLost(const std::string& reason) {
   const Handling handling(*this);
   // The exchange under way ends as after a failure: an upgrade in flight gives its buttons back
   // (its image stays loaded for a retry), a running display shows itself stopped.
-  const std::string upgradeStopped = onTransferAbandoned(*this);
-  if (st.MonitorStopped == 0) showDisplayStopped(*this);
+  const std::string upgradeStopped = onTransferAbandoned(*this, Outcome::Lost, reason);
+  std::optional<ExchangeResult> lost;
+  if (const Awaited* a = watchdog.awaited(); a && a->exchange != Exchange::Display)
+    lost = ExchangeResult{exchangeOf(a->exchange), Outcome::Lost, reason, a->done, a->steps};
+  const bool displaying = st.MonitorStopped == 0;
+  const bool displayStarting = this->displayStarting;
+  if (displaying) showDisplayStopped(*this);
   watchdog.disarm();  // the reason is shown instead of "No answer"
   port.close();
   st.PortOpenFailed = 1;
@@ -139,6 +152,9 @@ void Router::onPortLost(const std::string& reason) {
   setEnabled({ids::kPortList}, true);
   if (!upgradeStopped.empty())
     tellUpgradeUnfinished(*this, upgradeStopped, "The port went away during the upgrade: " + reason, reason);
+  if (lost) ended(*lost);
+  if (displayStarting) ended({ExchangeKind::DisplayStart, Outcome::Lost, reason});
+  if (displaying) ended({ExchangeKind::DisplayStop, Outcome::Lost, reason});
 }
 
 void Router::onButtonClicked(int id) {
@@ -211,9 +227,15 @@ void Router::linkConfirmed() { onLinkConfirmed(*this); }
 
 void Router::endExchangesForNewPort() {
   // An upgrade waiting for a reply that never came ends here.
-  const std::string upgradeStopped = onTransferAbandoned(*this);
+  const std::string upgradeStopped =
+      onTransferAbandoned(*this, Outcome::Failed, "the port was picked again before it had finished");
   if (!upgradeStopped.empty())
     tellUpgradeUnfinished(*this, upgradeStopped, "The upgrade was broken off: the port was picked again before it had finished.");
+  // Any other answer awaited is not waited for any more: the read-back that follows replaces it.
+  if (const Awaited* a = watchdog.awaited(); a && a->exchange != Exchange::Display) {
+    ended({exchangeOf(a->exchange), Outcome::Failed, "the port was picked again before it had finished", a->done,
+           a->steps});
+  }
   // A running display ends first: its records would stand in front of every reply of the
   // read-back, and the controller streams until told to stop.
   if (st.MonitorStopped == 0) stopDisplay(*this);

@@ -156,6 +156,7 @@ void onUpgradeButton(Core& core) {
       core.prompts.message(core.port.errorText(), "Zorv", Prompts::Buttons::Ok,
                            Prompts::Icon::Warning);
       st.LinkMode = LinkMode::Rest;  // nothing was asked: leave the window ready for another try
+      core.ended({ExchangeKind::Upgrade, Outcome::Lost, "the port could not be opened"});
       return;
     }
     applyLineSettings(core);

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/serial_port.h"
+
 namespace zorv {
 
 struct SerialDevice {
@@ -39,24 +41,8 @@ std::string shortDeviceName(const std::string& location);
 std::vector<PortEntry> layoutPorts(std::vector<SerialDevice> devices, const std::vector<PinnedPort>& pins,
                                    bool windows);
 
-// Why an open failed, in the terms a pilot can act on.
-enum class OpenProblem {
-  NothingBound,  // no device for this number
-  NotThere,      // the device (or the pinned link's device) is not present: unplugged
-  Busy,          // another program holds it
-  NoPermission,  // the user may not open it (on Linux: not in the dialout group)
-  Other,
-};
-
-struct OpenFailure {
-  OpenProblem problem = OpenProblem::Other;
-  int number = 0;
-  std::string device;       // as opened ("/dev/ttyACM0"), may be empty
-  std::string pinnedLink;   // the link when the number is pinned
-  std::string systemText;   // the system's own words, used for Other
-};
-
-// One or two sentences for the status box's tooltip and the upgrade's message box.
+// Why an open failed (OpenFailure, core/serial_port.h), in the window's words: one or two
+// sentences for the status box's tooltip and the upgrade's message box.
 std::string describeOpenFailure(const OpenFailure& failure);
 
 }  // namespace zorv

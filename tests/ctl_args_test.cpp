@@ -206,12 +206,13 @@ TEST(ZorvctlOutput, MonitorLinesAndProgress) {
   std::vector<int> v;
   for (int i = 0; i < 19; ++i) v.push_back(1000 + i);
   v[16] = -5;
-  EXPECT_EQ(monitorCsvHeader(), "CH1,CH2,CH3,CH4,CH5,CH6,CH7,CH8,M1,M2,M3,M4,M5,M6,M7,M8,compass,sonar,barometer\n");
-  const std::string csv = monitorCsvLine(v);
-  EXPECT_TRUE(startsWith(csv, "1000,1001,"));
+  EXPECT_EQ(monitorCsvHeader(),
+            "time_ms,CH1,CH2,CH3,CH4,CH5,CH6,CH7,CH8,M1,M2,M3,M4,M5,M6,M7,M8,compass,sonar,barometer\n");
+  const std::string csv = monitorCsvLine(4294967295u, v);
+  EXPECT_TRUE(startsWith(csv, "4294967295,1000,1001,")) << csv;
   EXPECT_NE(csv.find(",1015,-5,1017,1018\n"), std::string::npos) << csv;
-  const std::string json = monitorJsonLine(v);
-  EXPECT_TRUE(startsWith(json, "{\"CH1\": 1000, \"CH2\": 1001, "));
+  const std::string json = monitorJsonLine(20, v);
+  EXPECT_TRUE(startsWith(json, "{\"time_ms\": 20, \"CH1\": 1000, \"CH2\": 1001, ")) << json;
   EXPECT_NE(json.find("\"M8\": 1015, \"compass\": -5, \"sonar\": 1017, \"barometer\": 1018}\n"), std::string::npos) << json;
 
   struct Row {

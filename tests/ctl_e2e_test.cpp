@@ -328,8 +328,8 @@ TEST_F(Zorvctl, MonitorPrintsOneCsvLinePerRecordAndTurnsTheDisplayOff) {
   ASSERT_EQ(r.rc, 0) << r.err;
   const std::vector<std::string> lines = linesOf(r.out);
   ASSERT_GE(lines.size(), 4u) << r.out;
-  EXPECT_EQ(lines[0], "CH1,CH2,CH3,CH4,CH5,CH6,CH7,CH8,M1,M2,M3,M4,M5,M6,M7,M8,compass,sonar,barometer");
-  for (size_t i = 1; i < lines.size(); ++i) EXPECT_EQ(std::count(lines[i].begin(), lines[i].end(), ','), 18) << lines[i];
+  EXPECT_EQ(lines[0], "time_ms,CH1,CH2,CH3,CH4,CH5,CH6,CH7,CH8,M1,M2,M3,M4,M5,M6,M7,M8,compass,sonar,barometer");
+  for (size_t i = 1; i < lines.size(); ++i) EXPECT_EQ(std::count(lines[i].begin(), lines[i].end(), ','), 19) << lines[i];
   const std::vector<std::string> s = settingsLogged();
   ASSERT_GE(s.size(), 2u);
   EXPECT_EQ(s[s.size() - 2], "S~0001\\r");
@@ -341,7 +341,7 @@ TEST_F(Zorvctl, CtrlCStopsTheMonitorWithTheDisplayOffAndExit130) {
   const auto deadline = Clock::now() + std::chrono::seconds(20);
   while (Clock::now() < deadline && std::count(c.run.out.begin(), c.run.out.end(), '\n') < 3) c.pump(50);
   ASSERT_GE(std::count(c.run.out.begin(), c.run.out.end(), '\n'), 3) << c.run.err;
-  EXPECT_EQ(c.run.out.rfind("{\"CH1\": ", 0), 0u) << c.run.out;
+  EXPECT_EQ(c.run.out.rfind("{\"time_ms\": ", 0), 0u) << c.run.out;
   c.signal(SIGINT);
   const Result r = c.finish();
   EXPECT_EQ(r.rc, 130);
@@ -424,13 +424,19 @@ TEST_F(Zorvctl, RefusalsSayWhyWithTheirExitCodeAndSendNoSetting) {
       {{"calibrate", "9000", "900", "90", "10"}, 2, "add up to 10000", true},
       {{"frobnicate"}, 2, "unknown command 'frobnicate'"},
       {{"--port", "21", "read"}, 2, "--port takes a port number from 1 to 20"},
-      {{"load", "notes.txt"}, 3, "This file cannot be loaded", true},
-      {{"load", "missing.txt"}, 3, "This file cannot be loaded", true},
-      {{"flash", "fw.BIN"}, 3, "Fireware error，Please select it again", true},
-      {{"flash", "tiny.bin"}, 3, "fireware error，please select it again!", true},
-      {{"save", "no/such/folder/x.txt"}, 3, "The parameters could not be saved", true},
-      {{"--port", "7", "read"}, 4, "cannot open port COM7: COM7: no serial device is connected for this number"},
-      {{"--device", "/dev/no-such-tty", "read"}, 4, "cannot open port COM3: COM3 (no-such-tty) is not there any more"},
+      {{"load", "notes.txt"}, 3, "zorvctl: notes.txt: refused: it has 2 lines", true},
+      {{"load", "missing.txt"}, 3, "zorvctl: missing.txt: refused: it cannot be read (", true},
+      {{"flash", "fw.BIN"}, 3,
+       "zorvctl: fw.BIN: refused as a firmware image: its name does not end in \"bin\". The upgrade did not start.\n",
+       true},
+      {{"flash", "tiny.bin"}, 3, "zorvctl: tiny.bin: refused as a firmware image: it holds fewer than 2 bytes.", true},
+      {{"save", "no/such/folder/x.txt"}, 3, "zorvctl: cannot save no/such/folder/x.txt: ", true},
+      {{"--port", "7", "read"}, 4,
+       "zorvctl: cannot open port 7: no serial device stands for this number.\nzorvctl: run `zorvctl ports` to see "
+       "the devices present"},
+      {{"--device", "/dev/no-such-tty", "read"}, 4,
+       "zorvctl: cannot open /dev/no-such-tty: there is no such device (unplugged?).\nzorvctl: plug the controller "
+       "in with a data cable, then run the command again; `zorvctl ports` lists the devices present.\n"},
   };
   for (const Row& row : rows) {
     std::vector<std::string> args = row.args;
@@ -454,15 +460,16 @@ TEST_F(Zorvctl, ASilentControllerEndsInExit1) {
   const std::string device = ptsname(master);
   struct Row {
     std::vector<std::string> options;
-    const char* says;
+    std::string says;
   };
   const Row rows[] = {
       // The window's watchdog gives up on the first query after a second.
-      {{}, "the controller did not answer while reading the settings back. Zorv asked the controller on COM3 for "
-           "its settings (query ?C, 1 of 36) and had no answer within 1 second."},
+      {{}, "zorvctl: " + device + ": no answer while reading the settings back: the controller was asked for its "
+           "settings (query ?C, 1 of 36) and gave no answer within 1 second.\nzorvctl: sent ?C.\nzorvctl: check that "
+           "the controller is powered, that this is its port (`zorvctl ports` lists"},
       // A whole-command limit shorter than that ends it first.
       {{"--timeout", "0.3"},
-       "the controller did not answer while reading the settings back (the last command sent was ?C\\r)"},
+       "zorvctl: " + device + ": the 0.3 s of --timeout ran out while reading the settings back.\nzorvctl: sent ?C.\n"},
   };
   for (const Row& row : rows) {
     std::vector<std::string> args = {"--device", device};
@@ -507,7 +514,11 @@ TEST_F(ZorvctlOtherKind, ReadShowsTheKindAndSetSendsNothing) {
   EXPECT_NE(read.out.find("kind\tPXOJ\n"), std::string::npos) << read.out;
   const Result set = zorvctl({"--port", "3", "set", "AlarmVoltage=300"});
   EXPECT_EQ(set.rc, 1);
-  EXPECT_NE(set.err.find("firmware kind 'PXOJ', not TKVR"), std::string::npos) << set.err;
+  EXPECT_NE(set.err.find(": the controller reports firmware kind PXOJ; zorvctl changes the settings of TKVR "
+                         "controllers only, so it sent none of those given.\nzorvctl: sent "),
+            std::string::npos)
+      << set.err;
+  EXPECT_NE(set.err.find(", SH0051, "), std::string::npos) << "what the read-back sent is said: " << set.err;
   EXPECT_TRUE(jobSettings().empty());
 }
 

@@ -430,7 +430,7 @@ TEST(FirmwareTransfer, VanishedPortThenRetry) {
     Harness& h = u.h;
     if (firmwareTold) {
       h.port.onLost = [&h](const std::string& reason) {
-        onTransferAbandoned(h.core);
+        onTransferAbandoned(h.core, Outcome::Lost, "gone");
         h.core.onPortLost(reason);
       };
     }
@@ -478,7 +478,7 @@ TEST(FirmwareTransfer, VanishedPortThenRetry) {
 
     // Outside an upgrade the firmware side leaves the buttons alone.
     h.win.setEnabled(ids::kUpgradeButton, false);
-    onTransferAbandoned(h.core);
+    onTransferAbandoned(h.core, Outcome::Lost, "gone");
     EXPECT_FALSE(h.win.isEnabled(ids::kUpgradeButton));
   }
 }

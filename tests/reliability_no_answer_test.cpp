@@ -216,12 +216,31 @@ TEST(ReliabilityNoAnswer, SilentAtEveryCommandOfEachExchange) {
       modesHit.insert(mode);
       const std::string asked = h.ctrl.log().back();
       h.sent();
+      ASSERT_TRUE(h.core.watchdog.armed());
+      const Awaited awaited = *h.core.watchdog.awaited();
+      const size_t ends = h.ends.size();
 
       passTime(h, limitIn(mode) - answer_limits::kTickMs);
       EXPECT_NE(h.win.text(ids::kPortStatus), kNoAnswerStatus) << "not before the limit";
       EXPECT_EQ(static_cast<int>(h.core.st.LinkMode), mode);
+      EXPECT_EQ(h.ends.size(), ends) << "no end before the limit";
       passTime(h, answer_limits::kTickMs);
       expectNoAnswer(h, label + " (" + asked + ")");
+      // The exchange that waited ends, once, as NoAnswer, saying what was asked and how far it got.
+      ASSERT_EQ(h.ends.size(), ends + 1);
+      const ExchangeResult& end = h.ends.back();
+      EXPECT_EQ(end.exchange, exchangeOf(awaited.exchange));
+      EXPECT_EQ(end.outcome, Outcome::NoAnswer);
+      EXPECT_NE(end.message.find(awaited.asked), std::string::npos) << end.message;
+      EXPECT_EQ(end.done, awaited.exchange == Exchange::KindQuery || awaited.exchange == Exchange::UpgradeCommand
+                              ? 0
+                              : awaited.done);
+      if (end.exchange == ExchangeKind::Upgrade) {
+        EXPECT_EQ(end.total, 5) << "packets of the image";
+        EXPECT_EQ(end.upgradeCommandSent, mode != static_cast<int>(LinkMode::KindQuery));
+      } else {
+        EXPECT_EQ(end.total, awaited.steps);
+      }
       w.shows(h, mode, answered, before);
       passTime(h, 5000);
       EXPECT_EQ(h.sent(), "") << "the watchdog never sends";

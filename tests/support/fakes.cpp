@@ -11,22 +11,27 @@ Prompts::Answer ScriptedPrompts::message(const std::string& text, const std::str
     answers.pop_front();
     return a;
   }
-  return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+  switch (buttons) {
+    case Buttons::Ok: return Answer::Ok;
+    case Buttons::YesNo: return agree ? Answer::Yes : Answer::No;
+    case Buttons::OkCancel: return agree ? Answer::Ok : Answer::Cancel;
+  }
+  return Answer::Cancel;
 }
 
 std::optional<std::string> ScriptedPrompts::openFile(const std::string& filter, const std::string&) {
-  return nextFile(filter);
+  return nextFile(filter, false);
 }
 
 std::optional<std::string> ScriptedPrompts::saveFile(const std::string&, const std::string& filter,
                                                      const std::string&) {
-  return nextFile(filter);
+  return nextFile(filter, true);
 }
 
-std::optional<std::string> ScriptedPrompts::nextFile(const std::string& filter) {
+std::optional<std::string> ScriptedPrompts::nextFile(const std::string& filter, bool save) {
   fileFilters.push_back(filter);
   if (whileOpen) whileOpen();
-  if (files.empty()) return std::nullopt;
+  if (files.empty()) return fileFor ? fileFor(filter, save) : std::nullopt;
   auto f = files.front();
   files.pop_front();
   return f;

@@ -62,8 +62,11 @@ class ScriptedPrompts : public Prompts {
   std::optional<std::string> saveFile(const std::string& proposedName, const std::string& filter,
                                       const std::string& defaultExt) override;
 
-  std::deque<Answer> answers;                    // default: Ok for OK boxes, Yes for Yes/No
-  std::deque<std::optional<std::string>> files;  // default: cancel
+  std::deque<Answer> answers;                    // then: Ok for OK boxes, and `agree` for the others
+  bool agree = true;                             // Ok or Yes when set, else Cancel or No
+  std::deque<std::optional<std::string>> files;  // then: `fileFor`, or cancel
+  // The answer to a file dialog when `files` is empty: told the filter and whether it saves.
+  std::function<std::optional<std::string>(const std::string& filter, bool save)> fileFor;
   // Runs while each box or dialog is open, before it is answered: the pilot takes his time.
   std::function<void()> whileOpen;
   std::vector<Shown> shown;
@@ -72,7 +75,7 @@ class ScriptedPrompts : public Prompts {
 
  private:
   // Either file dialog: records its filter and takes the next scripted file.
-  std::optional<std::string> nextFile(const std::string& filter);
+  std::optional<std::string> nextFile(const std::string& filter, bool save);
 };
 
 }  // namespace zorv::test

@@ -25,6 +25,7 @@ Harness::Harness(Options options)
       core(options.traced ? static_cast<SerialPort&>(traffic) : port, win, prompts, clock,
            (dir / "tkvrconfig.ini").string()) {
   win.router = &core;
+  core.onExchangeEnd = [this](const ExchangeResult& end) { ends.push_back(end); };
   SerialPort& wire = options.traced ? static_cast<SerialPort&>(traffic) : port;
   wire.onReceive = [this] { core.onReceive(); };
   wire.onLost = [this](const std::string& reason) { core.onPortLost(reason); };
@@ -47,6 +48,11 @@ std::string Harness::sent() {
   std::string s = all.substr(sentMark_);
   sentMark_ = all.size();
   return s;
+}
+
+void Harness::silence() {
+  clock.now += answer_limits::kLoaderReplyMs + 1;  // the longest limit
+  core.onTick();
 }
 
 std::string queriesIn(const std::string& sent) {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "core/clock.h"
 #include "router/router.h"
@@ -37,6 +38,8 @@ struct Harness {
   FakeClock clock;
   std::filesystem::path dir;  // a fresh temporary folder (settings file, saved files)
   Router core;
+  // Every exchange's end the router reported, oldest first.
+  std::vector<ExchangeResult> ends;
 
   int pump() { return port.deliverAll(); }
   // Bytes arriving from the line as one receive event of their own (not from the controller).
@@ -45,6 +48,8 @@ struct Harness {
   void connect();
   // The bytes sent since the last call (or since the start).
   std::string sent();
+  // The answer limit of the exchange waiting runs out: the clock passes it, and the tick comes.
+  void silence();
   std::string path(const std::string& name) const { return (dir / name).string(); }
 
  private:
