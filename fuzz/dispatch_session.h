@@ -364,7 +364,6 @@ class Session {
     test::FakeWindow win;
     FuzzPort port;
     FakeClock clock;
-    Core::ExchangeMemory exchange;
   };
 
   void startedUp(bool failOpen) {
@@ -382,7 +381,8 @@ class Session {
       core->st = MainState();
       core->QueryRetries = 3;
       core->initialise();
-      s.exchange = core->exchangeMemory();
+      // The state (its bindings with what the controls showed) and the window, copied at the
+      // same moment: put back together, the next exchange need not read every control again.
       s.st = core->st;
       s.queryRetries = core->QueryRetries;
       s.win = win;
@@ -396,7 +396,6 @@ class Session {
       win.router = core.get();
       port = s.port;
       clock = s.clock;
-      core->restoreExchangeMemory(s.exchange);
       if (!capture) port.sent.clear();
     }
     port.capture = capture;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/core.h"
 #include "core/no_answer.h"
@@ -79,8 +80,12 @@ void onCalibrate(Core& core) {
   // shown): calibrating with cells from an earlier reading would write wrong voltages.
   if (!core.controlsToMembers()) return;
   std::array<int32_t, 4> cells{};
-  for (size_t i = 0; i < cells.size(); ++i) cells[i] = st.bound.at(kCellEdits[i]);
+  for (size_t i = 0; i < cells.size(); ++i) cells[i] = st.bound.get(kCellEdits[i]);
   core.membersToControls();
+  // The steps are built from the cells' members: each must be what its box shows.
+  std::vector<Core::SentFromBox> fromBoxes;
+  for (size_t i = 0; i < cells.size(); ++i) fromBoxes.push_back({kCellEdits[i], cells[i], "cell " + std::to_string(i + 1)});
+  if (!core.boxesShow(fromBoxes, "calibrate again")) return;
   if (const std::string why = refusal(cells); !why.empty()) {
     core.prompts.message(why, kWarningCaption, Prompts::Buttons::Ok, Prompts::Icon::Warning);
     return;

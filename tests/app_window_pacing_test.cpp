@@ -116,9 +116,9 @@ TEST(WindowValues, FollowEveryChangeTheWidgetsMakeThemselves) {
     // The data exchange looks again only at what the window reports changed: it sees this one.
     core.controlsToMembers();
     if (c.id == ids::kPortList) {
-      EXPECT_EQ(core.st.bound.portName, c.expected) << c.name;
+      EXPECT_EQ(core.st.bound.text(ids::kPortList), c.expected) << c.name;
     } else if (findControl(c.id)->kind != ControlKind::Combo) {
-      EXPECT_EQ(std::to_string(core.st.bound.at(c.id)), c.expected) << c.name;
+      EXPECT_EQ(std::to_string(core.st.bound.get(c.id)), c.expected) << c.name;
     }
   }
 }

@@ -53,8 +53,7 @@ void chooseFileItem(Harness& h) {
 }
 
 std::string tipOf(const Harness& h) {
-  auto it = h.win.toolTips.find(kStatusBox);
-  return it == h.win.toolTips.end() ? "" : it->second;
+  return h.win.toolTip(kStatusBox);
 }
 
 size_t messages(const Harness& h) { return h.prompts.shown.size(); }

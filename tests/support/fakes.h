@@ -35,13 +35,17 @@ class FakeWindow : public MemoryWindow {
   void userSelect(int comboId, int index) { chooseItem(comboId, index); }
   void userClick(int checkId) { toggleCheck(checkId); }  // toggles the box, then the click notification
 
-  // Tests read and set the controls' state directly.
+  // Tests read the controls' state directly, and change it behind the handlers' backs (no
+  // notification; the data exchange still hears of it, as from the Qt window's widgets).
   using MemoryWindow::checks;
   using MemoryWindow::combos;
   using MemoryWindow::enabled;
   using MemoryWindow::sliders;
   using MemoryWindow::texts;
-  using MemoryWindow::toolTips;
+  void putText(int id, const std::string& text) { storeText(id, text); }
+  void putSlider(int id, int pos) { storeSlider(id, pos); }
+  void putCheck(int id, int state) { storeCheck(id, state); }
+  void putCombo(int id, int index) { storeCombo(id, index); }
   std::vector<int> progressColor;
   bool hidden = false;
   int ended = -1;  // -1 running, 0 cancelled, 1 accepted
