@@ -79,7 +79,8 @@ class Core {
   // Before a setting built from bound values goes out: true when each number box shows the
   // value about to be sent for it, read from the box itself. Otherwise nothing may be sent: the
   // pilot is told once what was not sent and what to do (`again`, e.g. "move the slider
-  // again"), standard error gets the details, and the next exchange reads every control again.
+  // again"), standard error gets the details, the box's value is taken from the box and the next
+  // exchange reads every other control again.
   // `name` names the box, `value` is what would be sent for it.
   struct SentFromBox {
     int box;

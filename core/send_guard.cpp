@@ -16,8 +16,11 @@ bool Core::boxesShow(const std::vector<SentFromBox>& values, const std::string& 
     if (leadingInt(shown) == sent.value) continue;
     std::fprintf(stderr,
                  "zorv: nothing sent: %d was about to be sent for number box %d, which shows \"%s\"; the value bound "
-                 "to the box missed a change of it. Every control is read again at the next exchange.\n",
+                 "to the box missed a change of it. The box's value is taken again, every other control at the next "
+                 "exchange.\n",
                  sent.value, sent.box, shown.c_str());
+    // The box wins: its value is taken again, and every other control is read at the next exchange.
+    st.bound.set(sent.box, leadingInt(shown));
     st.bound.allChanged();
     prompts.message("Nothing was sent to the controller: the value about to be sent for " + sent.name + " (" +
                         std::to_string(sent.value) + ") is not what its box shows (" +

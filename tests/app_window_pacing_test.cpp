@@ -9,18 +9,23 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "gui/paint_pacer.h"
+#include "gui/widget_binding.h"
 #include "gui/zorv_dlg.h"
 #include "sim/monitor_records.h"
 #include "sim/sim_port.h"
@@ -104,6 +109,31 @@ TEST(WindowValues, FollowEveryChangeTheWidgetsMakeThemselves) {
       {"box ticked", matrixCheckId(2, 3),
        [](CZorvDlg& d) { static_cast<QCheckBox*>(d.control(matrixCheckId(2, 3)))->setChecked(true); },
        [](CZorvDlg& d) { return std::to_string(d.checkState(matrixCheckId(2, 3))); }, "1"},
+      // The window's own setters report even while the widget's signals are blocked.
+      {"number box set by the window, its signals blocked", 1063,
+       [](CZorvDlg& d) {
+         const QSignalBlocker blocked(d.control(1063));
+         d.setText(1063, "66");
+       },
+       text(1063), "66"},
+      {"slider set by the window, its signals blocked", 1038,
+       [](CZorvDlg& d) {
+         const QSignalBlocker blocked(d.control(1038));
+         d.setSliderPos(1038, 30);
+       },
+       [](CZorvDlg& d) { return std::to_string(d.sliderPos(1038)); }, "30"},
+      {"box ticked by the window, its signals blocked", matrixCheckId(4, 5),
+       [](CZorvDlg& d) {
+         const QSignalBlocker blocked(d.control(matrixCheckId(4, 5)));
+         d.setCheckState(matrixCheckId(4, 5), 1);
+       },
+       [](CZorvDlg& d) { return std::to_string(d.checkState(matrixCheckId(4, 5))); }, "1"},
+      {"list item chosen by the window, its signals blocked", 1032,
+       [](CZorvDlg& d) {
+         const QSignalBlocker blocked(d.control(1032));
+         d.setComboIndex(1032, 2);
+       },
+       text(1032), comboItems(1032)[2]},
   };
   for (const ValueChange& c : cases) {
     Rig rig(false);
@@ -120,6 +150,68 @@ TEST(WindowValues, FollowEveryChangeTheWidgetsMakeThemselves) {
     } else if (findControl(c.id)->kind != ControlKind::Combo) {
       EXPECT_EQ(std::to_string(core.st.bound.get(c.id)), c.expected) << c.name;
     }
+  }
+}
+
+TEST(WindowValues, ABoxChangedWithItsSignalsBlockedSendsNothingAndIsReadAgain) {
+  Rig rig(false);
+  rig.connect();
+  auto* box = rig.get<QLineEdit>(1063);
+  auto* slider = rig.get<QSlider>(1038);
+  slider->setValue(40);  // the box follows
+  {
+    const QSignalBlocker blocked(box);  // behind the window's back: neither it nor a handler hears
+    box->setText("77");
+  }
+  rig.ctrl.clearLog();
+  testing::internal::CaptureStderr();
+  emit slider->sliderReleased();
+  const std::string details = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(rig.ctrl.log(), std::vector<std::string>{});
+  ASSERT_FALSE(rig.prompts.shown.empty());
+  EXPECT_EQ(rig.prompts.shown.back().text,
+            "Nothing was sent to the controller: the value about to be sent for Уровень стабилиз. (40) is not what "
+            "its box shows (77). Check the box, then move the slider again.");
+  EXPECT_NE(details.find("number box 1063"), std::string::npos) << details;
+  emit slider->sliderReleased();
+  EXPECT_EQ(rig.ctrl.log(), std::vector<std::string>{"SC0077\r"});
+}
+
+struct BindCase {
+  const char* name;
+  std::function<QWidget*()> make;
+  std::function<void(QWidget*)> change;  // made on the widget itself
+  bool refused;
+};
+
+TEST(WindowBinding, EachKnownWidgetReportsItsChangesAndAnUnknownOneIsRefused) {
+  const std::vector<BindCase> cases = {
+      {"slider", [] { return new QSlider; }, [](QWidget* w) { static_cast<QSlider*>(w)->setValue(7); }, false},
+      {"line edit", [] { return new QLineEdit; }, [](QWidget* w) { static_cast<QLineEdit*>(w)->setText("7"); }, false},
+      {"check box", [] { return new QCheckBox; }, [](QWidget* w) { static_cast<QCheckBox*>(w)->setChecked(true); },
+       false},
+      {"list, its current item renamed",
+       [] {
+         auto* c = new QComboBox;
+         c->addItems({"a", "b"});
+         return c;
+       },
+       [](QWidget* w) { static_cast<QComboBox*>(w)->setItemText(0, "c"); }, false},
+      {"label", [] { return new QLabel; }, [](QWidget*) {}, true},
+      {"spin box", [] { return new QSpinBox; }, [](QWidget*) {}, true},
+  };
+  qtApp();
+  for (const BindCase& c : cases) {
+    std::unique_ptr<QWidget> widget(c.make());
+    QObject context;
+    int reports = 0;
+    if (c.refused) {
+      EXPECT_THROW(bindWidget(1234, widget.get(), &context, [&reports] { ++reports; }), std::logic_error) << c.name;
+      continue;
+    }
+    bindWidget(1234, widget.get(), &context, [&reports] { ++reports; });
+    c.change(widget.get());
+    EXPECT_GE(reports, 1) << c.name;
   }
 }
 

@@ -46,10 +46,21 @@ class FakeWindow : public MemoryWindow {
   void putSlider(int id, int pos) { storeSlider(id, pos); }
   void putCheck(int id, int state) { storeCheck(id, state); }
   void putCombo(int id, int index) { storeCombo(id, index); }
+  // A change the window fails to report, as a widget with its signals blocked would make it: the
+  // box shows `text` from now on and nobody hears of it. Only the guard on what is sent (and the
+  // test program's full check, which a test using this turns off) can notice.
+  void showUnreported(int id, const std::string& text) { unreported_[id] = text; }
+  std::string text(int id) const override {
+    if (auto it = unreported_.find(id); it != unreported_.end()) return it->second;
+    return MemoryWindow::text(id);
+  }
   std::vector<int> progressColor;
   bool hidden = false;
   int ended = -1;  // -1 running, 0 cancelled, 1 accepted
   std::map<int, bool> marked;  // number boxes shown in the link colour
+
+ private:
+  std::map<int, std::string> unreported_;
 };
 
 // Answers message boxes and file dialogs from scripted queues; records every message.
