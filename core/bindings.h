@@ -3,7 +3,7 @@
 // showed when the data exchange last looked, and what changed since on either side (the values
 // handlers set, the controls the window reported). The data exchange (core/data_exchange.h)
 // then reads and writes only those. Handlers go through get/set and text/setText; the window
-// reports through controlChanged/allChanged; no reference to a value is handed out, so no write
+// reports through controlChanged; no reference to a value is handed out, so no write
 // can pass unseen.
 //
 // A copy holds everything, what the controls showed included: a copy of the state put back
@@ -41,7 +41,8 @@ class Bindings {
   // From the window: this control's state changed, whoever changed it (the program, the user,
   // the widget itself). Ids of controls bound to nothing are ignored.
   void controlChanged(int id);
-  // From the window: any control may have changed.
+  // Any control may have changed (the send guard found a change nobody reported): the next
+  // exchange reads them all.
   void allChanged();
 
  private:

@@ -107,7 +107,7 @@ void DataExchange::settle() {
   size_t kept = 0;
   for (int16_t s : b_.differList_) {
     const auto slot = static_cast<size_t>(s);
-    if (b_.differs(slot, table_.rows[static_cast<size_t>(table_.rowOf[slot])])) {
+    if (b_.differs(slot, rowOfSlot(slot))) {
       b_.differList_[kept++] = s;
     } else {
       b_.differ_[slot] = 0;
@@ -135,7 +135,7 @@ int DataExchange::controlsToMembers(const TypedValues& typed) {
   if (b_.allDiffer_) {
     for (const Row& row : table_.rows) copyShown(row);
   } else {
-    for (int16_t slot : b_.differList_) copyShown(table_.rows[static_cast<size_t>(table_.rowOf[static_cast<size_t>(slot)])]);
+    for (int16_t slot : b_.differList_) copyShown(rowOfSlot(static_cast<size_t>(slot)));
   }
   settle();
   return 0;

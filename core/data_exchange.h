@@ -47,6 +47,8 @@ class DataExchange {
   // every control, when the window and the bindings do not match). Returns whether it read a
   // control other than `written`. At the start of an exchange it also runs the full check when due.
   bool refresh(bool atStart, int written = 0);
+  // The row of a bound control's slot.
+  const Row& rowOfSlot(size_t slot) const { return table_.rows[static_cast<size_t>(table_.rowOf[slot])]; }
   void readAll();
   void read(const Row& row);
   void copyShown(const Row& row);

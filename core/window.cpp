@@ -25,9 +25,4 @@ void Window::controlChanged(int id) {
   if (bindings_) bindings_->controlChanged(id);
 }
 
-void Window::allControlsChanged() {
-  ++reported_;
-  if (bindings_) bindings_->allChanged();
-}
-
 }  // namespace zorv

@@ -73,7 +73,6 @@ class Window {
   // data exchange reads again only the controls reported, so a change not reported would leave
   // a stale value for a handler to send. Report too much rather than too little.
   void controlChanged(int id);
-  void allControlsChanged();
 
  private:
   Bindings* bindings_ = nullptr;

@@ -57,7 +57,8 @@ void CZorvDlg::build() {
     top->addWidget(frame, p.row, p.col, p.rowSpan, p.colSpan, Qt::AlignTop);
   }
 
-  settle_ = new SliderSettle(this, kSliderSettleMs, [this](int id) { route([this, id] { core_->onSliderReleased(id); }); });
+  settle_ = new SliderSettle(this, kSliderSettleMs,
+                             [this](int id) { route([this, id] { core_->onSliderReleased(id); }); });
   for (const ControlRow& c : controls()) {
     QWidget* parentFrame = grids[static_cast<size_t>(c.panel)]->parentWidget();
     QWidget* w = nullptr;
