@@ -45,20 +45,32 @@ constexpr double kWireBytesPerSecond = 115200.0 / 10.0;  // 8N1: ten bits a byte
 // A port that hands the window whatever the bench puts in front of it; writes go nowhere.
 using zorv::test::FeedPort;
 
-// Stores what the handlers set and nothing more.
+// Stores what the handlers set, and reports it to the data exchange, and nothing more.
 class PlainWindow : public zorv::Window {
  public:
   std::string text(int id) const override {
     auto it = texts_.find(id);
     return it == texts_.end() ? std::string() : it->second;
   }
-  void setText(int id, const std::string& t) override { texts_[id] = t; }
+  void setText(int id, const std::string& t) override {
+    texts_[id] = t;
+    controlChanged(id);
+  }
   int sliderPos(int id) const override { return get(sliders_, id); }
-  void setSliderPos(int id, int pos) override { sliders_[id] = pos; }
+  void setSliderPos(int id, int pos) override {
+    sliders_[id] = pos;
+    controlChanged(id);
+  }
   int checkState(int id) const override { return get(checks_, id); }
-  void setCheckState(int id, int state) override { checks_[id] = state; }
+  void setCheckState(int id, int state) override {
+    checks_[id] = state;
+    controlChanged(id);
+  }
   int comboIndex(int id) const override { return get(combos_, id); }
-  void setComboIndex(int id, int index) override { combos_[id] = index; }
+  void setComboIndex(int id, int index) override {
+    combos_[id] = index;
+    controlChanged(id);
+  }
   void setEnabled(int id, bool e) override { enabled_[id] = e; }
   bool isEnabled(int id) const override {
     auto it = enabled_.find(id);

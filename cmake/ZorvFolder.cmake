@@ -46,8 +46,8 @@ macro(zorv_pure_folders)
   # The command-line shell: the same router with an in-memory window. No Qt.
   zorv_folder(ctl DEPENDS router)
   zorv_folder(sim DEPENDS core serial)
-  # Its Qt part (qt_*) goes into the test binary only.
-  zorv_folder(test_support DIR tests/support EXCLUDE "/qt_[^/]*$" DEPENDS ctl sim)
+  # Its Qt part (qt_*) and the test program's main (gtest_main.cpp) go into the test binary only.
+  zorv_folder(test_support DIR tests/support EXCLUDE "/(qt_[^/]*|gtest_main\\.cpp)$" DEPENDS ctl sim)
 endmacro()
 
 macro(zorv_qt_folders)

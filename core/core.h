@@ -16,6 +16,7 @@
 #include "core/beyond_scale.h"
 #include "core/clock.h"
 #include "core/exchange_result.h"
+#include "core/data_exchange.h"
 #include "core/holding_prompts.h"
 #include "core/main_state.h"
 #include "core/prompts.h"
@@ -33,7 +34,7 @@ class Core {
  public:
   Core(SerialPort& port, Window& window, Prompts& prompts, Clock& clock,
        std::string settingsPath = "tkvrconfig.ini");
-  virtual ~Core() = default;
+  virtual ~Core();
   Core(const Core&) = delete;
   Core& operator=(const Core&) = delete;
 
@@ -70,32 +71,32 @@ class Core {
   // open nothing is awaited, and the exchange ends as Lost.
   void await(Exchange exchange, std::string asked, int done = 0, int steps = 0);
 
-  // Data exchange. controlsToMembers stops at the first number box that is out of range,
-  // shows the range warning and returns false; members read before it keep their new values.
-  // Both work from what the controls showed when last looked at, and look again only at the
-  // controls the window reports changed since: a reply costs the controls it touches, not a
-  // walk over every widget.
+  // Data exchange (core/data_exchange.h). controlsToMembers stops at the first number box that
+  // is out of range, shows the range warning and returns false; values read before it keep what
+  // they read. Both read again only the controls the window reported changed, and write only
+  // the values that differ from what their control shows.
   bool controlsToMembers();
   void membersToControls();
 
-  // What the data exchange knows of the controls: what each showed when last looked at, and
-  // which members may differ from it. A caller that puts the window and the state back to
-  // copies of themselves (the fuzzer, once per input) takes this right beside those copies and
-  // gives it back with them; the next exchange then need not read every control again.
-  struct ExchangeMemory;
-  // Brings the memory up to date with what changed (nothing on the controls or the members
-  // changes) and returns it.
-  ExchangeMemory exchangeMemory();
-  // The window and the state are exactly the copies taken with `memory`: what their own
-  // logs report since (everything, for a copy) is dropped.
-  void restoreExchangeMemory(const ExchangeMemory& memory);
-
   // Every how many exchanges the controls are all read again and compared with what the
-  // exchange believed they show (0: never). A difference means the window failed to report a
-  // change; it is printed and the program aborts. Tests check every exchange, the fuzzer a
-  // sample; the program never.
+  // exchange believed they show (0: never); a difference aborts the program. The test program
+  // checks every exchange (tests/support/gtest_main.cpp), the fuzzer a sample; the shipped
+  // program never, and guards what it sends instead (boxesShow below).
   int checkShownEvery = defaultCheckShownEvery;
   static int defaultCheckShownEvery;
+
+  // Before a setting built from bound values goes out: true when each number box shows the
+  // value about to be sent for it, read from the box itself. Otherwise nothing may be sent: the
+  // pilot is told once what was not sent and what to do (`again`, e.g. "move the slider
+  // again"), standard error gets the details, the box's value is taken from the box and the next
+  // exchange reads every other control again.
+  // `name` names the box, `value` is what would be sent for it.
+  struct SentFromBox {
+    int box;
+    int value;
+    std::string name;
+  };
+  bool boxesShow(const std::vector<SentFromBox>& values, const std::string& again);
 
   // Sends bytes in one write.
   void send(std::string_view bytes);
@@ -127,45 +128,7 @@ class Core {
  private:
   void runDeferred();
 
-  // What the bound controls showed when last looked at, in the members' own form.
-  struct Shown {
-    BoundValues values;
-    std::array<int, kLastControlId - kFirstControlId + 1> emptyText{};  // all ones: a number box with no text
-    bool valid = false;
-  };
-
- public:
-  struct ExchangeMemory {
-    Shown shown;
-    // The members that may differ from what their control shows (by slot, id - kFirstControlId);
-    // every other bound integer agrees with its control. All of them after a full read.
-    std::array<uint8_t, kLastControlId - kFirstControlId + 1> differ{};
-    std::vector<int16_t> differList;
-    bool allDiffer = true;
-  };
-
- private:
-  // Brings memory_.shown up to date with the changes the window reports (or with every control).
-  // Returns whether it read a control other than `written`. At the start of an exchange it also
-  // takes the members written since the last one.
-  bool refreshShown(bool atStart, int written = 0);
-  void takeMemberWrites();
-  void markDiffer(size_t slot);
-  bool slotDiffers(size_t slot) const;
-  void settleDiffers();  // keeps only those that really differ
-  bool controlsToMembersUpTo(int16_t stopRow);
-  // Adds the rows after `after` whose member differs from what its control shows, in table order.
-  void pendingWrites(int16_t after);
-  void checkShown();
-  void checkAgrees();
-
-  ExchangeMemory memory_;
-  std::vector<int> changed_;       // scratch: what the window reports
-  std::vector<int16_t> written_;   // scratch: what the members report
-  std::vector<int16_t> pending_;   // scratch: the rows to write
-  bool checkedNow_ = false;        // this exchange's controls were all read again
-  unsigned exchangesSinceCheck_ = 0;
-
+  DataExchange exchange_{st.bound, win, checkShownEvery};
   int exchangeDepth_ = 0;
   bool draining_ = false;
   std::deque<std::function<void()>> deferred_;

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/bindings.h"
 #include "core/link_mode.h"
-#include "core/write_log.h"
 
 namespace zorv {
 
@@ -21,37 +21,6 @@ constexpr int kLoadedLineCount = 120;
 constexpr int kMonitorReadingCount = 32;
 constexpr int kFirmwareImageSize = 65536;
 constexpr int kReceiveBufferLimit = 4096;  // bytes kept while nothing consumes them
-
-// Control ids run from 1000 to 1215; bound integers are kept in one array by id.
-constexpr int kFirstControlId = 1000;
-constexpr int kLastControlId = 1215;
-
-// Values exchanged with the window's controls in both directions.
-struct BoundValues {
-  std::string firmwareHint;  // edit 1028
-  std::string portStatus;    // edit 1047
-  std::string portName;      // port list 1061, its visible text
-  std::string versionText;   // edit 1112
-  std::array<int, kLastControlId - kFirstControlId + 1> ints{};  // slider positions, edit values, check states
-
-  // Every call of the writable at() is noted: the data exchange puts back on the controls only
-  // the members written, or whose control changed, since it last ran. A copy counts as written
-  // everywhere.
-  int& at(int id) {
-    const size_t slot = static_cast<size_t>(id - kFirstControlId);
-    int& value = ints.at(slot);
-    written_.note(static_cast<int16_t>(slot));
-    return value;
-  }
-  int at(int id) const { return ints.at(static_cast<size_t>(id - kFirstControlId)); }
-
-  // Adds the slots (id - kFirstControlId) written since the last call and returns true, or
-  // returns false when every member counts as written.
-  bool takeWritten(std::vector<int16_t>& out) { return written_.take(out); }
-
- private:
-  WriteLog<int16_t> written_;
-};
 
 struct MainState {
   zorv::LinkMode LinkMode = zorv::LinkMode::Rest;
@@ -87,7 +56,8 @@ struct MainState {
   // stopping the display gives back exactly that. Empty while the display is off.
   std::vector<std::pair<int, bool>> EnabledBeforeDisplay;
 
-  BoundValues bound;
+  // Every value bound to a control, and what the data exchange knows of the controls.
+  Bindings bound;
 };
 
 }  // namespace zorv

@@ -35,19 +35,19 @@ void reportNoAnswer(Core& core, const Awaited& due) {
   st.ReceiveBuffer.clear();
   st.ReceivedCount = 0;
   core.port.discardInput();
-  if (st.bound.portStatus != kNoAnswerStatus) core.statusBeforeNoAnswer = st.bound.portStatus;
+  if (st.bound.text(ids::kPortStatus) != kNoAnswerStatus) core.statusBeforeNoAnswer = st.bound.text(ids::kPortStatus);
   // The status box alone: a full data exchange would re-check every number box and could raise
   // a range warning out of nowhere.
-  st.bound.portStatus = kNoAnswerStatus;
+  st.bound.setText(ids::kPortStatus, kNoAnswerStatus);
   core.win.setText(ids::kPortStatus, kNoAnswerStatus);
   core.win.setToolTip(ids::kPortStatus, noAnswerTip(portAsShown(core), due));
 }
 
 void answerCameBack(Core& core) {
   MainState& st = core.st;
-  if (st.bound.portStatus != kNoAnswerStatus) return;
-  st.bound.portStatus = core.statusBeforeNoAnswer.empty() ? "COM Opened" : core.statusBeforeNoAnswer;
-  core.win.setText(ids::kPortStatus, st.bound.portStatus);
+  if (st.bound.text(ids::kPortStatus) != kNoAnswerStatus) return;
+  st.bound.setText(ids::kPortStatus, core.statusBeforeNoAnswer.empty() ? "COM Opened" : core.statusBeforeNoAnswer);
+  core.win.setText(ids::kPortStatus, st.bound.text(ids::kPortStatus));
   core.win.setToolTip(ids::kPortStatus, "");
 }
 

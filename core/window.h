@@ -2,18 +2,28 @@
 // What the handlers may do with the main window's controls, by control id.
 // The Qt window implements it; handlers never see a widget.
 
+#include <cstdint>
 #include <string>
-#include <vector>
 
 namespace zorv {
 
+class Bindings;
+
 class Window {
  public:
+  Window();
+  // A copy is the same window in the same state: it keeps the identity and the count of changes
+  // reported, but reports to nobody (an assigned window keeps its own recipient).
+  Window(const Window& other);
+  Window& operator=(const Window& other);
   virtual ~Window() = default;
 
   // Text of an edit box or button caption, or the visible text of a drop-down list (UTF-8).
   virtual std::string text(int id) const = 0;
   virtual void setText(int id, const std::string& text) = 0;
+  // The text a box shows now, read from the box itself past anything the window keeps beside
+  // it: what a setting built from the box is held against before it goes out.
+  virtual std::string shownText(int id) const { return text(id); }
 
   virtual int sliderPos(int id) const = 0;
   virtual void setSliderPos(int id, int pos) = 0;
@@ -45,19 +55,29 @@ class Window {
   virtual void setProgressPos(int pos) = 0;
   virtual void setProgressColor(int r, int g, int b) = 0;
 
-  // The controls whose state changed since the last call, whoever changed them: the program,
-  // the user or the window itself. Their ids are added to `ids` (repeats allowed) and true is
-  // returned. A window that cannot tell returns false, and then every control counts as changed.
-  // The data exchange reads only what changed, so a change a window fails to report here would
-  // leave a stale value in the members: report too much rather than too little.
-  virtual bool takeChangedControls(std::vector<int>& ids) {
-    (void)ids;
-    return false;
-  }
+  // Where the window reports every change of a control's state (Core gives its bindings; null
+  // stops the reports).
+  void reportChangesTo(Bindings* bindings) { bindings_ = bindings; }
+  // Which window this is (copies share it) and how many changes it has reported so far: the
+  // data exchange compares them with what its bindings heard, and reads every control again
+  // when they differ (a window or a state put back from copies taken at different moments).
+  uint64_t identity() const { return identity_; }
+  uint64_t changesReported() const { return reported_; }
 
   // Hides the window (close with an automation client attached) and ends it with a result.
   virtual void hideWindow() = 0;
   virtual void endWindow(bool accepted) = 0;
+
+ protected:
+  // Every window calls this on each change of a bound control's state, whoever made it: the
+  // data exchange reads again only the controls reported, so a change not reported would leave
+  // a stale value for a handler to send. Report too much rather than too little.
+  void controlChanged(int id);
+
+ private:
+  Bindings* bindings_ = nullptr;
+  uint64_t identity_;
+  uint64_t reported_ = 0;
 };
 
 }  // namespace zorv

@@ -22,7 +22,7 @@ static_assert(firmware::kImageAreaSize == kFirmwareImageSize, "the image area an
 
 void setHint(Core& core, const std::string& text) {
   core.controlsToMembers();
-  core.st.bound.firmwareHint = text;
+  core.st.bound.setText(ids::kFirmwareHint, text);
   core.membersToControls();
 }
 

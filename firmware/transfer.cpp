@@ -55,7 +55,7 @@ ExchangeResult upgradeEnd(const Core& core, Outcome outcome, std::string message
 // The status box alone: the transfer touches nothing else that the data exchange carries, and a
 // full exchange per packet would also re-check every number box a thousand times per upload.
 void showPortStatus(Core& core, const std::string& text) {
-  core.st.bound.portStatus = text;
+  core.st.bound.setText(ids::kPortStatus, text);
   core.win.setText(ids::kPortStatus, text);
 }
 
@@ -155,7 +155,7 @@ void succeed(Core& core) {
   core.win.setEnabled(ids::kUpgradeButton, false);
   char hint[512];
   std::snprintf(hint, sizeof hint, kUpgradedHint, st.FirmwarePath.c_str());
-  st.bound.firmwareHint = hint;
+  st.bound.setText(ids::kFirmwareHint, hint);
   core.win.setText(ids::kFirmwareHint, hint);
   core.win.setProgressVisible(false);
   showPortStatus(core, "COM Opened");

@@ -254,7 +254,8 @@ void Session::startedUp(bool failOpen) {
     core->st = MainState();
     core->QueryRetries = 3;
     core->initialise();
-    s.exchange = core->exchangeMemory();
+    // The state (its bindings with what the controls showed) and the window, copied at the
+    // same moment: put back together, the next exchange need not read every control again.
     s.st = core->st;
     s.queryRetries = core->QueryRetries;
     s.win = win;
@@ -268,7 +269,6 @@ void Session::startedUp(bool failOpen) {
     win.router = core.get();
     port = s.port;
     clock = s.clock;
-    core->restoreExchangeMemory(s.exchange);
     if (!capture) port.sent.clear();
   }
   port.capture = capture;

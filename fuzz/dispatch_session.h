@@ -108,7 +108,6 @@ class Session {
     test::FakeWindow win;
     test::FeedPort port;
     FakeClock clock;
-    Core::ExchangeMemory exchange;
   };
 
   void receive(std::string_view bytes);

@@ -1,6 +1,9 @@
 #pragma once
-// The main window: widgets built from the control layout table, Qt notifications mapped to the
-// handlers of Router, and the Window interface the handlers talk to.
+// The main window: widgets built from the control layout table (zorv_dlg_build.cpp), Qt
+// notifications mapped to the handlers of Router (zorv_dlg.cpp), the Window interface the
+// handlers talk to with every control bound to the data exchange (zorv_dlg_controls.cpp), the
+// paced read-outs and progress bar (zorv_dlg_pacing.cpp), the live data window beside it
+// (zorv_dlg_live.cpp); sliders settle in SliderSettle (slider_settle.h).
 
 #include <QDialog>
 #include <QMap>
@@ -12,7 +15,7 @@
 
 #include "core/main_state.h"
 #include "core/window.h"
-#include "core/write_log.h"
+#include "gui/widget_binding.h"
 #include "router/router.h"
 
 class QProgressBar;
@@ -25,6 +28,7 @@ class InputGuard;
 class PaintPacer;
 class QtPrompts;
 class CLiveDataWnd;
+class SliderSettle;
 
 class CZorvDlg : public QDialog, public Window {
   Q_OBJECT
@@ -63,6 +67,7 @@ class CZorvDlg : public QDialog, public Window {
   // Window
   std::string text(int id) const override;
   void setText(int id, const std::string& text) override;
+  std::string shownText(int id) const override;
   int sliderPos(int id) const override;
   void setSliderPos(int id, int pos) override;
   int checkState(int id) const override;
@@ -77,7 +82,6 @@ class CZorvDlg : public QDialog, public Window {
   void setProgressRange(int lo, int hi) override;
   void setProgressPos(int pos) override;
   void setProgressColor(int r, int g, int b) override;
-  bool takeChangedControls(std::vector<int>& ids) override;
   void hideWindow() override;
   void endWindow(bool accepted) override;
 
@@ -91,19 +95,19 @@ class CZorvDlg : public QDialog, public Window {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void build();
-  void wireSlider(int id);
+  // Binds a control's widget to the data exchange (see widget_binding.h).
+  void bindControl(int id, QWidget* widget, bool readout);
 
-  // A control's state as the data exchange sees it, kept beside the widget so that an exchange
-  // with the two hundred controls converts no text that has not changed. A cached text is
-  // dropped by the widget's own change signal, whoever made the change.
-  enum class Kind { Other, Edit, Slider, Check, Combo };
+  // A bound control's state as the data exchange sees it, kept beside the widget so that an
+  // exchange with the two hundred controls converts no text that has not changed. A cached text
+  // is dropped on each change the widget or the window's own setters report.
   struct Entry {
     QWidget* widget = nullptr;
-    Kind kind = Kind::Other;
+    bool bound = false;
+    BoundKind kind = BoundKind::Edit;
     bool readout = false;   // a read-only number box: painted at the next frame while paced
     bool unshown = false;   // its text below is newer than the widget's
     mutable bool textValid = false;
@@ -114,8 +118,14 @@ class CZorvDlg : public QDialog, public Window {
     return at < entries_.size() ? &entries_[at] : nullptr;
   }
   const Entry* entry(int id) const { return const_cast<CZorvDlg*>(this)->entry(id); }
+  Entry* boundEntry(int id, BoundKind kind) {
+    Entry* e = entry(id);
+    return e && e->bound && e->kind == kind ? e : nullptr;
+  }
+  const Entry* boundEntry(int id, BoundKind kind) const { return const_cast<CZorvDlg*>(this)->boundEntry(id, kind); }
   const std::string& cachedText(const Entry& e) const;
-  void textChangedByWidget(int id);
+  // A bound control's state changed: its cached text goes, the data exchange hears of it.
+  void changedControl(int id);
   void showReadouts();
   void showProgress();
 
@@ -132,16 +142,14 @@ class CZorvDlg : public QDialog, public Window {
   std::unique_ptr<CLiveDataWnd> live_;  // reads core_: goes first
   InputGuard* inputGuard_ = nullptr;
   std::unique_ptr<PaintPacer> pacer_;
+  SliderSettle* settle_ = nullptr;
   QTimer* gather_ = nullptr;
   int routeDepth_ = 0;
   bool showingReadouts_ = false;
   std::vector<Entry> entries_;   // by id - kFirstControlId
   std::vector<int> unshown_;     // read-outs waiting for the next frame
   std::optional<int> progressUnshown_;  // the upgrade bar's position, for the next frame
-  WriteLog<int> changed_;        // controls changed since takeChangedControls last ran
   QMap<int, QWidget*> widgets_;
-  QMap<int, QTimer*> settleTimers_;
-  QMap<int, bool> pagePressed_;
   QProgressBar* progress_ = nullptr;
   std::function<std::vector<std::string>()> portLabelSource_;
 };

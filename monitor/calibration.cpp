@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/core.h"
 #include "core/no_answer.h"
@@ -90,8 +91,15 @@ void onCalibrate(Core& core) {
     return;
   }
   std::array<int32_t, 4> cells{};
-  for (size_t i = 0; i < cells.size(); ++i) cells[i] = st.bound.at(kCellEdits[i]);
+  for (size_t i = 0; i < cells.size(); ++i) cells[i] = st.bound.get(kCellEdits[i]);
   core.membersToControls();
+  // The steps are built from the cells' members: each must be what its box shows.
+  std::vector<Core::SentFromBox> fromBoxes;
+  for (size_t i = 0; i < cells.size(); ++i) fromBoxes.push_back({kCellEdits[i], cells[i], "cell " + std::to_string(i + 1)});
+  if (!core.boxesShow(fromBoxes, "calibrate again")) {
+    refuse(core, "a cell value about to be sent was not what its box shows");
+    return;
+  }
   if (std::string why = refusal(cells); !why.empty()) {
     std::string sentence = why + "." + kCellHint;
     sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));

@@ -29,9 +29,9 @@ constexpr const char* kDisplayAsked = "for live data (S~0001)";
 // The hint box goes back to what it said before the data stopped.
 void dataFlowsAgain(Core& core) {
   MainState& st = core.st;
-  if (st.bound.firmwareHint != kNoDataHint) return;
-  st.bound.firmwareHint = core.hintBeforeNoData;
-  core.win.setText(ids::kFirmwareHint, st.bound.firmwareHint);
+  if (st.bound.text(ids::kFirmwareHint) != kNoDataHint) return;
+  st.bound.setText(ids::kFirmwareHint, core.hintBeforeNoData);
+  core.win.setText(ids::kFirmwareHint, st.bound.text(ids::kFirmwareHint));
 }
 
 }  // namespace
@@ -64,7 +64,7 @@ void showDisplayStopped(Core& core) {
   st.LinkMode = LinkMode::Rest;
   if (const Awaited* a = core.watchdog.awaited(); a && a->exchange == Exchange::Display) core.watchdog.disarm();
   core.win.setText(ids::kDisplayButton, kStartCaption);
-  st.bound.firmwareHint = kChooseFirmwareHint;
+  st.bound.setText(ids::kFirmwareHint, kChooseFirmwareHint);
   core.win.setText(ids::kFirmwareHint, kChooseFirmwareHint);
   core.setEnabled(displayControls(), false);
   if (st.EnabledBeforeDisplay.empty()) {
@@ -131,7 +131,7 @@ std::vector<MonitorRecord> onMonitorStep(Core& core) {
   for (RecordKind kind : {RecordKind::Channels, RecordKind::Motors, RecordKind::Sensors}) {
     if (!seen[static_cast<int>(kind)]) continue;
     for (const ShownReading& s : shownReadings(kind))
-      st.bound.at(s.control) = st.MonitorReadings[static_cast<size_t>(s.reading)];
+      st.bound.set(s.control, st.MonitorReadings[static_cast<size_t>(s.reading)]);
   }
   core.membersToControls();
   if (core.displayStarting) {
@@ -148,9 +148,9 @@ void onDisplaySilent(Core& core, const Awaited& due) {
     core.displayStarting = false;
     core.ended({ExchangeKind::DisplayStart, Outcome::NoAnswer, noAnswerMessage(due) + "; the display stays on"});
   }
-  if (st.bound.firmwareHint == kNoDataHint) return;
-  core.hintBeforeNoData = st.bound.firmwareHint;
-  st.bound.firmwareHint = kNoDataHint;
+  if (st.bound.text(ids::kFirmwareHint) == kNoDataHint) return;
+  core.hintBeforeNoData = st.bound.text(ids::kFirmwareHint);
+  st.bound.setText(ids::kFirmwareHint, kNoDataHint);
   core.win.setText(ids::kFirmwareHint, kNoDataHint);
 }
 

@@ -62,7 +62,7 @@ void onReverseReadback(Core& core) {
   for (size_t k = 0; k < group->boxes.size(); ++k) {
     const int bit = bitOf(value, static_cast<int>(k));
     st.ParamValues[static_cast<size_t>(group->firstIndex) + k] = bit;
-    st.bound.at(group->boxes[k]) = bit;
+    st.bound.set(group->boxes[k], bit);
   }
   core.membersToControls();
 

@@ -59,7 +59,7 @@ int byteOf(const std::array<int, 8>& states) {
 // as well as read by the exchange, which stops early at a number box that is out of range.
 void storeGroup(MainState& st, const BitGroup& g, const std::array<int, 8>& states) {
   for (size_t k = 0; k < 8; ++k) {
-    st.bound.at(g.boxes[k]) = states[k];
+    st.bound.set(g.boxes[k], states[k]);
     st.ParamValues[static_cast<size_t>(g.firstIndex) + k] = states[k];
   }
 }

@@ -3,7 +3,7 @@
 // is released, and of a list value at once.
 
 #include <algorithm>
-#include <utility>
+#include <string>
 
 #include "core/control_ids.h"
 #include "core/control_layout.h"
@@ -41,15 +41,15 @@ void onSliderMoved(Core& core, int sliderId) {
   // that is out of range, and a stale member written back would undo the user's drag.
   const int pos = core.win.sliderPos(p->slider);
   const int boxValue = leadingInt(core.win.text(p->edit));
-  st.bound.at(p->slider) = pos;
+  st.bound.set(p->slider, pos);
   const Range r = sliderRange(*p);
   if (boxValue != pos && std::clamp(boxValue, r.lo, r.hi) == pos) {
     // The slider only went to the end of its scale because the box holds a value beyond it
     // (typed, or read back): the box keeps its text, so "3" on the way to "355" is not replaced
     // by "280". The release sends the value within the scale.
-    st.bound.at(p->edit) = boxValue;
+    st.bound.set(p->edit, boxValue);
   } else {
-    st.bound.at(p->edit) = pos;
+    st.bound.set(p->edit, pos);
     // The alarm voltage reaches ParamValues through its box's change handler.
     if (p->slider != ids::kAlarmSlider) st.ParamValues[static_cast<size_t>(p->index)] = pos;
   }
@@ -63,14 +63,14 @@ void onEditChanged(Core& core, int editId) {
   MainState& st = core.st;
   const int value = leadingInt(core.win.text(editId));  // not a number: 0
   // The program writes the member before the box; a box that now reads otherwise was typed into.
-  if (std::as_const(st.bound).at(p->edit) != value) {
+  if (st.bound.get(p->edit) != value) {
     core.typedValues.typed(core.win, p->index, value);
   } else {
     core.typedValues.replaced(core.win, p->index);
   }
   core.controlsToMembers();
-  st.bound.at(p->edit) = value;
-  st.bound.at(p->slider) = value;
+  st.bound.set(p->edit, value);
+  st.bound.set(p->slider, value);
   // A number beyond the scale ("3" on the way to "355", or "5000") stays in the box only: the
   // table keeps the last value inside the scale, so it is never saved or sent.
   if (paramScale(p->index).holds(value)) st.ParamValues[static_cast<size_t>(p->index)] = value;
@@ -84,19 +84,25 @@ void onSliderReleased(Core& core, int sliderId) {
   // A box value beyond the scale (typed, or read back) is never written: the controller gets
   // the end of the scale where the slider stands, and the box is set to it.
   const Range r = sliderRange(*p);
-  const int typed = st.bound.at(p->edit);
+  const int typed = st.bound.get(p->edit);
+  const ControlRow* label = findControl(p->labelButton);
+  const std::string name = label ? label->caption : "";
+  // The value goes out from the box's member: it must be what the box shows.
+  if (!core.boxesShow({{p->edit, typed, name}}, "move the slider again")) {
+    core.ended({ExchangeKind::Setting, Outcome::Refused, "the value about to be sent was not what its box shows"});
+    return;
+  }
   const int value = std::clamp(typed, r.lo, r.hi);
   // Sending one setting, with the box put right inside the same exchange.
   st.LinkMode = LinkMode::Rest;
   core.controlsToMembers();
-  st.bound.at(p->edit) = value;
-  st.bound.at(p->slider) = value;
+  st.bound.set(p->edit, value);
+  st.bound.set(p->slider, value);
   st.ParamValues[static_cast<size_t>(p->index)] = value;
   if (writeSetting(core, p->letter, value + p->wireOffset)) core.typedValues.known(core.win, p->index, value);
   core.membersToControls();
   if (typed != value) {
-    const ControlRow* label = findControl(p->labelButton);
-    core.prompts.message(std::string("\"") + (label ? label->caption : "") + "\" takes " + std::to_string(r.lo) +
+    core.prompts.message("\"" + name + "\" takes " + std::to_string(r.lo) +
                              " to " + std::to_string(r.hi) + ". The box held " + std::to_string(typed) + ", so " +
                              std::to_string(value) + " was sent to the controller.",
                          "Tarvik Warning:", Prompts::Buttons::Ok, Prompts::Icon::Warning);

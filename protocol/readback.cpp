@@ -52,8 +52,8 @@ constexpr std::array<Step, kReadbackQueries> kSteps = {{
 void storeSliderPair(Core& core, int index, int value) {
   MainState& st = core.st;
   const SliderParam* p = sliderByIndex(index);
-  st.bound.at(p->edit) = value;
-  st.bound.at(p->slider) = value;
+  st.bound.set(p->edit, value);
+  st.bound.set(p->slider, value);
   st.ParamValues[static_cast<size_t>(index)] = value;
   core.typedValues.known(core.win, index, value);
   core.beyondScale.reported(index, value);
@@ -81,14 +81,14 @@ int store(Core& core, const Step& step, const std::string& field) {
     case Store::None:
       break;
     case Store::Tenth:
-      st.bound.at(kCellEdits[static_cast<size_t>(step.target)]) = value / 10;
+      st.bound.set(kCellEdits[static_cast<size_t>(step.target)], value / 10);
       st.ParamValues[static_cast<size_t>(15 + step.target)] = value / 10;
       break;
     case Store::Bits: {
       const BitGroup& g = bitGroups()[static_cast<size_t>(step.target)];
       for (int k = 0; k < 8; ++k) {
         st.ParamValues[static_cast<size_t>(g.firstIndex + k)] = bitOf(value, k);
-        st.bound.at(g.boxes[static_cast<size_t>(k)]) = bitOf(value, k);
+        st.bound.set(g.boxes[static_cast<size_t>(k)], bitOf(value, k));
       }
       break;
     }
@@ -107,7 +107,7 @@ int store(Core& core, const Step& step, const std::string& field) {
       if (!field.empty()) {
         text = field.substr(0, 1) + "." + (field.size() > 3 ? field.substr(field.size() - 3) : field.substr(1));
       }
-      st.bound.versionText = text;
+      st.bound.setText(ids::kVersionBox, text);
       return leadingInt(text);
     }
     case Store::Preset:

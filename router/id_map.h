@@ -3,18 +3,14 @@
 // exchange's thousands of look-ups per reply, and copying a whole window's state, cost array
 // indexing and plain copies. Used like a std::map<int, T> (operator[], at, find, count,
 // iteration in id order over the ids present, ==); ids outside the range are kept aside.
-// It also notes which ids were written since takeWritten last ran: every operator[] counts as a
-// write, and so does anything that could write many (a copy assigned, a writable iteration).
 
 #include <array>
 #include <cstddef>
 #include <map>
 #include <stdexcept>
 #include <utility>
-#include <vector>
 
-#include "core/main_state.h"
-#include "core/write_log.h"
+#include "core/bindings.h"
 
 namespace zorv {
 
@@ -49,12 +45,7 @@ class IdMap {
   using iterator = Iter<IdMap, std::pair<int, T>>;
   using const_iterator = Iter<const IdMap, const std::pair<int, T>>;
 
-  // Adds the ids written since the last call to `ids` and returns true, or returns false when
-  // the map may have been written anywhere (see WriteLog).
-  bool takeWritten(std::vector<int>& ids) { return written_.take(ids); }
-
   T& operator[](int id) {
-    written_.note(id);
     if (!inRange(id)) return outside_[id];
     const size_t s = slot(id);
     if (!present_[s]) {
@@ -70,7 +61,6 @@ class IdMap {
   }
   // For ids in the window's range only (every control id is).
   iterator find(int id) {
-    written_.note(id);
     return inRange(id) && present_[slot(id)] ? iterator(this, static_cast<int>(slot(id))) : iterator(this, kSize);
   }
   const_iterator find(int id) const {
@@ -78,10 +68,7 @@ class IdMap {
   }
   size_t count(int id) const { return inRange(id) ? (present_[slot(id)] ? 1 : 0) : outside_.count(id); }
 
-  iterator begin() {
-    written_.noteAll();
-    return iterator(this, 0);
-  }
+  iterator begin() { return iterator(this, 0); }
   iterator end() { return iterator(this, kSize); }
   const_iterator begin() const { return const_iterator(this, 0); }
   const_iterator end() const { return const_iterator(this, kSize); }
@@ -100,7 +87,6 @@ class IdMap {
   Slots slots_{};
   std::array<bool, kSize> present_{};
   std::map<int, T> outside_;
-  WriteLog<int> written_;
 };
 
 }  // namespace zorv

@@ -10,87 +10,103 @@ namespace zorv {
 MemoryWindow::MemoryWindow() {
   for (const ControlRow& c : controls()) {
     if (c.id == 0) continue;
-    enabled[c.id] = true;
+    enabled_[c.id] = true;
     switch (c.kind) {
-      case ControlKind::Slider: sliders[c.id] = c.initial; break;
-      case ControlKind::Check: checks[c.id] = 0; break;
-      case ControlKind::Combo: combos[c.id] = c.initial; break;
-      case ControlKind::Edit: texts[c.id] = std::to_string(c.initial); break;
-      case ControlKind::ReadOnlyEdit: texts[c.id] = c.text ? "" : std::to_string(c.initial); break;
-      default: texts[c.id] = c.caption; break;
+      case ControlKind::Slider: sliders_[c.id] = c.initial; break;
+      case ControlKind::Check: checks_[c.id] = 0; break;
+      case ControlKind::Combo: combos_[c.id] = c.initial; break;
+      case ControlKind::Edit: texts_[c.id] = std::to_string(c.initial); break;
+      case ControlKind::ReadOnlyEdit: texts_[c.id] = c.text ? "" : std::to_string(c.initial); break;
+      default: texts_[c.id] = c.caption; break;
     }
   }
 }
 
 std::string MemoryWindow::text(int id) const {
-  if (auto it = combos.find(id); it != combos.end()) {
+  if (auto it = combos_.find(id); it != combos_.end()) {
     const auto& items = comboItems(id);
     return it->second >= 0 && it->second < static_cast<int>(items.size()) ? items[static_cast<size_t>(it->second)]
                                                                           : "";
   }
-  auto it = texts.find(id);
-  return it == texts.end() ? "" : it->second;
+  auto it = texts_.find(id);
+  return it == texts_.end() ? "" : it->second;
+}
+
+bool MemoryWindow::storeText(int id, const std::string& t) {
+  std::string& current = texts_[id];
+  if (current == t) return false;
+  current = t;
+  controlChanged(id);
+  return true;
+}
+
+bool MemoryWindow::storeSlider(int id, int pos) {
+  int& current = sliders_[id];
+  if (current == pos) return false;
+  current = pos;
+  controlChanged(id);
+  return true;
+}
+
+void MemoryWindow::storeCheck(int id, int state) {
+  int& current = checks_[id];
+  if (current == state) return;
+  current = state;
+  controlChanged(id);
+}
+
+void MemoryWindow::storeCombo(int id, int index) {
+  int& current = combos_[id];
+  if (current == index) return;
+  current = index;
+  controlChanged(id);
 }
 
 void MemoryWindow::setText(int id, const std::string& t) {
-  std::string& current = texts[id];
-  if (current == t) return;
-  current = t;
+  if (!storeText(id, t)) return;
   // A number box tells its handler about every change of its text, the program's included.
   const ControlRow* c = findControl(id);
   if (router && c && c->kind == ControlKind::Edit) router->onEditChanged(id);
 }
 
 int MemoryWindow::sliderPos(int id) const {
-  auto it = sliders.find(id);
-  return it == sliders.end() ? 0 : it->second;
+  auto it = sliders_.find(id);
+  return it == sliders_.end() ? 0 : it->second;
 }
 
 void MemoryWindow::setSliderPos(int id, int pos) {
   if (const ControlRow* c = findControl(id)) pos = std::clamp(pos, c->lo, c->hi);
-  int& current = sliders[id];
-  if (current == pos) return;
-  current = pos;
+  if (!storeSlider(id, pos)) return;
   if (router) router->onSliderMoved(id);  // the slider redraws at its new place
 }
 
 int MemoryWindow::checkState(int id) const {
-  auto it = checks.find(id);
-  return it == checks.end() ? 0 : it->second;
+  auto it = checks_.find(id);
+  return it == checks_.end() ? 0 : it->second;
 }
 
-void MemoryWindow::setCheckState(int id, int state) { checks[id] = state; }
+void MemoryWindow::setCheckState(int id, int state) { storeCheck(id, state); }
 
 int MemoryWindow::comboIndex(int id) const {
-  auto it = combos.find(id);
-  return it == combos.end() ? -1 : it->second;
+  auto it = combos_.find(id);
+  return it == combos_.end() ? -1 : it->second;
 }
 
 void MemoryWindow::setComboIndex(int id, int index) {
   const int n = static_cast<int>(comboItems(id).size());
-  combos[id] = index >= 0 && index < n ? index : -1;
+  storeCombo(id, index >= 0 && index < n ? index : -1);
 }
 
-bool MemoryWindow::takeChangedControls(std::vector<int>& ids) {
-  // Every write to a control's state goes through these maps, the tests' own included. Each map
-  // is emptied whatever the others say.
-  bool known = texts.takeWritten(ids);
-  known = sliders.takeWritten(ids) && known;
-  known = checks.takeWritten(ids) && known;
-  known = combos.takeWritten(ids) && known;
-  return known;
-}
-
-void MemoryWindow::setEnabled(int id, bool e) { enabled[id] = e; }
+void MemoryWindow::setEnabled(int id, bool e) { enabled_[id] = e; }
 
 bool MemoryWindow::isEnabled(int id) const {
-  auto it = enabled.find(id);
-  return it == enabled.end() || it->second;
+  auto it = enabled_.find(id);
+  return it == enabled_.end() || it->second;
 }
 
 std::string MemoryWindow::toolTip(int id) const {
-  auto it = toolTips.find(id);
-  return it == toolTips.end() ? "" : it->second;
+  auto it = toolTips_.find(id);
+  return it == toolTips_.end() ? "" : it->second;
 }
 
 void MemoryWindow::setProgressVisible(bool visible) {
@@ -144,8 +160,7 @@ void MemoryWindow::chooseItem(int comboId, int index) {
 }
 
 void MemoryWindow::toggleCheck(int checkId) {
-  int& state = checks[checkId];
-  state = state == 1 ? 0 : 1;
+  storeCheck(checkId, MemoryWindow::checkState(checkId) == 1 ? 0 : 1);
   if (router) router->onCheckClicked(checkId);
 }
 

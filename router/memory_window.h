@@ -3,10 +3,11 @@
 // table, raising the same program-change notifications as the Qt window (a changed slider
 // position, a changed box text), and the few things a user does with it. zorvctl drives the
 // window's handlers through it, so a job done from a script takes the very road of a click.
+// Every change of a control's state goes through the store functions below, which report it to
+// the data exchange.
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "core/window.h"
 #include "router/id_map.h"
@@ -30,12 +31,11 @@ class MemoryWindow : public Window {
   void setComboIndex(int id, int index) override;
   void setEnabled(int id, bool enabled) override;
   bool isEnabled(int id) const override;
-  void setToolTip(int id, const std::string& tip) override { toolTips[id] = tip; }
+  void setToolTip(int id, const std::string& tip) override { toolTips_[id] = tip; }
   void setProgressVisible(bool visible) override;
   void setProgressRange(int lo, int hi) override;
   void setProgressPos(int pos) override;
   void setProgressColor(int, int, int) override {}
-  bool takeChangedControls(std::vector<int>& ids) override;
   void hideWindow() override {}
   void endWindow(bool) override {}
 
@@ -61,13 +61,26 @@ class MemoryWindow : public Window {
   void chooseItem(int comboId, int index);
   void toggleCheck(int checkId);
 
-  // By control id; flat, so the data exchange's look-ups and a copy of the whole window stay cheap.
-  IdMap<std::string> texts;
-  IdMap<int> sliders, checks, combos;
-  IdMap<bool> enabled;
-  IdMap<std::string> toolTips;
+  // Change a control's state and report it, without a handler's notification. storeText and
+  // storeSlider return whether anything changed.
+  bool storeText(int id, const std::string& text);
+  bool storeSlider(int id, int pos);
+  void storeCheck(int id, int state);
+  void storeCombo(int id, int index);
+
+  // Each control's state by id; flat, so the data exchange's look-ups and a copy of the whole
+  // window stay cheap. Read only: changes go through the store functions.
+  const IdMap<std::string>& texts() const { return texts_; }
+  const IdMap<int>& sliders() const { return sliders_; }
+  const IdMap<int>& checks() const { return checks_; }
+  const IdMap<int>& combos() const { return combos_; }
+  const IdMap<bool>& enabled() const { return enabled_; }
 
  private:
+  IdMap<std::string> texts_;
+  IdMap<int> sliders_, checks_, combos_;
+  IdMap<bool> enabled_;
+  IdMap<std::string> toolTips_;
   bool progressVisible_ = false;
   int progressLo_ = 0, progressHi_ = 100, progressPos_ = 0;
 };

@@ -43,7 +43,7 @@ void Router::initialise() {
   win.setComboIndex(ids::kEscRateList, 0);
   win.setComboIndex(ids::kServoRateList, 0);
   controlsToMembers();
-  st.bound.firmwareHint = "<-Please select upgrade fireware(*.bin) first,then click the Upgrade!";
+  st.bound.setText(ids::kFirmwareHint, "<-Please select upgrade fireware(*.bin) first,then click the Upgrade!");
   membersToControls();
   st.ParamLabels = paramLabels();
   st.ParamValues.fill(0);
@@ -143,7 +143,7 @@ void Router::onPortLost(const std::string& reason) {
   st.ReceivedCount = 0;
   st.ReceiveBuffer.clear();
   controlsToMembers();
-  st.bound.portStatus = "串口未打开";
+  st.bound.setText(ids::kPortStatus, "串口未打开");
   membersToControls();
   win.setToolTip(ids::kPortStatus, reason);
   win.setProgressVisible(false);

@@ -112,7 +112,7 @@ void openAtStart(Core& core) {
   if (!fileOpened) core.port.setPortNumber(core.win.comboIndex(ids::kPortList) + 1);
   if (!tryOpen(core)) st.PortOpenFailed = 1;
   core.controlsToMembers();
-  st.bound.portStatus = st.PortOpenFailed == 1 ? "COM Failed" : "COM opened";
+  st.bound.setText(ids::kPortStatus, st.PortOpenFailed == 1 ? "COM Failed" : "COM opened");
   core.membersToControls();
   if (fileOpened) storePort(core, core.win.comboIndex(ids::kPortList) + 1);
   applyLineSettings(core);
@@ -127,7 +127,7 @@ void onPortSelected(Core& core) {
   core.port.setPortNumber(index + 1);
   if (!tryOpen(core)) st.PortOpenFailed = 1;
   core.controlsToMembers();
-  st.bound.portStatus = st.PortOpenFailed == 1 ? "串口未打开" : "COM Opened";
+  st.bound.setText(ids::kPortStatus, st.PortOpenFailed == 1 ? "串口未打开" : "COM Opened");
   core.membersToControls();
   st.ReceivedCount = 0;
   storePort(core, index + 1);

@@ -9,18 +9,23 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "gui/paint_pacer.h"
+#include "gui/widget_binding.h"
 #include "gui/zorv_dlg.h"
 #include "sim/monitor_records.h"
 #include "sim/sim_port.h"
@@ -65,6 +70,12 @@ struct ValueChange {
 
 TEST(WindowValues, FollowEveryChangeTheWidgetsMakeThemselves) {
   auto text = [](int id) { return [id](CZorvDlg& d) { return d.text(id); }; };
+  auto blocked = [](int id, std::function<void(CZorvDlg&)> set) {
+    return [id, set](CZorvDlg& d) {
+      const QSignalBlocker signalsBlocked(d.control(id));
+      set(d);
+    };
+  };
   const std::vector<ValueChange> cases = {
       {"text typed over a number box", 1063,
        [](CZorvDlg& d) { static_cast<QLineEdit*>(d.control(1063))->setText("77"); }, text(1063), "77"},
@@ -103,6 +114,17 @@ TEST(WindowValues, FollowEveryChangeTheWidgetsMakeThemselves) {
       {"box ticked", matrixCheckId(2, 3),
        [](CZorvDlg& d) { static_cast<QCheckBox*>(d.control(matrixCheckId(2, 3)))->setChecked(true); },
        [](CZorvDlg& d) { return std::to_string(d.checkState(matrixCheckId(2, 3))); }, "1"},
+      // The window's own setters report even while the widget's signals are blocked.
+      {"number box set by the window, its signals blocked", 1063,
+       blocked(1063, [](CZorvDlg& d) { d.setText(1063, "66"); }), text(1063), "66"},
+      {"slider set by the window, its signals blocked", 1038,
+       blocked(1038, [](CZorvDlg& d) { d.setSliderPos(1038, 30); }),
+       [](CZorvDlg& d) { return std::to_string(d.sliderPos(1038)); }, "30"},
+      {"box ticked by the window, its signals blocked", matrixCheckId(8, 0),
+       blocked(matrixCheckId(8, 0), [](CZorvDlg& d) { d.setCheckState(matrixCheckId(8, 0), 1); }),
+       [](CZorvDlg& d) { return std::to_string(d.checkState(matrixCheckId(8, 0))); }, "1"},
+      {"list item chosen by the window, its signals blocked", 1032,
+       blocked(1032, [](CZorvDlg& d) { d.setComboIndex(1032, 2); }), text(1032), comboItems(1032)[2]},
   };
   for (const ValueChange& c : cases) {
     Rig rig(false);
@@ -115,11 +137,46 @@ TEST(WindowValues, FollowEveryChangeTheWidgetsMakeThemselves) {
     // The data exchange looks again only at what the window reports changed: it sees this one.
     core.controlsToMembers();
     if (c.id == ids::kPortList) {
-      EXPECT_EQ(core.st.bound.portName, c.expected) << c.name;
+      EXPECT_EQ(core.st.bound.text(ids::kPortList), c.expected) << c.name;
     } else if (findControl(c.id)->kind != ControlKind::Combo) {
-      EXPECT_EQ(std::to_string(core.st.bound.at(c.id)), c.expected) << c.name;
+      EXPECT_EQ(std::to_string(core.st.bound.get(c.id)), c.expected) << c.name;
     }
   }
+}
+
+TEST(WindowValues, ABoxChangedWithItsSignalsBlockedSendsNothingAndIsReadAgain) {
+  Rig rig(false);
+  rig.connect();
+  auto* box = rig.get<QLineEdit>(1063);
+  auto* slider = rig.get<QSlider>(1038);
+  slider->setValue(40);  // the box follows
+  {
+    const QSignalBlocker blocked(box);  // behind the window's back: neither it nor a handler hears
+    box->setText("77");
+  }
+  rig.ctrl.clearLog();
+  testing::internal::CaptureStderr();
+  emit slider->sliderReleased();
+  const std::string details = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(rig.ctrl.log(), std::vector<std::string>{});
+  ASSERT_FALSE(rig.prompts.shown.empty());
+  EXPECT_EQ(rig.prompts.shown.back().text,
+            "Nothing was sent to the controller: the value about to be sent for Уровень стабилиз. (40) is not what "
+            "its box shows (77). Check the box, then move the slider again.");
+  EXPECT_NE(details.find("number box 1063"), std::string::npos) << details;
+  emit slider->sliderReleased();
+  EXPECT_EQ(rig.ctrl.log(), std::vector<std::string>{"SC0077\r"});
+}
+
+TEST(WindowBinding, AWidgetOfAKindItDoesNotKnowIsRefused) {
+  qtApp();
+  QObject context;
+  QSlider slider;
+  QLabel label;
+  QSpinBox spin;
+  EXPECT_EQ(bindWidget(1038, &slider, &context, [] {}), BoundKind::Slider);
+  EXPECT_THROW(bindWidget(1234, &label, &context, [] {}), std::logic_error);
+  EXPECT_THROW(bindWidget(1234, &spin, &context, [] {}), std::logic_error);
 }
 
 struct PacingCase {

@@ -208,7 +208,7 @@ TEST(FilesLoad, SavedFileComesBackIntoControllerAndWindow) {
   readBack(h);
   ASSERT_EQ(h.core.st.ParamValues[12], 50);  // the gimbal as the window holds it
   const auto saved = h.core.st.ParamValues;
-  const BoundValues savedBound = h.core.st.bound;
+  const Bindings savedBound = h.core.st.bound;
   saveTo(h, h.path("TKVR_Data.txt"));
 
   setOnController(h, kSetB);
@@ -224,11 +224,11 @@ TEST(FilesLoad, SavedFileComesBackIntoControllerAndWindow) {
   }
   for (const SliderParam& p : sliderParams()) {
     if (p.index >= 15 && p.index <= 18) continue;
-    EXPECT_EQ(h.core.st.bound.at(p.slider), savedBound.at(p.slider)) << p.slider;
-    EXPECT_EQ(h.win.sliderPos(p.slider), savedBound.at(p.slider)) << p.slider;
+    EXPECT_EQ(h.core.st.bound.get(p.slider), savedBound.get(p.slider)) << p.slider;
+    EXPECT_EQ(h.win.sliderPos(p.slider), savedBound.get(p.slider)) << p.slider;
   }
   for (const BitGroup& g : bitGroups())
-    for (int box : g.boxes) EXPECT_EQ(h.win.checkState(box), savedBound.at(box)) << box;
+    for (int box : g.boxes) EXPECT_EQ(h.win.checkState(box), savedBound.get(box)) << box;
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.win.comboIndex(ids::kLoadList), kLoadFileItem);
 }

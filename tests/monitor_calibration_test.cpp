@@ -187,8 +187,8 @@ TEST(MonitorCalibration, AReverseEchoWhileWaitingReadsTheFlagsBackAndResumesTheD
   for (const ReverseCase& c : cases) {
     SCOPED_TRACE(c.write);
     Harness h;
-    for (int id : c.boxes) h.win.checks[id] = 1;
-    for (int id : c.otherBoxes) h.win.checks[id] = 1;
+    for (int id : c.boxes) h.win.putCheck(id, 1);
+    for (int id : c.otherBoxes) h.win.putCheck(id, 1);
     typeCellTexts(h, {"410", "412", "409", "411"});
     h.ctrl.faults.dropAnswers = 1;  // the first step's echo is lost: still waiting in mode 15
     h.win.userPress(ids::kBatterySaveButton);

@@ -108,7 +108,7 @@ TEST(MonitorDisplay, ToggleSwitchesStreamModeCaptionAndControls) {
 TEST(MonitorDisplay, NumberBoxOutOfRangeIsReportedOnceAndTheDisplayWaits) {
   Harness h;
   h.sent();
-  h.win.texts[1063] = "150";  // typed past the stability range
+  h.win.putText(1063, "150");  // typed past the stability range
   const size_t before = h.prompts.shown.size();
   h.win.userPress(ids::kDisplayButton);
   EXPECT_EQ(h.prompts.shown.size(), before + 1);
@@ -116,7 +116,7 @@ TEST(MonitorDisplay, NumberBoxOutOfRangeIsReportedOnceAndTheDisplayWaits) {
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
   EXPECT_EQ(h.core.st.MonitorStopped, 1);
 
-  h.win.texts[1063] = "50";
+  h.win.putText(1063, "50");
   h.win.userPress(ids::kDisplayButton);
   EXPECT_EQ(h.sent(), "S~0001\r");
 }

@@ -249,15 +249,15 @@ TEST(ParamsRoundTrip, ReconnectReadsBackWhatWasWritten) {
   EXPECT_EQ(h.ctrl.value('c') & 4, 4);
 
   // What the window shows now, then everything scrambled behind the handlers' backs.
-  const auto shownSliders = h.win.sliders;
-  const auto shownTexts = h.win.texts;
-  const auto shownChecks = h.win.checks;
-  const auto shownCombos = h.win.combos;
+  const auto shownSliders = h.win.sliders();
+  const auto shownTexts = h.win.texts();
+  const auto shownChecks = h.win.checks();
+  const auto shownCombos = h.win.combos();
   const auto values = h.core.st.ParamValues;
-  for (auto& [id, pos] : h.win.sliders) pos = findControl(id)->lo;
-  for (const SliderParam& p : sliderParams()) h.win.texts[p.edit] = std::to_string(findControl(p.slider)->lo);
-  for (auto& [id, state] : h.win.checks) state = 0;
-  for (int combo : {ids::kModelTypeList, ids::kEscRateList, ids::kServoRateList}) h.win.combos[combo] = 0;
+  for (const auto& [id, pos] : shownSliders) h.win.putSlider(id, findControl(id)->lo);
+  for (const SliderParam& p : sliderParams()) h.win.putText(p.edit, std::to_string(findControl(p.slider)->lo));
+  for (const auto& [id, state] : shownChecks) h.win.putCheck(id, 0);
+  for (int combo : {ids::kModelTypeList, ids::kEscRateList, ids::kServoRateList}) h.win.putCombo(combo, 0);
   h.core.st.ParamValues.fill(0);
 
   h.ctrl.clearLog();
@@ -267,12 +267,12 @@ TEST(ParamsRoundTrip, ReconnectReadsBackWhatWasWritten) {
   EXPECT_FALSE(h.ctrl.log().empty()) << "nothing was asked after the port was chosen again";
   for (const SliderParam& p : sliderParams()) {
     SCOPED_TRACE(p.slider);
-    EXPECT_EQ(h.win.sliders.at(p.slider), shownSliders.at(p.slider));
-    EXPECT_EQ(h.win.texts.at(p.edit), shownTexts.at(p.edit));
+    EXPECT_EQ(h.win.sliders().at(p.slider), shownSliders.at(p.slider));
+    EXPECT_EQ(h.win.texts().at(p.edit), shownTexts.at(p.edit));
   }
-  EXPECT_EQ(h.win.checks, shownChecks);
+  EXPECT_EQ(h.win.checks(), shownChecks);
   for (int combo : {ids::kModelTypeList, ids::kEscRateList, ids::kServoRateList})
-    EXPECT_EQ(h.win.combos.at(combo), shownCombos.at(combo)) << combo;
+    EXPECT_EQ(h.win.combos().at(combo), shownCombos.at(combo)) << combo;
   for (size_t i = 0; i < values.size(); ++i) {
     if (i >= 15 && i <= 18) continue;  // cell voltages belong to the calibration
     EXPECT_EQ(h.core.st.ParamValues[i], values[i]) << "ParamValues[" << i << "]";

@@ -92,7 +92,7 @@ struct WindowState {
 };
 
 inline WindowState stateOf(const FakeWindow& w) {
-  return {w.texts, w.sliders, w.checks, w.combos, w.enabled, w.progressVisible()};
+  return {w.texts(), w.sliders(), w.checks(), w.combos(), w.enabled(), w.progressVisible()};
 }
 
 // The controls that differ, one per line; empty when both windows look alike.

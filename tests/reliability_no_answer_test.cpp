@@ -34,8 +34,7 @@ void passTime(Harness& h, uint32_t ms) {
 }
 
 std::string tipOf(const Harness& h) {
-  auto it = h.win.toolTips.find(ids::kPortStatus);
-  return it == h.win.toolTips.end() ? "" : it->second;
+  return h.win.toolTip(ids::kPortStatus);
 }
 
 size_t messages(const Harness& h) { return h.prompts.shown.size(); }

@@ -77,7 +77,7 @@ TEST(Connection, FailedOpenIsShownAndTheChoiceStillStored) {
   h.connect();
   EXPECT_EQ(h.win.text(ids::kPortStatus), "COM Failed");
   EXPECT_EQ(h.core.st.PortOpenFailed, 1);
-  EXPECT_NE(h.win.toolTips[ids::kPortStatus].find("Permission denied"), std::string::npos);
+  EXPECT_NE(h.win.toolTip(ids::kPortStatus).find("Permission denied"), std::string::npos);
   h.win.userSelect(ids::kPortList, 4);
   EXPECT_EQ(h.win.text(ids::kPortStatus), "串口未打开");
   EXPECT_EQ(readFile(h.path("tkvrconfig.ini")), std::string("5\0", 2));
@@ -127,7 +127,7 @@ TEST(Connection, LostPortReleasesTheWindowAndPickingItAgainReadsBack) {
   EXPECT_FALSE(h.port.isOpen());
   EXPECT_EQ(h.win.text(ids::kPortStatus), "串口未打开");
   EXPECT_EQ(h.core.st.LinkMode, LinkMode::Rest);
-  EXPECT_FALSE(h.win.toolTips[ids::kPortStatus].empty());
+  EXPECT_FALSE(h.win.toolTip(ids::kPortStatus).empty());
   EXPECT_TRUE(h.win.isEnabled(ids::kPortList));
   h.ctrl.restart();
   h.win.userSelect(ids::kPortList, 2);
@@ -176,18 +176,18 @@ TEST(Closing, EscAsksEnterClosesAutomationHides) {
 
 TEST(DataExchange, RangeWarningNamesBothLimitsAndNonNumbersReadAsZero) {
   Harness h;
-  h.win.texts[1072] = "-150";
+  h.win.putText(1072, "-150");
   const size_t shown = h.prompts.shown.size();
   EXPECT_FALSE(h.core.controlsToMembers());
   ASSERT_EQ(h.prompts.shown.size(), shown + 1);
   EXPECT_EQ(h.prompts.shown.back().text, "Please enter an integer between -100 and 100.");
-  h.win.texts[1072] = "abc";
+  h.win.putText(1072, "abc");
   EXPECT_TRUE(h.core.controlsToMembers());
-  EXPECT_EQ(h.core.st.bound.at(1072), 0);
-  h.win.texts[ids::kAlarmEdit] = "999";  // the alarm box has no range check
+  EXPECT_EQ(h.core.st.bound.get(1072), 0);
+  h.win.putText(ids::kAlarmEdit, "999");  // the alarm box has no range check
   EXPECT_TRUE(h.core.controlsToMembers());
-  EXPECT_EQ(h.core.st.bound.at(1074), 999);
-  h.core.st.bound.at(1056) = 7;  // a check state outside 0..2 shows as clear
+  EXPECT_EQ(h.core.st.bound.get(1074), 999);
+  h.core.st.bound.set(1056, 7);  // a check state outside 0..2 shows as clear
   h.core.membersToControls();
   EXPECT_EQ(h.win.checkState(1056), 0);
 }

@@ -35,17 +35,32 @@ class FakeWindow : public MemoryWindow {
   void userSelect(int comboId, int index) { chooseItem(comboId, index); }
   void userClick(int checkId) { toggleCheck(checkId); }  // toggles the box, then the click notification
 
-  // Tests read and set the controls' state directly.
+  // Tests read the controls' state directly, and change it behind the handlers' backs (no
+  // notification; the data exchange still hears of it, as from the Qt window's widgets).
   using MemoryWindow::checks;
   using MemoryWindow::combos;
   using MemoryWindow::enabled;
   using MemoryWindow::sliders;
   using MemoryWindow::texts;
-  using MemoryWindow::toolTips;
+  void putText(int id, const std::string& text) { storeText(id, text); }
+  void putSlider(int id, int pos) { storeSlider(id, pos); }
+  void putCheck(int id, int state) { storeCheck(id, state); }
+  void putCombo(int id, int index) { storeCombo(id, index); }
+  // A change the window fails to report, as a widget with its signals blocked would make it: the
+  // box shows `text` from now on and nobody hears of it. Only the guard on what is sent (and the
+  // test program's full check, which a test using this turns off) can notice.
+  void showUnreported(int id, const std::string& text) { unreported_[id] = text; }
+  std::string text(int id) const override {
+    if (auto it = unreported_.find(id); it != unreported_.end()) return it->second;
+    return MemoryWindow::text(id);
+  }
   std::vector<int> progressColor;
   bool hidden = false;
   int ended = -1;  // -1 running, 0 cancelled, 1 accepted
   std::map<int, bool> marked;  // number boxes shown in the link colour
+
+ private:
+  std::map<int, std::string> unreported_;
 };
 
 // Answers message boxes and file dialogs from scripted queues; records every message.

@@ -1,0 +1,190 @@
+// The main window's widgets, built from the control layout table: panels, controls, their
+// handlers' notifications, and the names screen readers and test drivers find them by.
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSlider>
+
+#include "core/control_ids.h"
+#include "core/control_layout.h"
+#include "core/param_catalogue.h"
+#include "gui/port_list_combo.h"
+#include "gui/readout_box.h"
+#include "gui/slider_settle.h"
+#include "gui/zorv_dlg.h"
+
+namespace zorv {
+
+namespace {
+
+QString qs(const char* s) { return QString::fromUtf8(s); }
+
+QString accessibleNameOf(const ControlRow& c) {
+  if (c.buddy > 0) {
+    if (const ControlRow* b = findControl(c.buddy)) return qs(b->caption);
+  }
+  return qs(c.caption);
+}
+
+}  // namespace
+
+void CZorvDlg::build() {
+  auto* top = new QGridLayout(this);
+  top->setContentsMargins(6, 6, 6, 6);
+  top->setSpacing(6);
+  std::vector<QGridLayout*> grids;
+  int panelIndex = 0;
+  for (const PanelRow& p : panels()) {
+    QWidget* frame;
+    if (*p.caption) {
+      frame = new QGroupBox(qs(p.caption), this);
+    } else {
+      frame = new QWidget(this);
+    }
+    frame->setObjectName(QString("panel%1").arg(panelIndex++));
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    grids.push_back(grid);
+    top->addWidget(frame, p.row, p.col, p.rowSpan, p.colSpan, Qt::AlignTop);
+  }
+
+  settle_ = new SliderSettle(this, kSliderSettleMs,
+                             [this](int id) { route([this, id] { core_->onSliderReleased(id); }); });
+  for (const ControlRow& c : controls()) {
+    QWidget* parentFrame = grids[static_cast<size_t>(c.panel)]->parentWidget();
+    QWidget* w = nullptr;
+    const int id = c.id;
+    switch (c.kind) {
+      case ControlKind::LabelButton:
+      case ControlKind::Button: {
+        auto* b = new QPushButton(qs(c.caption), parentFrame);
+        b->setAutoDefault(false);
+        if (id == kGraphButton) {
+          connect(b, &QPushButton::clicked, this, &CZorvDlg::toggleLiveWindow);
+        } else {
+          connect(b, &QPushButton::clicked, this, [this, id] { route([this, id] { core_->onButtonClicked(id); }); });
+        }
+        w = b;
+        break;
+      }
+      case ControlKind::Slider: {
+        auto* s = new QSlider(Qt::Horizontal, parentFrame);
+        s->setRange(c.lo, c.hi);
+        s->setTickInterval(c.tick);
+        s->setTickPosition(QSlider::TicksBelow);
+        s->setPageStep(c.tick);
+        s->setValue(c.initial);
+        s->setMinimumWidth(c.hi - c.lo > 100 ? 200 : 170);
+        // Bound first: the data exchange hears of a new position before the handler runs.
+        bindControl(id, s, false);
+        connect(s, &QSlider::valueChanged, this, [this, id] { route([this, id] { core_->onSliderMoved(id); }); });
+        connect(s, &QSlider::sliderReleased, this, [this, id] { route([this, id] { core_->onSliderReleased(id); }); });
+        settle_->watch(id, s);
+        w = s;
+        break;
+      }
+      case ControlKind::Edit:
+      case ControlKind::ReadOnlyEdit: {
+        // A read-out repaints alone when its number changes (see ReadoutBox).
+        const bool readout = c.kind == ControlKind::ReadOnlyEdit && !c.text;
+        auto* e = readout ? new ReadoutBox(parentFrame) : new QLineEdit(parentFrame);
+        e->setReadOnly(c.kind == ControlKind::ReadOnlyEdit);
+        if (!c.text) {
+          e->setText(QString::number(c.initial));
+          e->setMaximumWidth(60);
+          e->setAlignment(Qt::AlignRight);
+        }
+        if (id == ids::kFirmwareHint) e->setMinimumWidth(300);
+        if (id == ids::kPortStatus) e->setMinimumWidth(110);
+        bindControl(id, e, readout);
+        connect(e, &QLineEdit::textChanged, this, [this, id] { route([this, id] { core_->onEditChanged(id); }); });
+        w = e;
+        break;
+      }
+      case ControlKind::Combo: {
+        auto* cb = id == ids::kPortList ? new PortListCombo(parentFrame) : new QComboBox(parentFrame);
+        for (const std::string& item : comboItems(id)) cb->addItem(QString::fromStdString(item));
+        cb->setCurrentIndex(c.initial);
+        bindControl(id, cb, false);
+        connect(cb, QOverload<int>::of(&QComboBox::activated), this,
+                [this, id] { route([this, id] { core_->onComboActivated(id); }); });
+        w = cb;
+        break;
+      }
+      case ControlKind::Check: {
+        auto* cb = new QCheckBox(qs(c.caption), parentFrame);
+        bindControl(id, cb, false);
+        connect(cb, &QCheckBox::clicked, this, [this, id] { route([this, id] { core_->onCheckClicked(id); }); });
+        w = cb;
+        break;
+      }
+      case ControlKind::Label: {
+        auto* l = new QLabel(qs(c.caption), parentFrame);
+        if (c.colSpan > 1) l->setAlignment(Qt::AlignCenter);
+        w = l;
+        break;
+      }
+      case ControlKind::Scale: {
+        // Scale marks spread over the columns they stand above.
+        auto* box = new QWidget(parentFrame);
+        auto* row = new QHBoxLayout(box);
+        row->setContentsMargins(0, 0, 0, 0);
+        const QString caption = qs(c.caption);
+        const QStringList marks = caption.contains('|') ? caption.split('|')
+                                                        : caption.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+        for (int i = 0; i < marks.size(); ++i) {
+          auto* l = new QLabel(marks[i], box);
+          l->setAlignment(i == 0 ? Qt::AlignLeft : i + 1 == marks.size() ? Qt::AlignRight : Qt::AlignCenter);
+          if (!caption.contains('|')) l->setAlignment(Qt::AlignCenter);
+          row->addWidget(l, 1);
+        }
+        box->setAccessibleName(caption);
+        w = box;
+        break;
+      }
+      case ControlKind::Progress: {
+        progress_ = new QProgressBar(parentFrame);
+        progress_->setFormat(qs(c.caption) + " %p%");
+        progress_->setVisible(false);
+        w = progress_;
+        break;
+      }
+    }
+    if (id != 0) {
+      w->setObjectName(c.name ? QString(c.name) : QString::number(id));
+      w->setAccessibleName(accessibleNameOf(c));
+      widgets_[id] = w;
+      if (Entry* e = entry(id)) e->widget = w;
+    }
+    grids[static_cast<size_t>(c.panel)]->addWidget(w, c.row, c.col, c.rowSpan, c.colSpan);
+  }
+
+  // The flight-mode boxes are named by their row and column.
+  const char* columns[] = {"CH5 L", "CH5 M", "CH5 H", "CH6 L", "CH6 M", "CH6 H", "CH7 L", "CH7 H"};
+  for (int r = 0; r < 9; ++r)
+    for (int col = 0; col < 8; ++col) {
+      QWidget* box = widgets_.value(matrixCheckId(r, col));
+      const QLayoutItem* label = grids[3]->itemAtPosition(2 + r, 0);
+      const QString rowName = label && label->widget() ? static_cast<QLabel*>(label->widget())->text() : QString();
+      box->setAccessibleName(rowName + " " + columns[col]);
+    }
+  for (int g : {kReceiverReverseGroup, kOutputReverseGroup}) {
+    const BitGroup& group = bitGroups()[static_cast<size_t>(g)];
+    for (int k = 0; k < 8; ++k)
+      widgets_.value(group.boxes[static_cast<size_t>(k)])
+          ->setAccessibleName(QString::fromStdString(paramLabels()[static_cast<size_t>(group.firstIndex + k)]).trimmed());
+  }
+  const char* cellNames[] = {"1 банка", "2 банка", "3 банка", "4 банка"};
+  for (size_t i = 0; i < kCellEdits.size(); ++i) widgets_.value(kCellEdits[i])->setAccessibleName(qs(cellNames[i]));
+}
+
+}  // namespace zorv
