@@ -1,5 +1,6 @@
 // The commands themselves, and the two jobs that only read: read and get.
 
+#include "core/control_ids.h"
 #include "ctl/jobs.h"
 #include "ctl/output.h"
 
@@ -75,8 +76,8 @@ int readJob(Session& s, bool json) {
   if (const int rc = s.connect(false)) return rc;
   const MainState& st = s.router().st;
   const std::string kind = printable(s.readBack().reported);
-  s.out() << (json ? readJson(st.ParamValues, st.bound.versionText, kind)
-                   : readText(st.ParamValues, st.bound.versionText, kind));
+  s.out() << (json ? readJson(st.ParamValues, st.bound.text(ids::kVersionBox), kind)
+                   : readText(st.ParamValues, st.bound.text(ids::kVersionBox), kind));
   return notTheKind(s);
 }
 
