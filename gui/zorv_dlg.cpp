@@ -9,6 +9,7 @@
 
 #include "core/control_ids.h"
 #include "core/control_layout.h"
+#include "gui/background_menu.h"
 #include "gui/input_guard.h"
 #include "gui/live_window.h"
 #include "gui/paint_pacer.h"
@@ -50,6 +51,7 @@ CZorvDlg::CZorvDlg(SerialPort& port, Prompts* prompts, Clock& clock, std::string
   build();
   inputGuard_ = new InputGuard(this);
   inputGuard_->guard(this);
+  menu_ = new BackgroundMenu(this);
   // The watchdog has no timer of its own: it is asked now and then whether an answer is overdue.
   auto* tick = new QTimer(this);
   tick->setInterval(static_cast<int>(answer_limits::kTickMs));

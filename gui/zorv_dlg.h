@@ -23,6 +23,7 @@ class QTimer;
 
 namespace zorv {
 
+class BackgroundMenu;
 class HoldingPrompts;
 class InputGuard;
 class PaintPacer;
@@ -63,6 +64,10 @@ class CZorvDlg : public QDialog, public Window {
   // PaintPacer::kFramesPerSecond times a second; the read-outs of the live display follow at
   // each frame. Everything the handlers set or read is current at once all the same.
   PaintPacer& pacer() { return *pacer_; }
+
+  // The menu on the window's background (right button, Shift+F10, the Menu key): where every
+  // feature the fixed layout has no control for offers itself.
+  BackgroundMenu& backgroundMenu() { return *menu_; }
 
   // Window
   std::string text(int id) const override;
@@ -141,6 +146,7 @@ class CZorvDlg : public QDialog, public Window {
   std::unique_ptr<HoldingPrompts> livePrompts_;
   std::unique_ptr<CLiveDataWnd> live_;  // reads core_: goes first
   InputGuard* inputGuard_ = nullptr;
+  BackgroundMenu* menu_ = nullptr;
   std::unique_ptr<PaintPacer> pacer_;
   SliderSettle* settle_ = nullptr;
   QTimer* gather_ = nullptr;
