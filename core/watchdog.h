@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+#include "core/text.h"
+
 #include "core/clock.h"
 #include "core/link_mode.h"
 
@@ -53,6 +55,7 @@ struct Awaited {
   LinkMode mode = LinkMode::Rest;  // the link mode the answer is expected in
   int done = 0;       // steps answered before this one (settings of a file, calibration steps)
   int steps = 0;      // steps in the whole exchange, 0 when it does not count them
+  Text askedWords;    // `asked` as the words it is made of, for the window (empty: `asked` alone)
 };
 
 class Watchdog {

@@ -4,6 +4,8 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include "gui/language.h"
+
 namespace zorv {
 
 namespace {
@@ -56,7 +58,12 @@ CommandLine parseCommandLine(const QStringList& given) {
   const QCommandLineOption demo(QStringLiteral("demo"),
                                 QStringLiteral("Bind COM3 to a simulated controller inside the program, to try Zorv "
                                                "without a board. Every other number stays a real port."));
-  parser.addOptions({help, version, port, demo});
+  const QCommandLineOption language(
+      QStringLiteral("language"),
+      QStringLiteral("Show the window in this language for this start: original (the tool's own texts, the "
+                     "default), en, ru or zh. The window's background menu changes it and remembers it."),
+      QStringLiteral("L"));
+  parser.addOptions({help, version, port, demo, language});
 
   if (!parser.parse(arguments)) return usageError(parser, parser.errorText());
   if (!parser.positionalArguments().isEmpty()) {
@@ -87,6 +94,13 @@ CommandLine parseCommandLine(const QStringList& given) {
     result.options.port = n;
   }
   result.options.demo = parser.isSet(demo);
+  if (parser.isSet(language)) {
+    const QString value = parser.value(language);
+    if (!languageFromKey(value.toStdString())) {
+      return usageError(parser, QStringLiteral("--language takes original, en, ru or zh, not '%1'.").arg(value));
+    }
+    result.options.language = value.toStdString();
+  }
   return result;
 }
 

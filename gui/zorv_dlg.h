@@ -8,11 +8,13 @@
 #include <QDialog>
 #include <QMap>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/control_layout.h"
 #include "core/main_state.h"
 #include "core/window.h"
 #include "gui/widget_binding.h"
@@ -69,9 +71,15 @@ class CZorvDlg : public QDialog, public Window {
   // feature the fixed layout has no control for offers itself.
   BackgroundMenu& backgroundMenu() { return *menu_; }
 
+  // Shows every text of the window (and of the live data window) in the current language (see
+  // gui/language.h): captions, list items item by item, scales, help and status texts, tooltips,
+  // the names screen readers read. Values, selections and the link are left as they are.
+  void retranslate();
+
   // Window
   std::string text(int id) const override;
   void setText(int id, const std::string& text) override;
+  void showText(int id, const Text& words) override;
   std::string shownText(int id) const override;
   int sliderPos(int id) const override;
   void setSliderPos(int id, int pos) override;
@@ -82,6 +90,7 @@ class CZorvDlg : public QDialog, public Window {
   void setEnabled(int id, bool enabled) override;
   bool isEnabled(int id) const override;
   void setToolTip(int id, const std::string& tip) override;
+  void showToolTip(int id, const Text& tip) override;
   void setTextMarked(int id, bool marked) override;
   void setProgressVisible(bool visible) override;
   void setProgressRange(int lo, int hi) override;
@@ -103,6 +112,8 @@ class CZorvDlg : public QDialog, public Window {
 
  private:
   void build();
+  void buildNames();
+  void addLanguageMenu();
   // Binds a control's widget to the data exchange (see widget_binding.h).
   void bindControl(int id, QWidget* widget, bool readout);
 
@@ -117,6 +128,11 @@ class CZorvDlg : public QDialog, public Window {
     bool unshown = false;   // its text below is newer than the widget's
     mutable bool textValid = false;
     mutable std::string text;
+    // A box that shows words rather than a number (status, firmware hint, version): the words
+    // in their original wording, and how the box shows them in the current language.
+    bool translated = false;
+    Text words;
+    QString wordsShown;
   };
   Entry* entry(int id) {
     const unsigned at = static_cast<unsigned>(id - kFirstControlId);
@@ -156,6 +172,12 @@ class CZorvDlg : public QDialog, public Window {
   std::vector<int> unshown_;     // read-outs waiting for the next frame
   std::optional<int> progressUnshown_;  // the upgrade bar's position, for the next frame
   QMap<int, QWidget*> widgets_;
+  // What retranslate() relabels: every row of the layout table with its widget, each framed
+  // panel, the words a handler put on a button and every tooltip a handler set.
+  std::vector<std::pair<QWidget*, const ControlRow*>> rows_;
+  std::vector<std::pair<QWidget*, const PanelRow*>> frames_;
+  std::map<int, Text> captions_;
+  std::map<int, Text> toolTips_;
   QProgressBar* progress_ = nullptr;
   std::function<std::vector<std::string>()> portLabelSource_;
 };

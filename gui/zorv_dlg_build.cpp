@@ -15,6 +15,7 @@
 #include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "core/param_catalogue.h"
+#include "gui/language.h"
 #include "gui/port_list_combo.h"
 #include "gui/readout_box.h"
 #include "gui/slider_settle.h"
@@ -24,13 +25,18 @@ namespace zorv {
 
 namespace {
 
-QString qs(const char* s) { return QString::fromUtf8(s); }
+// The layout table's captions, list items and scales are marked in the "Window" context.
+QString qs(const char* s) { return shown("Window", s); }
 
 QString accessibleNameOf(const ControlRow& c) {
   if (c.buddy > 0) {
     if (const ControlRow* b = findControl(c.buddy)) return qs(b->caption);
   }
   return qs(c.caption);
+}
+
+QStringList scaleMarks(const QString& caption) {
+  return caption.contains('|') ? caption.split('|') : caption.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
 }
 
 }  // namespace
@@ -45,6 +51,7 @@ void CZorvDlg::build() {
     QWidget* frame;
     if (*p.caption) {
       frame = new QGroupBox(qs(p.caption), this);
+      frames_.emplace_back(frame, &p);
     } else {
       frame = new QWidget(this);
     }
@@ -106,13 +113,21 @@ void CZorvDlg::build() {
         if (id == ids::kFirmwareHint) e->setMinimumWidth(300);
         if (id == ids::kPortStatus) e->setMinimumWidth(110);
         bindControl(id, e, readout);
+        entry(id)->translated = c.text;
         connect(e, &QLineEdit::textChanged, this, [this, id] { route([this, id] { core_->onEditChanged(id); }); });
         w = e;
         break;
       }
       case ControlKind::Combo: {
         auto* cb = id == ids::kPortList ? new PortListCombo(parentFrame) : new QComboBox(parentFrame);
-        for (const std::string& item : comboItems(id)) cb->addItem(QString::fromStdString(item));
+        // Each item keeps its original wording beside the words it shows (see text()).
+        for (const std::string& item : comboItems(id)) {
+          if (id == ids::kPortList) {
+            cb->addItem(QString::fromStdString(item));  // relabelled with device names, never translated
+          } else {
+            cb->addItem(qs(item.c_str()), QString::fromStdString(item));
+          }
+        }
         cb->setCurrentIndex(c.initial);
         bindControl(id, cb, false);
         connect(cb, QOverload<int>::of(&QComboBox::activated), this,
@@ -128,7 +143,7 @@ void CZorvDlg::build() {
         break;
       }
       case ControlKind::Label: {
-        auto* l = new QLabel(qs(c.caption), parentFrame);
+        auto* l = new QLabel(shown(c.context, c.caption), parentFrame);
         if (c.colSpan > 1) l->setAlignment(Qt::AlignCenter);
         w = l;
         break;
@@ -139,8 +154,7 @@ void CZorvDlg::build() {
         auto* row = new QHBoxLayout(box);
         row->setContentsMargins(0, 0, 0, 0);
         const QString caption = qs(c.caption);
-        const QStringList marks = caption.contains('|') ? caption.split('|')
-                                                        : caption.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+        const QStringList marks = scaleMarks(caption);
         for (int i = 0; i < marks.size(); ++i) {
           auto* l = new QLabel(marks[i], box);
           l->setAlignment(i == 0 ? Qt::AlignLeft : i + 1 == marks.size() ? Qt::AlignRight : Qt::AlignCenter);
@@ -159,22 +173,26 @@ void CZorvDlg::build() {
         break;
       }
     }
+    rows_.emplace_back(w, &c);
     if (id != 0) {
       w->setObjectName(c.name ? QString(c.name) : QString::number(id));
-      w->setAccessibleName(accessibleNameOf(c));
       widgets_[id] = w;
       if (Entry* e = entry(id)) e->widget = w;
     }
     grids[static_cast<size_t>(c.panel)]->addWidget(w, c.row, c.col, c.rowSpan, c.colSpan);
   }
+  buildNames();
+}
 
+void CZorvDlg::buildNames() {
+  for (const auto& [w, c] : rows_)
+    if (c->id != 0) w->setAccessibleName(accessibleNameOf(*c));
   // The flight-mode boxes are named by their row and column.
   const char* columns[] = {"CH5 L", "CH5 M", "CH5 H", "CH6 L", "CH6 M", "CH6 H", "CH7 L", "CH7 H"};
   for (int r = 0; r < 9; ++r)
     for (int col = 0; col < 8; ++col) {
       QWidget* box = widgets_.value(matrixCheckId(r, col));
-      const QLayoutItem* label = grids[3]->itemAtPosition(2 + r, 0);
-      const QString rowName = label && label->widget() ? static_cast<QLabel*>(label->widget())->text() : QString();
+      const QString rowName = shown("Flight modes", matrixRowCaption(r));
       box->setAccessibleName(rowName + " " + columns[col]);
     }
   for (int g : {kReceiverReverseGroup, kOutputReverseGroup}) {
@@ -183,7 +201,8 @@ void CZorvDlg::build() {
       widgets_.value(group.boxes[static_cast<size_t>(k)])
           ->setAccessibleName(QString::fromStdString(paramLabels()[static_cast<size_t>(group.firstIndex + k)]).trimmed());
   }
-  const char* cellNames[] = {"1 банка", "2 банка", "3 банка", "4 банка"};
+  const char* cellNames[] = {ZORV_NOOP("Window", "1 банка"), ZORV_NOOP("Window", "2 банка"),
+                             ZORV_NOOP("Window", "3 банка"), ZORV_NOOP("Window", "4 банка")};
   for (size_t i = 0; i < kCellEdits.size(); ++i) widgets_.value(kCellEdits[i])->setAccessibleName(qs(cellNames[i]));
 }
 

@@ -5,10 +5,12 @@
 #include <QApplication>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "core/clock.h"
 #include "gui/automation.h"
 #include "gui/command_line.h"
+#include "gui/language.h"
 #include "gui/zorv_dlg.h"
 #include "programs/routing_port.h"
 #include "qtsys/serial_port.h"
@@ -45,6 +47,11 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral(ZORV_APP_ID));
   // A session ending, Ctrl+C or kill ends every event loop, an open message box's included.
   zorv::SignalQuit signalQuit([](int) { QCoreApplication::exit(0); });
+  // The window's language: the one asked for, else the one chosen last time, else the tool's own
+  // texts. The system's locale plays no part.
+  std::optional<zorv::Language> language = zorv::languageFromKey(command.options.language);
+  if (!language) language = zorv::rememberedLanguage();
+  if (language) zorv::setLanguage(*language);
 
   std::unique_ptr<zorv::SerialPort> port;
   if (command.options.demo) {

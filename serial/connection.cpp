@@ -33,18 +33,18 @@ File openPortFile(Core& core, bool* missing = nullptr) {
       return File(nullptr);
     }
     if (!f)
-      core.prompts.message("Cannot open the file " + core.settingsPath + ": " + std::strerror(errno), "Zorv",
-                           Prompts::Buttons::Ok, Prompts::Icon::Warning);
+      core.prompts.tell(ZORV_TEXT("Messages", "Cannot open the file %1: %2").arg(core.settingsPath).arg(std::strerror(errno)),
+                        Text("Zorv"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
     return File(f);
   }
   std::FILE* f = std::fopen(core.settingsPath.c_str(), "r+b");
   if (!f && errno == ENOENT) f = std::fopen(core.settingsPath.c_str(), "w+b");
   if (!f) {
-    core.prompts.message("Cannot open the file " + core.settingsPath + ": " + std::strerror(errno) +
-                             ".\r\rThe port is opened all the same; the port you pick is not remembered for the "
-                             "next start.",
-                         "Zorv",
-                         Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    core.prompts.tell(ZORV_TEXT("Messages", "Cannot open the file %1: %2.\r\rThe port is opened all the same; the port "
+                                            "you pick is not remembered for the next start.")
+                          .arg(core.settingsPath)
+                          .arg(std::strerror(errno)),
+                      Text("Zorv"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
   }
   return File(f);
 }
@@ -98,8 +98,8 @@ void storePort(Core& core, int n) {
   if (!f) return;
   const std::string bytes = encodePortFile(n);
   if (std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size() || std::fflush(f.get()) != 0) {
-    core.prompts.message("Cannot write the file " + core.settingsPath + ": " + std::strerror(errno), "Zorv",
-                         Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    core.prompts.tell(ZORV_TEXT("Messages", "Cannot write the file %1: %2").arg(core.settingsPath).arg(std::strerror(errno)),
+                      Text("Zorv"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
   }
 }
 
@@ -112,7 +112,7 @@ void openAtStart(Core& core) {
   if (!fileOpened) core.port.setPortNumber(core.win.comboIndex(ids::kPortList) + 1);
   if (!tryOpen(core)) st.PortOpenFailed = 1;
   core.controlsToMembers();
-  st.bound.setText(ids::kPortStatus, st.PortOpenFailed == 1 ? "COM Failed" : "COM opened");
+  st.bound.setText(ids::kPortStatus, st.PortOpenFailed == 1 ? ZORV_NOOP("Messages", "COM Failed") : ZORV_NOOP("Messages", "COM opened"));
   core.membersToControls();
   if (fileOpened) storePort(core, core.win.comboIndex(ids::kPortList) + 1);
   applyLineSettings(core);
@@ -127,7 +127,7 @@ void onPortSelected(Core& core) {
   core.port.setPortNumber(index + 1);
   if (!tryOpen(core)) st.PortOpenFailed = 1;
   core.controlsToMembers();
-  st.bound.setText(ids::kPortStatus, st.PortOpenFailed == 1 ? "串口未打开" : "COM Opened");
+  st.bound.setText(ids::kPortStatus, st.PortOpenFailed == 1 ? ZORV_NOOP("Messages", "串口未打开") : ZORV_NOOP("Messages", "COM Opened"));
   core.membersToControls();
   st.ReceivedCount = 0;
   storePort(core, index + 1);
@@ -166,7 +166,7 @@ void onUpgradeButton(Core& core) {
   core.clock.busyWait(500);
   st.ReceiveBuffer.clear();
   core.controlsToMembers();
-  core.await(Exchange::KindQuery, "for its firmware kind before the upgrade (query ?W)");
+  core.await(Exchange::KindQuery, ZORV_TEXT("Messages", "for its firmware kind before the upgrade (query ?W)"));
   core.send("?W\r");
   core.membersToControls();
 }

@@ -38,7 +38,7 @@ TEST(Watchdog, EachExchangeGetsItsLimitAndWrapDoesNotMatter) {
     StepClock clock;
     clock.now = k.start;
     Watchdog dog(clock);
-    dog.arm({k.exchange, "asked", LinkMode::Rest, 0, 0});
+    dog.arm({k.exchange, "asked", LinkMode::Rest, 0, 0, {}});
     clock.now = k.start + k.quietBefore;
     EXPECT_FALSE(dog.overdue()) << static_cast<int>(k.exchange) << " at " << k.start;
     EXPECT_TRUE(dog.armed());
@@ -54,11 +54,11 @@ TEST(Watchdog, EachExchangeGetsItsLimitAndWrapDoesNotMatter) {
 TEST(Watchdog, EachAnswerGivesTheNextQuestionAFullLimit) {
   StepClock clock;
   Watchdog dog(clock);
-  dog.arm({Exchange::ReadBack, "?C", LinkMode::Rest, 0, 0});
+  dog.arm({Exchange::ReadBack, "?C", LinkMode::Rest, 0, 0, {}});
   for (int step = 1; step <= 36; ++step) {
     clock.now += 900;  // every answer comes late, but in time
     EXPECT_FALSE(dog.overdue()) << step;
-    dog.arm({Exchange::ReadBack, "next", LinkMode::Rest, step, 36});
+    dog.arm({Exchange::ReadBack, "next", LinkMode::Rest, step, 36, {}});
   }
   clock.now += 1000;
   const auto due = dog.overdue();
@@ -78,17 +78,17 @@ TEST(Watchdog, DisarmedWaitsForNothingAndStaleLastsUntilTheNextArm) {
   for (const Case& k : cases) {
     StepClock clock;
     Watchdog dog(clock);
-    dog.arm({k.exchange, "", LinkMode::Rest, 0, 0});
+    dog.arm({k.exchange, "", LinkMode::Rest, 0, 0, {}});
     dog.disarm();
     clock.now += 100000;
     EXPECT_FALSE(dog.overdue());
     EXPECT_FALSE(dog.stale()) << "an answered exchange leaves nothing stale";
 
-    dog.arm({k.exchange, "", LinkMode::Rest, 0, 0});
+    dog.arm({k.exchange, "", LinkMode::Rest, 0, 0, {}});
     clock.now += 100000;
     ASSERT_TRUE(dog.overdue());
     EXPECT_EQ(dog.stale(), k.staleAfter) << static_cast<int>(k.exchange);
-    dog.arm({Exchange::ReadBack, "", LinkMode::Rest, 0, 0});
+    dog.arm({Exchange::ReadBack, "", LinkMode::Rest, 0, 0, {}});
     EXPECT_FALSE(dog.stale()) << "the next exchange takes what comes";
   }
 }
