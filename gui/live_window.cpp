@@ -199,6 +199,7 @@ CLiveDataWnd::CLiveDataWnd(const LiveHistory& history, const MainState& state, C
   graphChoice_ = new QComboBox(this);
   graphChoice_->setObjectName("graphChoice");
   for (const char* choice : kGraphChoices) graphChoice_->addItem(qs(choice));
+  graphChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);  // relabelled with the language
   graphChoice_->setFocusPolicy(Qt::NoFocus);  // Space belongs to pause, wherever the focus is
   connect(graphChoice_, QOverload<int>::of(&QComboBox::activated), this,
           [this](int index) { setGraph(static_cast<Graph>(index)); });

@@ -128,6 +128,8 @@ void CZorvDlg::build() {
             cb->addItem(qs(item.c_str()), QString::fromStdString(item));
           }
         }
+        // As wide as its longest item in the language shown, after a switch too.
+        if (id != ids::kPortList) cb->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         cb->setCurrentIndex(c.initial);
         bindControl(id, cb, false);
         connect(cb, QOverload<int>::of(&QComboBox::activated), this,

@@ -135,11 +135,11 @@
     </message>
     <message>
         <source>Receiver (CH1–CH8)</source>
-        <translation>接收机（CH1–CH8）</translation>
+        <translation>接收机 (CH1–CH8)</translation>
     </message>
     <message>
         <source>Motors (M1–M8)</source>
-        <translation>电机（M1–M8）</translation>
+        <translation>电机 (M1–M8)</translation>
     </message>
     <message>
         <source>Sensors</source>
