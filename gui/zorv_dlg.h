@@ -33,6 +33,12 @@ class QtPrompts;
 class CLiveDataWnd;
 class SliderSettle;
 
+// Where the live data window goes: beside the main window (right, else left, below, above) on
+// the screen's free area `room`, `want` large or as large as that side has room for, never less
+// than `least`; never over the main window unless no side has even that much room.
+QRect besideWindow(const QRect& main, const QSize& want, const QSize& least, const QRect& room);
+constexpr int kLiveLeast = 360;  // the live data window's smallest useful width and height
+
 class CZorvDlg : public QDialog, public Window {
   Q_OBJECT
  public:
@@ -75,6 +81,11 @@ class CZorvDlg : public QDialog, public Window {
   // gui/language.h): captions, list items item by item, scales, help and status texts, tooltips,
   // the names screen readers read. Values, selections and the link are left as they are.
   void retranslate();
+
+  // On a screen smaller than the window (a laptop at 1.5x scale), the window takes what the
+  // screen has (`room`, by default the available area of its screen) and shows scroll bars
+  // instead of running off it. Done at start; the window stays as the pilot sizes it after.
+  void fitToScreen(QRect room = QRect());
 
   // Window
   std::string text(int id) const override;
@@ -179,6 +190,8 @@ class CZorvDlg : public QDialog, public Window {
   std::map<int, Text> captions_;
   std::map<int, Text> toolTips_;
   QProgressBar* progress_ = nullptr;
+  QWidget* page_ = nullptr;  // every control, inside the window's scroll area
+  QRect fittedTo_;           // the room fitToScreen() gave the window, if it was called
   std::function<std::vector<std::string>()> portLabelSource_;
 };
 

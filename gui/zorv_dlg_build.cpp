@@ -10,6 +10,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <QSlider>
 
 #include "core/control_ids.h"
@@ -41,8 +45,31 @@ QStringList scaleMarks(const QString& caption) {
 
 }  // namespace
 
+namespace {
+
+// The window's page: as large as its controls want (a scroll area would cap its wish at a few
+// hundred pixels), with scroll bars only when the window is made smaller than that.
+class PageScroll : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+  QSize sizeHint() const override {
+    const int f = 2 * frameWidth();
+    return widget() ? widget()->sizeHint() + QSize(f, f) : QScrollArea::sizeHint();
+  }
+};
+
+}  // namespace
+
 void CZorvDlg::build() {
-  auto* top = new QGridLayout(this);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  auto* scroll = new PageScroll(this);
+  scroll->setObjectName("pageScroll");
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  page_ = new QWidget;
+  page_->setObjectName("page");
+  auto* top = new QGridLayout(page_);
   top->setContentsMargins(6, 6, 6, 6);
   top->setSpacing(6);
   std::vector<QGridLayout*> grids;
@@ -50,10 +77,10 @@ void CZorvDlg::build() {
   for (const PanelRow& p : panels()) {
     QWidget* frame;
     if (*p.caption) {
-      frame = new QGroupBox(qs(p.caption), this);
+      frame = new QGroupBox(qs(p.caption), page_);
       frames_.emplace_back(frame, &p);
     } else {
-      frame = new QWidget(this);
+      frame = new QWidget(page_);
     }
     frame->setObjectName(QString("panel%1").arg(panelIndex++));
     auto* grid = new QGridLayout(frame);
@@ -183,7 +210,24 @@ void CZorvDlg::build() {
     }
     grids[static_cast<size_t>(c.panel)]->addWidget(w, c.row, c.col, c.rowSpan, c.colSpan);
   }
+  scroll->setWidget(page_);
+  outer->addWidget(scroll);
   buildNames();
+  // The whole page, as the window always opened; fitToScreen() makes it smaller where it must.
+  ensurePolished();
+  resize(sizeHint());
+}
+
+void CZorvDlg::fitToScreen(QRect room) {
+  if (room.isEmpty() && screen()) room = screen()->availableGeometry();
+  if (room.isEmpty()) return;
+  fittedTo_ = room;
+  // Room for the title bar and frame the window manager adds.
+  const QSize frame = frameGeometry().size() - geometry().size();
+  const QSize most = room.size() - (frame.isValid() && !frame.isEmpty() ? frame : QSize(8, 32));
+  resize(sizeHint().boundedTo(most));
+  if (isVisible()) move(std::max(room.left(), std::min(x(), room.right() - width())),
+                        std::max(room.top(), std::min(y(), room.bottom() - height())));
 }
 
 void CZorvDlg::buildNames() {

@@ -106,6 +106,16 @@ void CZorvDlg::retranslate() {
     if (QWidget* w = widgets_.value(id)) w->setToolTip(shown(tip));
   buildNames();
   if (live_) live_->retranslate();
+  // Longer words widen their controls: the window grows with them (within the screen it was
+  // fitted to) rather than showing scroll bars it did not need before.
+  const QSize want = sizeHint();
+  if (want.width() > width() || want.height() > height()) {
+    if (fittedTo_.isEmpty()) {
+      resize(size().expandedTo(want));
+    } else {
+      fitToScreen(fittedTo_);
+    }
+  }
 }
 
 }  // namespace zorv

@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
   zorv::AutomationServer automation(window);
   automation.listen();
   window.initialise();
+  window.fitToScreen();
   window.show();
   window.exec();
   // Ended by a signal too: a running display stops before the port closes with the program.
