@@ -105,6 +105,7 @@ void CZorvDlg::retranslate() {
   for (const auto& [id, tip] : toolTips_)
     if (QWidget* w = widgets_.value(id)) w->setToolTip(shown(tip));
   buildNames();
+  if (portLabelSource_) setPortLabels(portLabelSource_());  // the demo's entry has words of its own
   if (live_) live_->retranslate();
   // Longer words widen their controls: the window grows with them (within the screen it was
   // fitted to) rather than showing scroll bars it did not need before.

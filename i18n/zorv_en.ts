@@ -599,6 +599,10 @@ Then pick the port again to read the controller once more.</translation>
         <source>CSV files (*.csv)|*.csv|All files (*.*)|*.*||</source>
         <translation>CSV files (*.csv)|*.csv|All files (*.*)|*.*||</translation>
     </message>
+    <message>
+        <source>COM3 (simulated controller)</source>
+        <translation>COM3 (simulated controller)</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -599,6 +599,10 @@ Then pick the port again to read the controller once more.</source>
         <source>CSV files (*.csv)|*.csv|All files (*.*)|*.*||</source>
         <translation>Файлы CSV (*.csv)|*.csv|Все файлы (*.*)|*.*||</translation>
     </message>
+    <message>
+        <source>COM3 (simulated controller)</source>
+        <translation>COM3 (симулятор контроллера)</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

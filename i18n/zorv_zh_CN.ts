@@ -599,6 +599,10 @@ Then pick the port again to read the controller once more.</source>
         <source>CSV files (*.csv)|*.csv|All files (*.*)|*.*||</source>
         <translation>CSV 文件 (*.csv)|*.csv|所有文件 (*.*)|*.*||</translation>
     </message>
+    <message>
+        <source>COM3 (simulated controller)</source>
+        <translation>COM3 (模拟飞控)</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

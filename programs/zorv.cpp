@@ -69,7 +69,10 @@ int main(int argc, char** argv) {
                                                      : static_cast<zorv::QtSerialPort&>(*port);
   window.setPortLabelSource([&devices, demo = command.options.demo] {
     std::vector<std::string> labels = devices.relabel();
-    if (demo) labels[zorv::sim::RoutingPort::kSimulatedPort - 1] = "COM3 (simulated controller)";
+    // The demo's own entry, in the window's language (it keeps "COM3 (" that the handlers read).
+    if (demo)
+      labels[zorv::sim::RoutingPort::kSimulatedPort - 1] =
+          zorv::shown("Messages", ZORV_NOOP("Messages", "COM3 (simulated controller)")).toStdString();
     return labels;
   });
   if (command.options.demo) {
