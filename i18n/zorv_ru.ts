@@ -601,7 +601,7 @@ Then pick the port again to read the controller once more.</source>
     </message>
     <message>
         <source>COM3 (simulated controller)</source>
-        <translation>COM3 (симулятор контроллера)</translation>
+        <translation>COM3 (симулятор)</translation>
     </message>
 </context>
 <context>
