@@ -603,6 +603,34 @@ Then pick the port again to read the controller once more.</translation>
         <source>COM3 (simulated controller)</source>
         <translation>COM3 (simulated controller)</translation>
     </message>
+    <message>
+        <source>%1: no serial device is connected for this number. Plug the controller in with a data cable, then open the port list again and pick it.</source>
+        <translation>%1: no serial device is connected for this number. Plug the controller in with a data cable, then open the port list again and pick it.</translation>
+    </message>
+    <message>
+        <source>COM%1 is pinned to %2, but no device is there. Plug the controller in (with a data cable) and pick the port again.</source>
+        <translation>COM%1 is pinned to %2, but no device is there. Plug the controller in (with a data cable) and pick the port again.</translation>
+    </message>
+    <message>
+        <source>%1 is not there any more (unplugged?). Plug the controller in, then open the port list again and pick it.</source>
+        <translation>%1 is not there any more (unplugged?). Plug the controller in, then open the port list again and pick it.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program. Close it (another Zorv window, a serial terminal; on Linux also ModemManager, which grabs new boards for a few seconds) and pick the port again.</source>
+        <translation>%1 is in use by another program. Close it (another Zorv window, a serial terminal; on Linux also ModemManager, which grabs new boards for a few seconds) and pick the port again.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to use %1. Add yourself to the dialout group with: sudo usermod -aG dialout $USER — then log out, log in again and pick the port.</source>
+        <translation>You are not allowed to use %1. Add yourself to the dialout group with: sudo usermod -aG dialout $USER — then log out, log in again and pick the port.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened. Pick the port again, or try another one.</source>
+        <translation>%1 could not be opened. Pick the port again, or try another one.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2. Pick the port again, or try another one.</source>
+        <translation>%1 could not be opened: %2. Pick the port again, or try another one.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

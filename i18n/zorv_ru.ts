@@ -603,6 +603,34 @@ Then pick the port again to read the controller once more.</source>
         <source>COM3 (simulated controller)</source>
         <translation>COM3 (симулятор)</translation>
     </message>
+    <message>
+        <source>%1: no serial device is connected for this number. Plug the controller in with a data cable, then open the port list again and pick it.</source>
+        <translation>%1: к этому номеру не подключено ни одно устройство. Подключите контроллер кабелем для передачи данных, затем снова откройте список портов и выберите его.</translation>
+    </message>
+    <message>
+        <source>COM%1 is pinned to %2, but no device is there. Plug the controller in (with a data cable) and pick the port again.</source>
+        <translation>COM%1 привязан к %2, но там нет устройства. Подключите контроллер (кабелем для передачи данных) и выберите порт заново.</translation>
+    </message>
+    <message>
+        <source>%1 is not there any more (unplugged?). Plug the controller in, then open the port list again and pick it.</source>
+        <translation>%1 больше нет (отключён?). Подключите контроллер, затем снова откройте список портов и выберите его.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program. Close it (another Zorv window, a serial terminal; on Linux also ModemManager, which grabs new boards for a few seconds) and pick the port again.</source>
+        <translation>%1 занят другой программой. Закройте её (другое окно Zorv, терминал COM-порта; в Linux также ModemManager, который на несколько секунд захватывает новые платы) и выберите порт заново.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to use %1. Add yourself to the dialout group with: sudo usermod -aG dialout $USER — then log out, log in again and pick the port.</source>
+        <translation>У вас нет прав на использование %1. Добавьте себя в группу dialout командой: sudo usermod -aG dialout $USER — затем выйдите из системы, войдите снова и выберите порт.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened. Pick the port again, or try another one.</source>
+        <translation>%1 не удалось открыть. Выберите порт заново или попробуйте другой.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2. Pick the port again, or try another one.</source>
+        <translation>%1 не удалось открыть: %2. Выберите порт заново или попробуйте другой.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -603,6 +603,34 @@ Then pick the port again to read the controller once more.</source>
         <source>COM3 (simulated controller)</source>
         <translation>COM3 (模拟飞控)</translation>
     </message>
+    <message>
+        <source>%1: no serial device is connected for this number. Plug the controller in with a data cable, then open the port list again and pick it.</source>
+        <translation>%1：此编号下没有连接串口设备。请用数据线连接飞控，然后重新打开串口列表并选择它。</translation>
+    </message>
+    <message>
+        <source>COM%1 is pinned to %2, but no device is there. Plug the controller in (with a data cable) and pick the port again.</source>
+        <translation>COM%1 已绑定到 %2，但那里没有设备。请（用数据线）连接飞控，然后重新选择串口。</translation>
+    </message>
+    <message>
+        <source>%1 is not there any more (unplugged?). Plug the controller in, then open the port list again and pick it.</source>
+        <translation>%1 已不存在（被拔出了？）。请连接飞控，然后重新打开串口列表并选择它。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program. Close it (another Zorv window, a serial terminal; on Linux also ModemManager, which grabs new boards for a few seconds) and pick the port again.</source>
+        <translation>%1 正被其他程序占用。请关闭该程序（另一个 Zorv 窗口、串口终端；Linux 上还有 ModemManager，它会在几秒内占用新接入的板子），然后重新选择串口。</translation>
+    </message>
+    <message>
+        <source>You are not allowed to use %1. Add yourself to the dialout group with: sudo usermod -aG dialout $USER — then log out, log in again and pick the port.</source>
+        <translation>您没有使用 %1 的权限。请用以下命令把自己加入 dialout 组：sudo usermod -aG dialout $USER，然后注销、重新登录并选择串口。</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened. Pick the port again, or try another one.</source>
+        <translation>无法打开 %1。请重新选择该串口，或换一个串口。</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2. Pick the port again, or try another one.</source>
+        <translation>无法打开 %1：%2。请重新选择该串口，或换一个串口。</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

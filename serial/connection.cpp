@@ -10,6 +10,7 @@
 #include "core/core.h"
 #include "core/quiet_line.h"
 #include "serial/port_file.h"
+#include "serial/port_list.h"
 
 namespace zorv {
 
@@ -84,7 +85,7 @@ bool tryOpen(Core& core) {
     core.win.setToolTip(ids::kPortStatus, "");
     return true;
   }
-  core.win.setToolTip(ids::kPortStatus, core.port.errorText());
+  core.win.showToolTip(ids::kPortStatus, openErrorWords(core.port));
   return false;
 }
 
@@ -152,8 +153,8 @@ void onUpgradeButton(Core& core) {
     if (!readPort(core)) core.port.setPortNumber(core.win.comboIndex(ids::kPortList) + 1);
     core.port.setBufferSizes(kBufferSize, kBufferSize);
     if (!core.port.open()) {
-      core.win.setToolTip(ids::kPortStatus, core.port.errorText());
-      core.prompts.message(core.port.errorText(), "Zorv", Prompts::Buttons::Ok,
+      core.win.showToolTip(ids::kPortStatus, openErrorWords(core.port));
+      core.prompts.tell(openErrorWords(core.port), Text("Zorv"), Prompts::Buttons::Ok,
                            Prompts::Icon::Warning);
       st.LinkMode = LinkMode::Rest;  // nothing was asked: leave the window ready for another try
       core.ended({ExchangeKind::Upgrade, Outcome::Lost, "the port could not be opened"});
