@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "files/snapshot_folder.h"
 #include "tests/support/harness.h"
 #include "tests/support/pilot.h"
 #include "tests/support/read_file.h"
@@ -149,7 +150,10 @@ class Zorvctl : public ::testing::Test {
     fs::remove_all(dir_, ec);
   }
 
-  std::vector<std::string> env() const { return {"XDG_CONFIG_HOME=" + (dir_ / "cfg").string()}; }
+  std::vector<std::string> env() const {
+    return {"XDG_CONFIG_HOME=" + (dir_ / "cfg").string(), "XDG_DATA_HOME=" + (dir_ / "data").string()};
+  }
+  fs::path snapshotFolder() const { return dir_ / "data" / "zorv" / "snapshots"; }
 
   Result zorvctl(std::vector<std::string> args) {
     args.insert(args.begin(), ZORV_BINARY_DIR "/app/zorvctl");
@@ -279,6 +283,12 @@ TEST_F(Zorvctl, SaveWritesTheSameBytesAsTheWindowsSave) {
   const std::string theirs = readFile(window.path("window.txt"));
   ASSERT_FALSE(theirs.empty());
   EXPECT_EQ(readFile(dir_ / "mine.txt"), theirs);
+
+  // The read-back before the save left a snapshot: the same bytes.
+  const std::vector<zorv::SnapshotEntry> snapshots = zorv::listSnapshots(snapshotFolder().string());
+  ASSERT_EQ(snapshots.size(), 1u);
+  EXPECT_EQ(snapshots[0].name.reason, zorv::SnapshotReason::Connected);
+  EXPECT_EQ(readFile(snapshots[0].path), theirs);
 }
 
 TEST_F(Zorvctl, SaveThenLoadGivesTheControllerBackItsSettingsByteForByte) {
@@ -291,6 +301,34 @@ TEST_F(Zorvctl, SaveThenLoadGivesTheControllerBackItsSettingsByteForByte) {
   EXPECT_EQ(readFile(dir_ / "after.txt"), readFile(dir_ / "before.txt"));
   const std::vector<std::string> s = settingsLogged();
   EXPECT_NE(std::find(s.begin(), s.end(), "Sj0004\\r"), s.end());
+  // Newest first: after the load, right before it, after the set, at the first save.
+  std::string reasons;
+  for (const zorv::SnapshotEntry& e : zorv::listSnapshots(snapshotFolder().string()))
+    reasons += std::string(zorv::reasonName(e.name.reason)) + " ";
+  EXPECT_EQ(reasons, "after-load before-load connected connected ");
+}
+
+TEST_F(Zorvctl, DiffSnapshotsAndRestoreGiveTheTuneBack) {
+  ASSERT_EQ(zorvctl({"--port", "3", "save", "tune.txt"}).rc, 0);
+  ASSERT_EQ(zorvctl({"--port", "3", "set", "Stabili_level=7"}).rc, 0);
+  const Result diff = zorvctl({"--port", "3", "diff", "tune.txt"});
+  EXPECT_EQ(diff.rc, 1) << diff.err;
+  EXPECT_EQ(linesOf(diff.out).size(), 1u) << diff.out;
+  EXPECT_NE(diff.out.find("(Stabili_level) 7 → 50"), std::string::npos) << diff.out;
+
+  const Result list = zorvctl({"--port", "3", "snapshots"});
+  ASSERT_EQ(list.rc, 0) << list.err;
+  const std::vector<std::string> lines = linesOf(list.out);
+  ASSERT_EQ(lines.size(), 2u) << list.out;
+  EXPECT_NE(lines[0].find("\tthe same settings"), std::string::npos) << lines[0];
+  EXPECT_NE(lines[1].find("\t1 setting differs"), std::string::npos) << lines[1];
+
+  EXPECT_EQ(zorvctl({"--port", "3", "restore", "--before-upgrade"}).rc, 3);
+  const Result restore = zorvctl({"--port", "3", "restore"});
+  ASSERT_EQ(restore.rc, 0) << restore.err;
+  EXPECT_EQ(zorvctl({"--port", "3", "diff", "tune.txt"}).rc, 0);
+  EXPECT_EQ(zorvctl({"--port", "4", "--timeout", "1", "diff", "tune.txt"}).rc, 5);
+  EXPECT_EQ(zorvctl({"--port", "3", "diff", "no-such-file.txt"}).rc, 3);
 }
 
 TEST_F(Zorvctl, LoadOfADefaultSetSelectsItAndReadsBack) {
