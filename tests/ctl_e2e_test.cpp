@@ -361,6 +361,24 @@ TEST_F(Zorvctl, FlashWritesARandomFullImageIntoTheControllersFlash) {
   EXPECT_EQ(flash.find_first_not_of('\0', image.size()), std::string::npos) << "only zero fill after the image";
 }
 
+// A controller whose upgrade brings its defaults back: the snapshot taken right before the
+// upgrade gives the tune back.
+class ZorvctlUpgradeResets : public Zorvctl {
+  void SetUp() override { startSim({"--defaults-after-upgrade"}); }
+};
+
+TEST_F(ZorvctlUpgradeResets, RestoreBeforeUpgradeGivesBackTheSettingsTheUpgradeReset) {
+  ASSERT_EQ(zorvctl({"--port", "3", "set", "Stabili_level=7", "AlarmVoltage=290"}).rc, 0);
+  ASSERT_EQ(zorvctl({"--port", "3", "save", "tune.txt"}).rc, 0);
+  spit(dir_ / "fw.bin", std::string(300, 'x'));
+  ASSERT_EQ(zorvctl({"--port", "3", "flash", "fw.bin"}).rc, 0);
+  EXPECT_EQ(zorvctl({"--port", "3", "diff", "tune.txt"}).rc, 1) << "the upgrade reset the settings";
+  const Result r = zorvctl({"--port", "3", "restore", "--before-upgrade"});
+  ASSERT_EQ(r.rc, 0) << r.err;
+  EXPECT_NE(r.err.find("_before-upgrade.txt"), std::string::npos) << r.err;
+  EXPECT_EQ(zorvctl({"--port", "3", "diff", "tune.txt"}).rc, 0);
+}
+
 TEST_F(Zorvctl, MonitorPrintsOneCsvLinePerRecordAndTurnsTheDisplayOff) {
   const Result r = zorvctl({"--port", "3", "monitor", "--seconds", "0.5"});
   ASSERT_EQ(r.rc, 0) << r.err;

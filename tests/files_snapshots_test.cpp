@@ -13,6 +13,8 @@
 #include "files/param_file_format.h"
 #include "files/snapshot_keeper.h"
 #include "tests/support/harness.h"
+#include "tests/support/pilot.h"
+#include "tests/reliability.h"
 #include "tests/support/read_file.h"
 #include "tests/support/test_names.h"
 
@@ -113,6 +115,43 @@ TEST(FilesSnapshots, OnceThePortChangedNothingIsWrittenBeforeUntilTheNextReadBac
   s.keeper.replacing(ExchangeKind::DefaultSet);
   EXPECT_EQ(s.keeper.lastWritten(), first);
   EXPECT_EQ(s.list().size(), 1u);
+}
+
+// The upgrade brings the controller's defaults back; the pilot's next port pick reads them, and
+// the one question sends the tune back on Yes, nothing on No.
+TEST(FilesSnapshots, AfterAnUpgradeThatResetTheSettingsOneQuestionSendsTheTuneBack) {
+  for (const bool yes : {true, false}) {
+    SCOPED_TRACE(yes ? "Yes" : "No");
+    Snapshotting s;
+    Harness& h = s.h;
+    s.keeper.offerRestoreAfterUpgrade = true;
+    h.ctrl.defaultsAfterUpgrade = true;
+    for (const auto& [letter, value] : {std::pair<char, int>{'C', 40}, {'D', 12}, {'E', 33}}) h.ctrl.setValue(letter, value);
+    h.win.userSelect(ids::kPortList, h.win.comboIndex(ids::kPortList));
+    h.pump();
+    const Settings tune = h.core.st.ParamValues;
+    chooseImage(h, std::string(300, 'x'));
+    reliability::pressUpgrade(h);
+    h.pump();
+    ASSERT_EQ(h.ends.back().exchange, ExchangeKind::Upgrade);
+    ASSERT_EQ(h.ends.back().outcome, Outcome::Done);
+    h.prompts.shown.clear();
+    h.prompts.agree = yes;
+    h.sent();
+    h.win.userSelect(ids::kPortList, h.win.comboIndex(ids::kPortList));
+    h.pump();
+    ASSERT_FALSE(h.prompts.shown.empty());
+    EXPECT_EQ(h.prompts.shown[0].text.rfind("The upgrade changed ", 0), 0u) << h.prompts.shown[0].text;
+    EXPECT_NE(h.prompts.shown[0].text.find(" → "), std::string::npos);
+    EXPECT_EQ(h.prompts.shown[0].buttons, Prompts::Buttons::YesNo);
+    EXPECT_EQ(sentDifferences(compareSettings(tune, h.core.st.ParamValues)).empty(), yes);
+    EXPECT_EQ(h.sent().find("Sj0004") != std::string::npos, yes);
+    // Asked once: the next read-back does not ask again.
+    h.prompts.shown.clear();
+    h.win.userSelect(ids::kPortList, h.win.comboIndex(ids::kPortList));
+    h.pump();
+    EXPECT_TRUE(h.prompts.shown.empty()) << (h.prompts.shown.empty() ? "" : h.prompts.shown[0].text);
+  }
 }
 
 TEST(FilesSnapshots, NoFolderNoSnapshot) {
