@@ -329,6 +329,12 @@ TEST_F(Zorvctl, DiffSnapshotsAndRestoreGiveTheTuneBack) {
   EXPECT_EQ(zorvctl({"--port", "3", "diff", "tune.txt"}).rc, 0);
   EXPECT_EQ(zorvctl({"--port", "4", "--timeout", "1", "diff", "tune.txt"}).rc, 5);
   EXPECT_EQ(zorvctl({"--port", "3", "diff", "no-such-file.txt"}).rc, 3);
+
+  // The demo reads its own simulated controller and keeps no snapshot of it.
+  const size_t kept = zorv::listSnapshots(snapshotFolder().string()).size();
+  ASSERT_EQ(zorvctl({"--demo", "set", "Stabili_level=9"}).rc, 0);
+  EXPECT_EQ(zorv::listSnapshots(snapshotFolder().string()).size(), kept);
+  EXPECT_EQ(zorvctl({"--demo", "snapshots"}).err, "zorvctl: the demo keeps no snapshots\n");
 }
 
 TEST_F(Zorvctl, LoadOfADefaultSetSelectsItAndReadsBack) {
