@@ -31,6 +31,7 @@ ControlRow make(int id, K kind, const char* caption, int panel, int row, int col
 
 const char* const kMatrixRows[] = {"Стабильность", "Режим 3D", "Барометр",     "Компас",     "Care Free",
                                    "Подвес серво", "Удержание", "Автопосадка", "AutoLanding"};
+const char* const kCellCaptions[] = {"1 банка", "2 банка", "3 банка", "4 банка"};
 
 // Flight-mode boxes take the free ids from 1114 up, skipping the display button 1118 and the
 // motor read-outs 1121..1128.
@@ -130,9 +131,8 @@ std::vector<ControlRow> buildControls() {
 
   // Battery.
   const int cells[] = {1084, 1086, 1087, 1088};
-  const char* cellCaptions[] = {"1 банка", "2 банка", "3 банка", "4 банка"};
   for (int i = 0; i < 4; ++i) {
-    add(make(0, K::Label, cellCaptions[i], kBattery, 0, i));
+    add(make(0, K::Label, kCellCaptions[i], kBattery, 0, i));
     add(make(cells[i], K::Edit, "", kBattery, 1, i));
     t.back().buddy = -1;
   }
@@ -171,6 +171,9 @@ int matrixCheckId(int row, int column) {
   if (row < 0 || row > 8 || column < 0 || column > 7) throw std::out_of_range("flight-mode box");
   return matrixIds()[static_cast<size_t>(row * 8 + column)];
 }
+
+const char* matrixRowCaption(int row) { return row >= 0 && row < 9 ? kMatrixRows[row] : ""; }
+const char* cellCaption(int cell) { return cell >= 0 && cell < 4 ? kCellCaptions[cell] : ""; }
 
 const std::vector<PanelRow>& panels() {
   static const std::vector<PanelRow> p = {

@@ -63,6 +63,7 @@ bool Core::sendSetting(char letter, int value) {
     return false;
   }
   send(*cmd);
+  if (settingsWatch) settingsWatch->settingSent(letter, value);
   return true;
 }
 

@@ -23,7 +23,8 @@ std::optional<int> parseSeconds(const std::string& text) {
 }
 
 bool isCommand(const std::string& w) {
-  for (const char* c : {"ports", "read", "get", "set", "save", "load", "flash", "monitor", "calibrate"})
+  for (const char* c : {"ports", "read", "get", "set", "save", "load", "flash", "monitor", "calibrate", "snapshots",
+                        "diff", "restore"})
     if (w == c) return true;
   return false;
 }
@@ -65,6 +66,8 @@ bool parseCommandWords(Options& o, const std::vector<std::string>& words, size_t
       o.defaultSet = *k;
     } else if (w == "--yes" && cmd == "load") {
       o.yes = true;
+    } else if ((w == "--last" || w == "--before-upgrade") && cmd == "restore") {
+      o.args.push_back(w);
     } else if (w.size() > 1 && w[0] == '-' && !(cmd == "calibrate" && parseWholeNumber(w))) {
       *error = "'" + cmd + "' has no option " + w;
       return false;
@@ -83,6 +86,9 @@ bool parseCommandWords(Options& o, const std::vector<std::string>& words, size_t
   if (cmd == "set") return expect(n >= 1, "set NAME=VALUE...");
   if (cmd == "save") return expect(n == 1, "save FILE");
   if (cmd == "flash") return expect(n == 1, "flash FILE.bin");
+  if (cmd == "snapshots") return expect(n == 0, "snapshots");
+  if (cmd == "diff") return expect(n == 1, "diff FILE");
+  if (cmd == "restore") return expect(n <= 1, "restore [SNAPSHOT | --last | --before-upgrade]");
   if (cmd == "load")
     return expect(o.defaultSet ? n == 0 && !o.yes : n == 1, "load [--yes] FILE | load --default K");
   // calibrate
@@ -188,6 +194,14 @@ Commands:
                            line per record with its time, once all three came
   calibrate C1 C2 C3 C4    calibrate the battery reading with the four measured
                            cell voltages in hundredths of a volt (410 for 4.10 V)
+  snapshots                list the snapshots Zorv keeps of the settings, newest
+                           first, with how many settings differ from the controller
+  diff FILE                print the settings in which FILE differs from the
+                           controller (exit 0: none, 1: some, 5: no controller)
+  restore [SNAPSHOT | --last | --before-upgrade]
+                           send a snapshot back (a path, or a name 'snapshots'
+                           lists); --last, the default: the newest one that
+                           differs from the controller
 
 Options:
   --port N       port number N as in the window's list (default: the number the
@@ -213,6 +227,7 @@ Exit status:
   2    wrong usage, an unknown name or a value out of range (nothing was sent)
   3    a file was refused (the reason is printed)
   4    the port could not be opened (the reason is printed)
+  5    diff: no controller answered with its settings
   130  stopped by Ctrl-C
 )";
 }

@@ -68,6 +68,8 @@ class CZorvDlg : public QDialog, public Window {
   // The menu on the window's background (right button, Shift+F10, the Menu key): where every
   // feature the fixed layout has no control for offers itself.
   BackgroundMenu& backgroundMenu() { return *menu_; }
+  // Runs fn as the window runs every call into the router (what was gathered handled first).
+  void routed(const std::function<void()>& fn) { route(fn); }
 
   // Window
   std::string text(int id) const override;

@@ -8,7 +8,9 @@
 
 #include "core/clock.h"
 #include "gui/automation.h"
+#include "files/snapshot_keeper.h"
 #include "gui/command_line.h"
+#include "gui/snapshot_window.h"
 #include "gui/zorv_dlg.h"
 #include "programs/routing_port.h"
 #include "qtsys/serial_port.h"
@@ -73,6 +75,12 @@ int main(int argc, char** argv) {
   } else if (command.options.port > 0) {
     rememberPort(window.core().settingsPath, command.options.port);
   }
+
+  // The settings of each controller read are kept as snapshots; the demo keeps none.
+  zorv::SnapshotKeeper snapshots(window.core());
+  if (!command.options.demo) snapshots.setFolder(zorv::SnapshotKeeper::defaultFolder());
+  snapshots.offerRestoreAfterUpgrade = true;
+  zorv::addSnapshotFeature(window, snapshots);
 
   zorv::AutomationServer automation(window);
   automation.listen();

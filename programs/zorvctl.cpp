@@ -80,6 +80,7 @@ int main(int argc, char** argv) {
     port = std::move(simPort);
     setup.portNumber = kDemoPort;
   } else {
+    setup.snapshotFolder = zorv::SnapshotKeeper::defaultFolder();
     auto real = std::make_unique<zorv::QtSerialPort>();
     if (options->link == zorv::Options::Link::Device) real->bindDevice(options->device);
     setup.device = options->device;

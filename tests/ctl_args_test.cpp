@@ -250,7 +250,8 @@ TEST(ZorvctlManual, NamesEveryCommandAndExitStatus) {
   const std::string man = test::readFile(std::string(ZORV_SOURCE_DIR) + "/docs/zorvctl.1");
   ASSERT_FALSE(man.empty());
   const std::string help = usageText();
-  for (const char* command : {"ports", "read", "get", "set", "save", "load", "flash", "monitor", "calibrate"}) {
+  for (const char* command : {"ports", "read", "get", "set", "save", "load", "flash", "monitor", "calibrate",
+                              "snapshots", "diff", "restore"}) {
     const bool inPage = man.find(std::string("\n.B ") + command + "\n") != std::string::npos ||
                         man.find(std::string("\n.BR ") + command + " ") != std::string::npos ||
                         man.find(std::string("\n.BI ") + command + " ") != std::string::npos ||
@@ -260,7 +261,7 @@ TEST(ZorvctlManual, NamesEveryCommandAndExitStatus) {
     std::string error;
     EXPECT_TRUE(parseOptions({command}, &error) || error.find("usage") != std::string::npos) << command;
   }
-  for (int status : {0, 1, 2, 3, 4, 130}) {
+  for (int status : {0, 1, 2, 3, 4, 5, 130}) {
     EXPECT_NE(man.find("\n.B " + std::to_string(status) + "\n"), std::string::npos) << status;
     EXPECT_NE(help.find("\n  " + std::to_string(status) + " "), std::string::npos) << status;
   }

@@ -54,7 +54,8 @@ TEST_P(EndToEnd, ZorvReadsBackFromCorvexSimOverAPseudoTerminal) {
   }
   const std::string xdg = "XDG_CONFIG_HOME=" + (dir / "cfg").string();
   const std::string runtime = "XDG_RUNTIME_DIR=" + dir.string();
-  ASSERT_TRUE(zorv.start({(bin / "app" / "zorv").string()}, {"QT_QPA_PLATFORM=offscreen", xdg, runtime}, dir.string(),
+  const std::string data = "XDG_DATA_HOME=" + (dir / "data").string();
+  ASSERT_TRUE(zorv.start({(bin / "app" / "zorv").string()}, {"QT_QPA_PLATFORM=offscreen", xdg, runtime, data}, dir.string(),
                          false, error))
       << error;
 
