@@ -9,11 +9,15 @@
 #include "core/clock.h"
 #include "gui/automation.h"
 #include "gui/command_line.h"
+#include "gui/traffic_window.h"
 #include "gui/zorv_dlg.h"
 #include "programs/routing_port.h"
 #include "qtsys/serial_port.h"
 #include "qtsys/signal_quit.h"
+#include "core/limits_config.h"
+#include "core/user_config.h"
 #include "serial/port_file.h"
+#include "serial/traffic_port.h"
 
 namespace {
 
@@ -52,10 +56,32 @@ int main(int argc, char** argv) {
   } else {
     port = std::make_unique<zorv::QtSerialPort>();
   }
+  // Every byte to and from the controller goes through the traffic log (the background menu's
+  // "Traffic log…"), and with --trace into the file as well.
+  zorv::TrafficPort traffic(*port);
+  zorv::TraceFile traceFile;
+  if (!command.options.trace.empty()) {
+    if (!traceFile.open(command.options.trace)) {
+      std::fprintf(stderr, "zorv: %s\n", traceFile.error().c_str());
+      return 1;
+    }
+    traffic.log().setSink(&traceFile);
+  }
+
   zorv::SteadyClock clock;
-  zorv::CZorvDlg window(*port, nullptr, clock);
-  port->onReceive = [&window] { window.receive(); };
-  port->onLost = [&window](const std::string& reason) { window.portLost(reason); };
+  zorv::CZorvDlg window(traffic, nullptr, clock);
+  traffic.onReceive = [&window] { window.receive(); };
+  traffic.onLost = [&window](const std::string& reason) { window.portLost(reason); };
+  zorv::offerTrafficLog(window, traffic.log());
+  {
+    // The answer limits a pilot raised for a slow board ([limits] in zorv.ini).
+    zorv::UserConfig config;
+    std::string error;
+    std::vector<std::string> warnings;
+    if (!config.load(&error)) warnings.push_back(error);
+    window.core().watchdog.setLimits(zorv::limitsFromConfig(config, &warnings));
+    for (const std::string& w : warnings) std::fprintf(stderr, "zorv: %s\n", w.c_str());
+  }
   // The port list is labelled from the devices present, now and each time it drops down; opening
   // takes the device its label showed.
   zorv::QtSerialPort& devices = command.options.demo ? static_cast<zorv::sim::RoutingPort&>(*port).real
@@ -69,7 +95,7 @@ int main(int argc, char** argv) {
     // The demo is for trying the tool: it opens the simulated controller on COM3 (or the port
     // asked for), whatever the last real session remembered, and leaves that file alone.
     window.core().portFileUse = zorv::Core::PortFileUse::None;
-    port->setPortNumber(command.options.port > 0 ? command.options.port : zorv::sim::RoutingPort::kSimulatedPort);
+    traffic.setPortNumber(command.options.port > 0 ? command.options.port : zorv::sim::RoutingPort::kSimulatedPort);
   } else if (command.options.port > 0) {
     rememberPort(window.core().settingsPath, command.options.port);
   }
@@ -81,5 +107,6 @@ int main(int argc, char** argv) {
   window.exec();
   // Ended by a signal too: a running display stops before the port closes with the program.
   window.core().onWindowEnding();
+  traffic.log().setSink(nullptr);
   return 0;
 }
