@@ -9,8 +9,10 @@
 #include "core/clock.h"
 #include "gui/automation.h"
 #include "gui/command_line.h"
+#include "gui/reconnect.h"
 #include "gui/traffic_window.h"
 #include "gui/zorv_dlg.h"
+#include "programs/reconnect_devices.h"
 #include "programs/routing_port.h"
 #include "qtsys/serial_port.h"
 #include "qtsys/signal_quit.h"
@@ -71,7 +73,12 @@ int main(int argc, char** argv) {
   zorv::SteadyClock clock;
   zorv::CZorvDlg window(traffic, nullptr, clock);
   traffic.onReceive = [&window] { window.receive(); };
-  traffic.onLost = [&window](const std::string& reason) { window.portLost(reason); };
+  // A real port whose board comes back is opened and read back again without a click.
+  std::unique_ptr<zorv::Reconnect> reconnect;
+  traffic.onLost = [&window, &reconnect](const std::string& reason) {
+    window.portLost(reason);
+    if (reconnect) reconnect->portLost();
+  };
   zorv::offerTrafficLog(window, traffic.log());
   {
     // The answer limits a pilot raised for a slow board ([limits] in zorv.ini).
@@ -100,9 +107,15 @@ int main(int argc, char** argv) {
     rememberPort(window.core().settingsPath, command.options.port);
   }
 
+  if (!command.options.demo) {
+    zorv::QtSerialPort& real = static_cast<zorv::QtSerialPort&>(*port);
+    reconnect = std::make_unique<zorv::Reconnect>(window, zorv::reconnectDevices(real, window));
+  }
+
   zorv::AutomationServer automation(window);
   automation.listen();
   window.initialise();
+  if (reconnect && !traffic.isOpen()) reconnect->startFailed();
   window.show();
   window.exec();
   // Ended by a signal too: a running display stops before the port closes with the program.

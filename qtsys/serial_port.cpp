@@ -161,8 +161,10 @@ bool QtSerialPort::waitForInput(int ms) {
 }
 
 void QtSerialPort::onError(QSerialPort::SerialPortError e) {
-  // A device that went away (USB unplugged) reports a resource error; the port is useless then.
-  if (e == QSerialPort::ResourceError && port_.isOpen()) {
+  // A device that went away (USB unplugged) reports a resource error, a pseudo-terminal whose
+  // other end closed a read error (its reads end at once, again and again); the port is useless
+  // then.
+  if ((e == QSerialPort::ResourceError || e == QSerialPort::ReadError) && port_.isOpen()) {
     error_ = device_ + ": " + port_.errorString().toStdString() + " (device gone)";
     port_.close();
     if (onLost) onLost(error_);
