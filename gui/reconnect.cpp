@@ -4,11 +4,20 @@
 
 #include "core/control_ids.h"
 #include "core/link_mode.h"
+#include "core/user_config.h"
 #include "gui/zorv_dlg.h"
 
 namespace zorv {
 
-Reconnect::Reconnect(CZorvDlg& window, Devices devices) : window_(window), devices_(std::move(devices)) {
+Reconnect::Reconnect(CZorvDlg& window, Devices devices, std::string configPath)
+    : window_(window), devices_(std::move(devices)), configPath_(std::move(configPath)) {
+  if (!configPath_.empty()) {
+    UserConfig config(configPath_);
+    if (config.load()) {
+      recordedNumber_ = config.getInt("reconnect", "number", 0, 1, kPortCount);
+      recordedSerial_ = config.get("reconnect", "serial").value_or("");
+    }
+  }
   connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
   Router& router = window_.core();
   auto before = std::move(router.onExchangeEnd);
@@ -28,7 +37,13 @@ std::string Reconnect::gaveUpText(int number) {
 void Reconnect::exchangeEnded(const ExchangeResult& end) {
   if (end.exchange == ExchangeKind::Upgrade) loaderLeft_ = end.upgradeCommandSent && end.outcome != Outcome::Done;
   if (end.exchange != ExchangeKind::ReadBack) return;
-  if (end.outcome == Outcome::Done) loaderLeft_ = false;
+  if (end.outcome == Outcome::Done) {
+    loaderLeft_ = false;
+    // The device read is the pilot's: its serial number (after the exchange, outside the router).
+    QTimer::singleShot(0, this, [this] {
+      if (window_.core().port.isOpen()) record(devices_.rescan(window_.core().port.portNumber()));
+    });
+  }
   if (state_ != State::ReadingBack) return;
   if (end.outcome == Outcome::NoAnswer && retries_ < kRetries) {
     // A board still booting: ask again a second later, on the open port.
@@ -50,6 +65,19 @@ void Reconnect::exchangeEnded(const ExchangeResult& end) {
   }
 }
 
+void Reconnect::record(const PortEntry& entry) {
+  const int number = window_.core().port.portNumber();
+  if (entry.serialNumber.empty() || (number == recordedNumber_ && entry.serialNumber == recordedSerial_)) return;
+  recordedNumber_ = number;
+  recordedSerial_ = entry.serialNumber;
+  if (configPath_.empty()) return;
+  UserConfig config(configPath_);
+  if (!config.load()) return;  // a file it cannot read is never written over
+  config.set("reconnect", "number", std::to_string(number));
+  config.set("reconnect", "serial", recordedSerial_);
+  config.save();
+}
+
 void Reconnect::portLost() {
   const Router& router = window_.core();
   const LinkMode mode = router.st.LinkMode;
@@ -65,12 +93,15 @@ void Reconnect::portLost() {
 
 void Reconnect::startFailed() {
   const int number = window_.core().port.portNumber();
-  if (!devices_.pinnedLink(number).empty()) watch(number, "");
+  if (!devices_.pinnedLink(number).empty() || (number == recordedNumber_ && !recordedSerial_.empty()))
+    watch(number, "");
 }
 
+bool Reconnect::bySerial() const { return number_ == recordedNumber_ && !recordedSerial_.empty(); }
+
 void Reconnect::watch(int number, std::string device) {
-  if (number < 1 || (device.empty() && devices_.pinnedLink(number).empty())) return stop();
   number_ = number;
+  if (number < 1 || (device.empty() && devices_.pinnedLink(number).empty() && !bySerial())) return stop();
   device_ = std::move(device);
   retries_ = 0;
   state_ = State::Watching;
@@ -86,7 +117,8 @@ bool Reconnect::present() const {
   // stat follows the link: a pinned link that leads nowhere is not there.
   const std::string path = device_.empty() ? devices_.pinnedLink(number_) : device_;
   struct stat st {};
-  return !path.empty() && ::stat(path.c_str(), &st) == 0;
+  if (!path.empty() && ::stat(path.c_str(), &st) == 0) return true;
+  return bySerial() && devices_.serialPresent(recordedSerial_);
 }
 
 void Reconnect::tick() {
@@ -109,8 +141,10 @@ void Reconnect::tick() {
         return;
       }
       // The number must still stand for the device the pilot picked.
-      const std::string now = devices_.rescan(number_);
-      if (now.empty() || (!device_.empty() && now != device_)) {
+      const PortEntry now = devices_.rescan(number_);
+      const bool same = !now.link.empty() || (!device_.empty() && now.device == device_) ||
+                        (bySerial() && now.serialNumber == recordedSerial_);
+      if (now.device.empty() || !same) {
         state_ = State::Watching;
         timer_.start(kScanMs);
         return;

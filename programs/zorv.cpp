@@ -109,7 +109,8 @@ int main(int argc, char** argv) {
 
   if (!command.options.demo) {
     zorv::QtSerialPort& real = static_cast<zorv::QtSerialPort&>(*port);
-    reconnect = std::make_unique<zorv::Reconnect>(window, zorv::reconnectDevices(real, window));
+    reconnect = std::make_unique<zorv::Reconnect>(window, zorv::reconnectDevices(real, window),
+                                                 zorv::UserConfig::defaultPath());
   }
 
   zorv::AutomationServer automation(window);

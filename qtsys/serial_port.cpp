@@ -19,7 +19,7 @@ std::vector<SerialDevice> presentDevices() {
   std::vector<SerialDevice> devices;
   for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
     devices.push_back({info.systemLocation().toStdString(), info.description().toStdString(),
-                       info.manufacturer().toStdString()});
+                       info.manufacturer().toStdString(), info.serialNumber().toStdString()});
   return devices;
 }
 
@@ -83,7 +83,7 @@ bool QtSerialPort::open() {
   OpenFailure failure;
   failure.number = number_;
   const bool listed = number_ >= 1 && number_ <= kPortCount;
-  const PortEntry entry = !bound_.empty() ? PortEntry{bound_, bound_, ""}
+  const PortEntry entry = !bound_.empty() ? PortEntry{bound_, bound_, "", ""}
                           : listed        ? entries_[static_cast<size_t>(number_ - 1)]
                                           : PortEntry{};
   device_ = entry.device;
