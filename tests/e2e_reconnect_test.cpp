@@ -19,11 +19,10 @@
 #include "programs/reconnect_devices.h"
 #include "qtsys/serial_port.h"
 #include "serial/traffic_port.h"
-#include "tests/support/child_process.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"
 #include "tests/support/read_file.h"
-#include "tests/support/scoped_env.h"
+#include "tests/support/qt_pty_sim.h"
 #include "tests/support/test_names.h"
 
 namespace zorv::test {
@@ -38,42 +37,13 @@ struct PlugCase {
 };
 void PrintTo(const PlugCase& c, std::ostream* os) { *os << c.name; }
 
-class Replug : public ::testing::TestWithParam<PlugCase> {
+class Replug : public PtySimTest, public ::testing::WithParamInterface<PlugCase> {
  protected:
-  void SetUp() override {
-    qtApp();
-    char pattern[] = "/tmp/zorv-replug-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    config_.emplace("XDG_CONFIG_HOME", (dir_ / "cfg").string());
-    link_ = dir_ / "cfg" / "zorv" / "ports" / "COM3";
-    std::ofstream(dir_ / "tkvrconfig.ini", std::ios::binary).write("3\0", 2);
-  }
-  void TearDown() override {
-    sim_.stop();
-    config_.reset();
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
   bool plug(const fs::path& log, int bootDelayMs) {
-    std::string error;
-    std::vector<std::string> args = {ZORV_BINARY_DIR "/sim/corvex-sim", "--quiet", "--link", link_.string(), "--log",
-                                     log.string()};
-    if (bootDelayMs > 0) args.insert(args.end(), {"--boot-delay", std::to_string(bootDelayMs)});
-    if (!sim_.start(args, {}, "", false, error)) return false;
-    for (int i = 0; i < 500 && !fs::exists(link_); ++i) spinEvents(10);
-    return fs::exists(link_);
+    std::vector<std::string> extra = {"--log", log.string()};
+    if (bootDelayMs > 0) extra.insert(extra.end(), {"--boot-delay", std::to_string(bootDelayMs)});
+    return startSim(extra);
   }
-  static bool until(const std::function<bool()>& done, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms) spinEvents(10);
-    return done();
-  }
-
-  fs::path dir_, link_;
-  std::optional<ScopedEnv> config_;
-  Child sim_;
 };
 
 TEST_P(Replug, TheBoardPluggedBackIsReadWithoutAClick) {
