@@ -18,9 +18,8 @@ std::string readbackAsked(char letter, int position) {
 }
 
 std::string noAnswerTip(const std::string& port, const Awaited& due) {
-  const uint32_t seconds = answerLimitMs(due.exchange) / 1000;
   return "Zorv asked the controller on " + port + " " + due.asked + " and had no answer within " +
-         std::to_string(seconds) + (seconds == 1 ? " second" : " seconds") +
+         limitWords(limitOf(due)) +
          ".\n\nCheck that:\n"
          "- the controller is powered;\n"
          "- this is its port (open the port list to see which device each number is);\n"

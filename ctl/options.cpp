@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/limits_config.h"
 #include "ctl/param_names.h"
 
 namespace zorv {
@@ -27,6 +28,17 @@ bool isCommand(const std::string& w) {
                         "diff", "restore"})
     if (w == c) return true;
   return false;
+}
+
+// The answer limit an option such as --reply-ms stands for, or null.
+const LimitRange* limitOption(const std::string& w) {
+  for (const LimitRange& r : limitRanges()) {
+    std::string option = std::string("--") + r.key;
+    for (char& c : option)
+      if (c == '_') c = '-';
+    if (w == option) return &r;
+  }
+  return nullptr;
 }
 
 // The word after option words[i], moving i onto it; null, with the error set, when none is left.
@@ -148,6 +160,20 @@ std::optional<Options> parseOptions(const std::vector<std::string>& words, std::
         return std::nullopt;
       }
       o.timeoutMs = *ms;
+    } else if (w == "--trace") {
+      const std::string* v = value("a file name");
+      if (!v) return std::nullopt;
+      o.trace = *v;
+    } else if (const LimitRange* r = limitOption(w)) {
+      const std::string* v = value("a number of milliseconds");
+      if (!v) return std::nullopt;
+      const std::optional<int> ms = parseWholeNumber(*v);
+      if (!ms || *ms < r->lo || *ms > r->hi) {
+        *error = w + " takes a whole number of milliseconds from " + std::to_string(r->lo) + " to " +
+                 std::to_string(r->hi) + ", not '" + *v + "'";
+        return std::nullopt;
+      }
+      o.limits.push_back({r->key, *ms});
     } else if (isCommand(w)) {
       o.command = w;
       break;
@@ -173,7 +199,7 @@ int defaultTimeoutMs(const std::string& command) {
 }
 
 std::string usageText() {
-  return R"(Usage: zorvctl [--port N | --device PATH | --demo] [--timeout S] COMMAND [ARGS]
+  return R"(Usage: zorvctl [--port N | --device PATH | --demo] [--timeout S] [--trace FILE] COMMAND [ARGS]
 
 Does the jobs of the Zorv window from a terminal or a script, through the very same
 code as the window, for the Corvex flight controller.
@@ -210,6 +236,12 @@ Options:
   --demo         a simulated controller inside the program, no hardware needed
   --timeout S    give up after S seconds (default 10, flash 180; for monitor, the
                  longest wait for the first record)
+  --trace FILE   write every byte sent and received to FILE as it happens, one
+                 line each, as the window's traffic log shows them
+  --reply-ms MS, --loader-ms MS, --default-set-ms MS
+                 how long to wait for an answer (as [limits] in zorv.ini, which
+                 zorvctl also reads): a reply or echo (default 1000), the loader
+                 (2000), a default set (1000); raise them for a slow board
   -h, --help     show this text
   --version      show the version
 

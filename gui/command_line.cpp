@@ -56,7 +56,11 @@ CommandLine parseCommandLine(const QStringList& given) {
   const QCommandLineOption demo(QStringLiteral("demo"),
                                 QStringLiteral("Bind COM3 to a simulated controller inside the program, to try Zorv "
                                                "without a board. Every other number stays a real port."));
-  parser.addOptions({help, version, port, demo});
+  const QCommandLineOption trace(QStringLiteral("trace"),
+                                 QStringLiteral("Write every byte sent and received to FILE as it happens, one line "
+                                                "each (the traffic log's lines), to send with a fault report."),
+                                 QStringLiteral("FILE"));
+  parser.addOptions({help, version, port, demo, trace});
 
   if (!parser.parse(arguments)) return usageError(parser, parser.errorText());
   if (!parser.positionalArguments().isEmpty()) {
@@ -87,6 +91,10 @@ CommandLine parseCommandLine(const QStringList& given) {
     result.options.port = n;
   }
   result.options.demo = parser.isSet(demo);
+  if (parser.isSet(trace)) {
+    result.options.trace = parser.value(trace).toStdString();
+    if (result.options.trace.empty()) return usageError(parser, QStringLiteral("--trace takes the name of a file."));
+  }
   return result;
 }
 

@@ -57,6 +57,8 @@ class CZorvDlg : public QDialog, public Window {
   // and any user action, first handles what was gathered, so the order stays as it came.
   void receive();
   void portLost(const std::string& reason);
+  // A call into the router from beside the window (the reconnect), handled as the window's own.
+  void routeCall(const std::function<void()>& fn) { route(fn); }
   static constexpr int kGatherMs = 4;
 
   // While an exchange with the controller runs (the watchdog waits for an answer, the link is in

@@ -545,6 +545,26 @@ TEST_F(Zorvctl, ASilentControllerEndsInExit1) {
   close(master);
 }
 
+// A loader slow to erase and to write: its answers come 2.5 s late, past the 2 s it is given
+// unless the limit is raised, on the command line or in zorv.ini.
+class ZorvctlSlowFlash : public Zorvctl {
+ protected:
+  void SetUp() override { startSim({"--slow-flash", "2500"}); }
+};
+
+TEST_F(ZorvctlSlowFlash, FinishesOnceTheLoadersLimitIsRaised) {
+  spit(dir_ / "fw.bin", std::string(1024, '\x5A'));
+  const Result raised = zorvctl({"--port", "3", "--loader-ms", "4000", "flash", "fw.bin"});
+  EXPECT_EQ(raised.rc, 0) << raised.err;
+  EXPECT_EQ(raised.out, "upgraded with fw.bin\n");
+  spit(dir_ / "cfg" / "zorv" / "zorv.ini", "[limits]\nloader_ms=4000\n");
+  const Result fromFile = zorvctl({"--port", "3", "flash", "fw.bin"});
+  EXPECT_EQ(fromFile.rc, 0) << fromFile.err;
+  const Result given = zorvctl({"--port", "3", "--loader-ms", "2000", "flash", "fw.bin"});
+  EXPECT_EQ(given.rc, 1);
+  EXPECT_NE(given.err.find("no answer within 2 seconds"), std::string::npos) << given.err;
+}
+
 class ZorvctlAtWireRate : public Zorvctl {
  protected:
   void SetUp() override { startSim({"--pace"}); }
