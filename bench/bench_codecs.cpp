@@ -6,14 +6,18 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <filesystem>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include "core/clock.h"
 #include "core/setting_command.h"
 #include "core/text_number.h"
 #include "files/param_file_format.h"
+#include "files/snapshot_folder.h"
 #include "firmware/packet.h"
 #include "protocol/readback.h"
 #include "router/router.h"
@@ -178,6 +182,45 @@ void BM_ReadParamFile(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.size()));
 }
 BENCHMARK(BM_ReadParamFile);
+
+// What a completed read-back costs the snapshots once its last answer is handled: the folder
+// listed, the newest snapshot read and compared, a new one written to disk (synced) and the
+// folder pruned back to its 200. Every iteration's settings differ from the newest, so each one
+// writes.
+void BM_SnapshotAfterReadBack(benchmark::State& state) {
+  state.SetLabel("snapshot kept after a read-back, folder of 200, written and synced");
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("zorv-bench-snapshots-" + std::to_string(::getpid()));
+  std::filesystem::remove_all(dir);
+  auto values = savedValues();
+  int n = 0;
+  auto next = [&n] {  // one second later than the last
+    SnapshotName name;
+    name.kind = "TKVR";
+    name.day = 1 + n / 86400 % 28;
+    name.hour = n / 3600 % 24;
+    name.minute = n / 60 % 60;
+    name.second = n % 60;
+    ++n;
+    return name;
+  };
+  for (int i = 0; i < 200; ++i) writeSnapshot(dir.string(), next(), writeParamFile(3, values));
+  for (auto _ : state) {
+    values[3] = (values[3] + 1) % 101;
+    const std::vector<SnapshotEntry> all = listSnapshots(dir.string());
+    const SnapshotContent newest = readSnapshot(all.front().path);
+    if (newest.values != values) {
+      const WrittenSnapshot w = writeSnapshot(dir.string(), next(), writeParamFile(3, values));
+      if (!w.error.empty()) {
+        state.SkipWithError(w.error.c_str());
+        break;
+      }
+      pruneSnapshots(dir.string());
+    }
+  }
+  std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_SnapshotAfterReadBack)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -32,8 +32,13 @@ ControlRow make(int id, K kind, const char* caption, int panel, int row, int col
 
 // The flight-mode rows name functions, not the sensors of the same words below them.
 constexpr const char* kMatrixContext = "Flight modes";
-const char* const kMatrixRows[] = {ZORV_NOOP("Flight modes", "Стабильность"), ZORV_NOOP("Flight modes", "Режим 3D"), ZORV_NOOP("Flight modes", "Барометр"),     ZORV_NOOP("Flight modes", "Компас"),     ZORV_NOOP("Flight modes", "Care Free"),
-                                   ZORV_NOOP("Flight modes", "Подвес серво"), ZORV_NOOP("Flight modes", "Удержание"), ZORV_NOOP("Flight modes", "Автопосадка"), ZORV_NOOP("Flight modes", "AutoLanding")};
+const char* const kMatrixRows[] = {ZORV_NOOP("Flight modes", "Стабильность"), ZORV_NOOP("Flight modes", "Режим 3D"),
+                                   ZORV_NOOP("Flight modes", "Барометр"),     ZORV_NOOP("Flight modes", "Компас"),
+                                   ZORV_NOOP("Flight modes", "Care Free"),    ZORV_NOOP("Flight modes", "Подвес серво"),
+                                   ZORV_NOOP("Flight modes", "Удержание"),    ZORV_NOOP("Flight modes", "Автопосадка"),
+                                   ZORV_NOOP("Flight modes", "AutoLanding")};
+const char* const kCellCaptions[] = {ZORV_NOOP("Window", "1 банка"), ZORV_NOOP("Window", "2 банка"),
+                                     ZORV_NOOP("Window", "3 банка"), ZORV_NOOP("Window", "4 банка")};
 
 // Flight-mode boxes take the free ids from 1114 up, skipping the display button 1118 and the
 // motor read-outs 1121..1128.
@@ -134,9 +139,8 @@ std::vector<ControlRow> buildControls() {
 
   // Battery.
   const int cells[] = {1084, 1086, 1087, 1088};
-  const char* cellCaptions[] = {ZORV_NOOP("Window", "1 банка"), ZORV_NOOP("Window", "2 банка"), ZORV_NOOP("Window", "3 банка"), ZORV_NOOP("Window", "4 банка")};
   for (int i = 0; i < 4; ++i) {
-    add(make(0, K::Label, cellCaptions[i], kBattery, 0, i));
+    add(make(0, K::Label, kCellCaptions[i], kBattery, 0, i));
     add(make(cells[i], K::Edit, "", kBattery, 1, i));
     t.back().buddy = -1;
   }
@@ -171,15 +175,13 @@ std::vector<ControlRow> buildControls() {
 
 }  // namespace
 
-const char* matrixRowCaption(int row) {
-  if (row < 0 || row > 8) throw std::out_of_range("flight-mode row");
-  return kMatrixRows[row];
-}
-
 int matrixCheckId(int row, int column) {
   if (row < 0 || row > 8 || column < 0 || column > 7) throw std::out_of_range("flight-mode box");
   return matrixIds()[static_cast<size_t>(row * 8 + column)];
 }
+
+const char* matrixRowCaption(int row) { return row >= 0 && row < 9 ? kMatrixRows[row] : ""; }
+const char* cellCaption(int cell) { return cell >= 0 && cell < 4 ? kCellCaptions[cell] : ""; }
 
 const std::vector<PanelRow>& panels() {
   static const std::vector<PanelRow> p = {

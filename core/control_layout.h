@@ -50,8 +50,10 @@ const std::vector<std::string>& comboItems(int id);
 
 // The 72 flight-mode check boxes, row-major: matrixCheckId(row 0..8, column 0..7).
 int matrixCheckId(int row, int column);
-// The caption of flight-mode row 0..8, marked in the "Flight modes" context.
+// The caption of flight-mode row 0..8 ("Стабильность", marked in the "Flight modes" context),
+// and of battery cell 0..3 ("1 банка").
 const char* matrixRowCaption(int row);
+const char* cellCaption(int cell);
 
 // "График": opens the live data window. It only shows what the display receives and sends nothing.
 constexpr int kGraphButton = 2000;

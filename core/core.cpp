@@ -64,6 +64,7 @@ bool Core::sendSetting(char letter, int value) {
     return false;
   }
   send(*cmd);
+  if (settingsWatch) settingsWatch->settingSent(letter, value);
   return true;
 }
 
@@ -79,7 +80,7 @@ void Core::await(Exchange exchange, const Text& asked, int done, int steps) {
     return;
   }
   if (watchdog.stale()) port.discardInput();
-  watchdog.arm({exchange, asked.original(), st.LinkMode, done, steps, asked});
+  watchdog.arm({exchange, asked.original(), st.LinkMode, done, steps, 0, asked});
 }
 
 void Core::startReadback(bool withExchange) {

@@ -21,6 +21,7 @@
 #include "core/main_state.h"
 #include "core/prompts.h"
 #include "core/serial_port.h"
+#include "core/settings_watch.h"
 #include "core/typed_values.h"
 #include "core/watchdog.h"
 #include "core/window.h"
@@ -61,8 +62,15 @@ class Core {
 
   // Told the end of every exchange (core/exchange_result.h); the window leaves it unset.
   std::function<void(const ExchangeResult&)> onExchangeEnd;
+  // Hears the settings change and every end, after onExchangeEnd (the snapshots); null: nobody.
+  SettingsWatch* settingsWatch = nullptr;
   void ended(ExchangeResult result) {
     if (onExchangeEnd) onExchangeEnd(result);
+    if (settingsWatch) settingsWatch->ended(result);
+  }
+  // Right before a default set, a saved file or an upgrade sends its first byte.
+  void replacing(ExchangeKind kind) {
+    if (settingsWatch) settingsWatch->replacing(kind);
   }
 
   // Arms the watchdog for the answer to what is sent next, in the current link mode. `asked`

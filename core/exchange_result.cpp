@@ -19,9 +19,7 @@ ExchangeKind exchangeOf(Exchange step) {
 }
 
 std::string noAnswerMessage(const Awaited& due) {
-  const uint32_t seconds = answerLimitMs(due.exchange) / 1000;
-  return "the controller was asked " + due.asked + " and gave no answer within " + std::to_string(seconds) +
-         (seconds == 1 ? " second" : " seconds");
+  return "the controller was asked " + due.asked + " and gave no answer within " + limitWords(limitOf(due));
 }
 
 const char* exchangeName(ExchangeKind kind) {

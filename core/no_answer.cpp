@@ -20,27 +20,15 @@ Text readbackAsked(char letter, int position) {
 }
 
 Text noAnswerTip(const std::string& port, const Awaited& due) {
-  const uint32_t seconds = answerLimitMs(due.exchange) / 1000;
-  const Marked tip = seconds == 1
-                         ? ZORV_TEXT("Messages", "Zorv asked the controller on %1 %2 and had no answer within %3 second."
-                                                 "\n\nCheck that:\n"
-                                                 "- the controller is powered;\n"
-                                                 "- this is its port (open the port list to see which device each "
-                                                 "number is);\n"
-                                                 "- the USB cable carries data (a charge-only cable does not);\n"
-                                                 "- no other program holds the port (on Linux, ModemManager may grab "
-                                                 "a new board).\n\n"
-                                                 "Then pick the port again to read the controller once more.")
-                         : ZORV_TEXT("Messages", "Zorv asked the controller on %1 %2 and had no answer within %3 seconds."
-                                                 "\n\nCheck that:\n"
-                                                 "- the controller is powered;\n"
-                                                 "- this is its port (open the port list to see which device each "
-                                                 "number is);\n"
-                                                 "- the USB cable carries data (a charge-only cable does not);\n"
-                                                 "- no other program holds the port (on Linux, ModemManager may grab "
-                                                 "a new board).\n\n"
-                                                 "Then pick the port again to read the controller once more.");
-  return tip.arg(port).arg(due.askedWords.empty() ? Text(due.asked) : due.askedWords).arg(static_cast<long long>(seconds));
+  return ZORV_TEXT("Messages", "Zorv asked the controller on %1 %2 and had no answer within %3.\n\nCheck that:\n"
+                               "- the controller is powered;\n"
+                               "- this is its port (open the port list to see which device each number is);\n"
+                               "- the USB cable carries data (a charge-only cable does not);\n"
+                               "- no other program holds the port (on Linux, ModemManager may grab a new board).\n\n"
+                               "Then pick the port again to read the controller once more.")
+      .arg(port)
+      .arg(due.askedWords.empty() ? Text(due.asked) : due.askedWords)
+      .arg(limitText(limitOf(due)));
 }
 
 void reportNoAnswer(Core& core, const Awaited& due) {

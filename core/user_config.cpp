@@ -22,10 +22,11 @@ std::string baseDir(const char* variable, const char* fallbackBelowHome) {
   return std::string(home && home[0] ? home : ".") + "/" + fallbackBelowHome;
 }
 
+// A stray CR counts as a blank, so a line reads the same whatever line ends it was saved with.
 std::string trim(const std::string& s) {
-  const size_t a = s.find_first_not_of(" \t");
+  const size_t a = s.find_first_not_of(" \t\r");
   if (a == std::string::npos) return "";
-  const size_t b = s.find_last_not_of(" \t");
+  const size_t b = s.find_last_not_of(" \t\r");
   return s.substr(a, b - a + 1);
 }
 

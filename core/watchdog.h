@@ -33,19 +33,32 @@ enum class Exchange {
   Display,          // the live display: a monitor record
 };
 
-// How long each answer may take. A 10-byte reply or an 8-byte echo is on the wire in under a
-// millisecond at 115 200 baud and the controller answers at once: a second is ample for a slow
-// USB stack or a busy computer, and short enough that a wrong port is noticed at once. The
-// loader writes to flash before it answers, so it gets two. The display streams a record every
-// 20 ms: a second without one means the stream has stopped.
+// How long each answer may take unless the pilot raised it. A 10-byte reply or an 8-byte echo is
+// on the wire in under a millisecond at 115 200 baud and the controller answers at once: a second
+// is ample for a slow USB stack or a busy computer, and short enough that a wrong port is noticed
+// at once. The loader writes to flash before it answers, so it gets two. A default set is loaded
+// before its echo goes out. The display streams a record every 20 ms: a second without one means
+// the stream has stopped.
 namespace answer_limits {
 constexpr uint32_t kReplyMs = 1000;
 constexpr uint32_t kLoaderReplyMs = 2000;
+constexpr uint32_t kDefaultSetMs = 1000;
 constexpr uint32_t kRecordMs = 1000;
 // How often the shell asks: a limit is noticed at most this late.
 constexpr uint32_t kTickMs = 100;
 }  // namespace answer_limits
 
+// The limits a pilot may raise for a board slower than ours ([limits] in zorv.ini, zorvctl's
+// --reply-ms, --loader-ms, --default-set-ms; core/limits_config.h reads them). The display's
+// limit is not among them: it only tells that the stream has stopped.
+struct AnswerLimits {
+  uint32_t replyMs = answer_limits::kReplyMs;        // a query's reply, a setting's echo
+  uint32_t loaderMs = answer_limits::kLoaderReplyMs; // the loader's "RADY" and packet replies
+  uint32_t defaultSetMs = answer_limits::kDefaultSetMs;
+  uint32_t forExchange(Exchange e) const;
+};
+
+// The limit of an exchange as the program starts, before any is raised.
 uint32_t answerLimitMs(Exchange e);
 
 // What an armed watchdog waits for.
@@ -55,12 +68,23 @@ struct Awaited {
   LinkMode mode = LinkMode::Rest;  // the link mode the answer is expected in
   int done = 0;       // steps answered before this one (settings of a file, calibration steps)
   int steps = 0;      // steps in the whole exchange, 0 when it does not count them
-  Text askedWords;    // `asked` as the words it is made of, for the window (empty: `asked` alone)
+  uint32_t limitMs = 0;  // the limit it was given when armed (0: the default limit)
+  Text askedWords{};  // `asked` as the words it is made of, for the window (empty: `asked` alone)
 };
+
+// "1 second", "2.5 seconds": a limit in the words of the messages that name it.
+std::string limitWords(uint32_t ms);
+Text limitText(uint32_t ms);
+// The limit an awaited answer was given.
+uint32_t limitOf(const Awaited& due);
 
 class Watchdog {
  public:
   explicit Watchdog(Clock& clock) : clock_(clock) {}
+
+  // The limits from the next arm() on.
+  void setLimits(const AnswerLimits& limits) { limits_ = limits; }
+  const AnswerLimits& limits() const { return limits_; }
 
   // Waits for the answer to what is about to be sent; replaces whatever was awaited before.
   void arm(Awaited what);
@@ -76,6 +100,9 @@ class Watchdog {
   // After an overdue answer and until the next exchange is armed, anything that arrives is a
   // late answer to a question given up on: the receive step throws it away.
   bool stale() const { return stale_; }
+  // What was given up on last (meaningful while stale()): a default set's late echo is still
+  // taken, since the controller did load the set and the read-back it starts shows what it holds.
+  Exchange gaveUpOn() const { return gaveUpOn_; }
 
   // While a message box or a file dialog waits for the pilot, no limit runs: the controller is
   // not late because the pilot is reading. When the last one closes, the answer awaited (if
@@ -86,10 +113,12 @@ class Watchdog {
 
  private:
   Clock& clock_;
+  AnswerLimits limits_;
   std::optional<Awaited> awaited_;
   uint32_t since_ = 0;
   uint32_t limit_ = 0;
   bool stale_ = false;
+  Exchange gaveUpOn_ = Exchange::ReadBack;
   int held_ = 0;
 };
 

@@ -52,6 +52,10 @@ int saveJob(Session& s, const std::string& path) {
 
 int loadJob(Session& s, const std::string& path, bool sendUnknown) {
   if (const int rc = s.connect(true)) return rc;
+  return sendFileJob(s, path, sendUnknown);
+}
+
+int sendFileJob(Session& s, const std::string& path, bool sendUnknown) {
   s.prompts().file = path;
   s.prompts().confirm = sendUnknown;  // the one question: a file holding values the tool does not know
   const size_t mark = s.mark();

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/limits_config.h"
 #include "ctl/param_names.h"
 
 namespace zorv {
@@ -23,9 +24,21 @@ std::optional<int> parseSeconds(const std::string& text) {
 }
 
 bool isCommand(const std::string& w) {
-  for (const char* c : {"ports", "read", "get", "set", "save", "load", "flash", "monitor", "calibrate"})
+  for (const char* c : {"ports", "read", "get", "set", "save", "load", "flash", "monitor", "calibrate", "snapshots",
+                        "diff", "restore"})
     if (w == c) return true;
   return false;
+}
+
+// The answer limit an option such as --reply-ms stands for, or null.
+const LimitRange* limitOption(const std::string& w) {
+  for (const LimitRange& r : limitRanges()) {
+    std::string option = std::string("--") + r.key;
+    for (char& c : option)
+      if (c == '_') c = '-';
+    if (w == option) return &r;
+  }
+  return nullptr;
 }
 
 // The word after option words[i], moving i onto it; null, with the error set, when none is left.
@@ -65,6 +78,8 @@ bool parseCommandWords(Options& o, const std::vector<std::string>& words, size_t
       o.defaultSet = *k;
     } else if (w == "--yes" && cmd == "load") {
       o.yes = true;
+    } else if ((w == "--last" || w == "--before-upgrade") && cmd == "restore") {
+      o.args.push_back(w);
     } else if (w.size() > 1 && w[0] == '-' && !(cmd == "calibrate" && parseWholeNumber(w))) {
       *error = "'" + cmd + "' has no option " + w;
       return false;
@@ -83,6 +98,9 @@ bool parseCommandWords(Options& o, const std::vector<std::string>& words, size_t
   if (cmd == "set") return expect(n >= 1, "set NAME=VALUE...");
   if (cmd == "save") return expect(n == 1, "save FILE");
   if (cmd == "flash") return expect(n == 1, "flash FILE.bin");
+  if (cmd == "snapshots") return expect(n == 0, "snapshots");
+  if (cmd == "diff") return expect(n == 1, "diff FILE");
+  if (cmd == "restore") return expect(n <= 1, "restore [SNAPSHOT | --last | --before-upgrade]");
   if (cmd == "load")
     return expect(o.defaultSet ? n == 0 && !o.yes : n == 1, "load [--yes] FILE | load --default K");
   // calibrate
@@ -142,6 +160,20 @@ std::optional<Options> parseOptions(const std::vector<std::string>& words, std::
         return std::nullopt;
       }
       o.timeoutMs = *ms;
+    } else if (w == "--trace") {
+      const std::string* v = value("a file name");
+      if (!v) return std::nullopt;
+      o.trace = *v;
+    } else if (const LimitRange* r = limitOption(w)) {
+      const std::string* v = value("a number of milliseconds");
+      if (!v) return std::nullopt;
+      const std::optional<int> ms = parseWholeNumber(*v);
+      if (!ms || *ms < r->lo || *ms > r->hi) {
+        *error = w + " takes a whole number of milliseconds from " + std::to_string(r->lo) + " to " +
+                 std::to_string(r->hi) + ", not '" + *v + "'";
+        return std::nullopt;
+      }
+      o.limits.push_back({r->key, *ms});
     } else if (isCommand(w)) {
       o.command = w;
       break;
@@ -167,7 +199,7 @@ int defaultTimeoutMs(const std::string& command) {
 }
 
 std::string usageText() {
-  return R"(Usage: zorvctl [--port N | --device PATH | --demo] [--timeout S] COMMAND [ARGS]
+  return R"(Usage: zorvctl [--port N | --device PATH | --demo] [--timeout S] [--trace FILE] COMMAND [ARGS]
 
 Does the jobs of the Zorv window from a terminal or a script, through the very same
 code as the window, for the Corvex flight controller.
@@ -188,6 +220,14 @@ Commands:
                            line per record with its time, once all three came
   calibrate C1 C2 C3 C4    calibrate the battery reading with the four measured
                            cell voltages in hundredths of a volt (410 for 4.10 V)
+  snapshots                list the snapshots Zorv keeps of the settings, newest
+                           first, with how many settings differ from the controller
+  diff FILE                print the settings in which FILE differs from the
+                           controller (exit 0: none, 1: some, 5: no controller)
+  restore [SNAPSHOT | --last | --before-upgrade]
+                           send a snapshot back (a path, or a name 'snapshots'
+                           lists); --last, the default: the newest one that
+                           differs from the controller
 
 Options:
   --port N       port number N as in the window's list (default: the number the
@@ -196,6 +236,12 @@ Options:
   --demo         a simulated controller inside the program, no hardware needed
   --timeout S    give up after S seconds (default 10, flash 180; for monitor, the
                  longest wait for the first record)
+  --trace FILE   write every byte sent and received to FILE as it happens, one
+                 line each, as the window's traffic log shows them
+  --reply-ms MS, --loader-ms MS, --default-set-ms MS
+                 how long to wait for an answer (as [limits] in zorv.ini, which
+                 zorvctl also reads): a reply or echo (default 1000), the loader
+                 (2000), a default set (1000); raise them for a slow board
   -h, --help     show this text
   --version      show the version
 
@@ -213,6 +259,7 @@ Exit status:
   2    wrong usage, an unknown name or a value out of range (nothing was sent)
   3    a file was refused (the reason is printed)
   4    the port could not be opened (the reason is printed)
+  5    diff: no controller answered with its settings
   130  stopped by Ctrl-C
 )";
 }

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zorv {
@@ -15,6 +16,9 @@ struct Options {
   int port = 0;         // --port N
   std::string device;   // --device PATH
   int timeoutMs = -1;   // --timeout S; -1: the command's own limit
+  std::string trace;    // --trace FILE: the traffic log's lines, written as they happen
+  // --reply-ms, --loader-ms, --default-set-ms: [limits] keys with the values given, in range.
+  std::vector<std::pair<std::string, int>> limits;
   bool help = false;
   bool version = false;
 

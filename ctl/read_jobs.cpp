@@ -68,6 +68,9 @@ int runCommand(Session& s, const Options& o) {
   if (o.command == "flash") return flashJob(s, o.args[0]);
   if (o.command == "monitor") return monitorJob(s, o.json, o.seconds);
   if (o.command == "calibrate") return calibrateJob(s, o.cells);
+  if (o.command == "snapshots") return snapshotsJob(s);
+  if (o.command == "diff") return diffJob(s, o.args[0]);
+  if (o.command == "restore") return restoreJob(s, o.args.empty() ? "--last" : o.args[0]);
   s.say("unknown command '" + o.command + "'");
   return kExitUsage;
 }

@@ -22,6 +22,11 @@ Session::Session(SerialPort& port, Clock& clock, Pump& pump, std::ostream& out, 
       err_(err),
       setup_(std::move(setup)) {
   win_.router = &router_;
+  snapshots_.setFolder(setup_.snapshotFolder);
+  snapshots_.tell = [this](std::string text) {
+    for (size_t at; (at = text.find("\r\r")) != std::string::npos;) text.replace(at, 2, " ");
+    say(text);
+  };
   router_.onExchangeEnd = [this](const ExchangeResult& end) { ends_.push_back(end); };
   tap_.onReceive = [this] {
     router_.onReceive();

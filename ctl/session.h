@@ -16,6 +16,7 @@
 #include "ctl/answered_prompts.h"
 #include "ctl/options.h"
 #include "ctl/tap_port.h"
+#include "files/snapshot_keeper.h"
 #include "router/memory_window.h"
 #include "router/router.h"
 
@@ -27,6 +28,7 @@ constexpr int kExitFailed = 1;     // no answer, refused, a transfer failed
 constexpr int kExitUsage = 2;      // usage, an unknown name, a value out of range
 constexpr int kExitFile = 3;       // a file refused
 constexpr int kExitPort = 4;       // the port could not be opened
+constexpr int kExitNoController = 5;  // diff: no controller answered with its settings
 constexpr int kExitInterrupted = 130;
 
 class Session {
@@ -41,6 +43,8 @@ class Session {
     std::string settingsPath = "tkvrconfig.ini";
     int timeoutMs = 10000;
     bool progressBar = false;  // a bar on a terminal, else plain percentages
+    // Where the read-backs' snapshots go; "" writes none (the demo).
+    std::string snapshotFolder;
   };
 
   Session(SerialPort& port, Clock& clock, Pump& pump, std::ostream& out, std::ostream& err, Setup setup);
@@ -48,6 +52,7 @@ class Session {
   Session& operator=(const Session&) = delete;
 
   Router& router() { return router_; }
+  SnapshotKeeper& snapshots() { return snapshots_; }
   MemoryWindow& window() { return win_; }
   AnsweredPrompts& prompts() { return prompts_; }
   TapPort& port() { return tap_; }
@@ -110,6 +115,7 @@ class Session {
   MemoryWindow win_;
   AnsweredPrompts prompts_;
   Router router_;
+  SnapshotKeeper snapshots_{router_};
   Pump& pump_;
   std::ostream& out_;
   std::ostream& err_;

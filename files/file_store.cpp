@@ -65,7 +65,62 @@ std::FILE* createTemporary(const fs::path& target, fs::path* tmp) {
   return nullptr;
 }
 
+// The bytes into a new temporary file beside `target`, on disk; empty, or why not.
+std::string writeTemporary(const fs::path& target, std::string_view bytes, fs::path* tmp) {
+  std::FILE* f = createTemporary(target, tmp);
+  if (!f) return errnoText();
+  std::string error;
+  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) error = errnoText();
+  if (error.empty() && std::fflush(f) != 0) error = errnoText();
+  if (error.empty() && !syncToDisk(f)) error = errnoText();
+  if (std::fclose(f) != 0 && error.empty()) error = errnoText();
+  std::error_code ec;
+  if (!error.empty()) fs::remove(*tmp, ec);
+  return error;
+}
+
+// Puts the finished temporary file in place under `target` unless that name is taken.
+NewFile::Result placeNew(const fs::path& tmp, const fs::path& target, std::error_code& ec) {
+#ifndef _WIN32
+  // A second name for the written file: link() fails when the name is taken, where rename()
+  // would replace what another program has just put there.
+  if (::link(tmp.c_str(), target.c_str()) == 0) return NewFile::Written;
+  if (errno == EEXIST) return NewFile::Exists;
+  // A file system without hard links (a FAT stick): the check below leaves a moment in which
+  // another program could take the name.
+  if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP && errno != ENOSYS) {
+    ec = std::error_code(errno, std::generic_category());
+    return NewFile::Failed;
+  }
+#endif
+  if (fs::exists(fs::symlink_status(target, ec))) return NewFile::Exists;
+  ec.clear();
+  fs::rename(tmp, target, ec);
+  return ec ? NewFile::Failed : NewFile::Written;
+}
+
 }  // namespace
+
+NewFile writeNewFile(const std::string& path, std::string_view bytes) {
+  NewFile r;
+  const fs::path target = fs::u8path(path);
+  std::error_code ec;
+  if (fs::exists(fs::symlink_status(target, ec))) {
+    r.result = NewFile::Exists;
+    return r;
+  }
+  fs::path tmp;
+  r.error = writeTemporary(target, bytes, &tmp);
+  if (!r.error.empty()) return r;
+  ec.clear();
+  r.result = placeNew(tmp, target, ec);
+  if (r.result == NewFile::Failed) r.error = ec.message();
+  std::error_code ignored;
+  fs::remove(tmp, ignored);  // the linked copy keeps the bytes; after a rename nothing is there
+  if (r.result == NewFile::Written)
+    syncFolder(target.parent_path().empty() ? fs::path(".") : target.parent_path());
+  return r;
+}
 
 std::string replaceFileContents(const std::string& path, std::string_view bytes) {
   std::error_code ec;
@@ -78,22 +133,14 @@ std::string replaceFileContents(const std::string& path, std::string_view bytes)
   if (fs::is_directory(target, ec)) return "it is a folder";
 
   fs::path tmp;
-  std::FILE* f = createTemporary(target, &tmp);
-  if (!f) return errnoText();
-
-  std::string error;
-  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) error = errnoText();
-  if (error.empty() && std::fflush(f) != 0) error = errnoText();
-  if (error.empty() && !syncToDisk(f)) error = errnoText();
-  if (std::fclose(f) != 0 && error.empty()) error = errnoText();
-  if (error.empty()) {
-    // The new file gets the old one's permissions.
-    const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::exists(old)) fs::permissions(tmp, old.permissions(), ec);
-    fs::rename(tmp, target, ec);
-    if (ec) error = ec.message();
-  }
-  if (!error.empty()) {
+  std::string error = writeTemporary(target, bytes, &tmp);
+  if (!error.empty()) return error;
+  // The new file gets the old one's permissions.
+  const fs::file_status old = fs::status(target, ec);
+  if (!ec && fs::exists(old)) fs::permissions(tmp, old.permissions(), ec);
+  fs::rename(tmp, target, ec);
+  if (ec) {
+    error = ec.message();
     fs::remove(tmp, ec);
     return error;
   }

@@ -13,6 +13,15 @@ namespace zorv {
 // Empty on success, else why the file could not be written (the old file is then untouched).
 std::string replaceFileContents(const std::string& path, std::string_view bytes);
 
+// Writes a new file that nobody can see half-written: through a temporary file beside it, put in
+// place only when every byte is on disk, and never over a file that is there (two programs
+// writing the same name: one gets Exists and picks another name).
+struct NewFile {
+  enum Result { Written, Exists, Failed } result = Failed;
+  std::string error;  // for Failed: why (nothing is left behind)
+};
+NewFile writeNewFile(const std::string& path, std::string_view bytes);
+
 struct BoundedRead {
   enum Result { Ok, TooLarge, Failed } result = Failed;
   std::string bytes;  // for Ok

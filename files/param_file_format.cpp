@@ -1,5 +1,7 @@
 #include "files/param_file_format.h"
 
+#include <algorithm>
+#include <climits>
 #include <optional>
 
 #include "core/param_catalogue.h"
@@ -39,6 +41,23 @@ std::optional<long long> writtenNumber(const std::string& field) {
   const long long value = std::stoll(number);
   if (std::to_string(value) != number) return std::nullopt;
   return value;
+}
+
+// The value of a line checkParamLine took: four digits, or "%d" (a cell at any width); the
+// gimbal rates lose their offset. Values past an int's range (never written) are cut to it.
+int32_t heldValue(int index, const std::string& line) {
+  const std::string rest = line.substr(kFieldColumn);
+  if (index >= kFirstCheckBoxIndex) return rest[0] - '0';
+  long long v = 0;
+  if (index >= kFirstBatteryIndex && index <= kLastBatteryIndex) {
+    v = leadingInt(rest);
+  } else if (const std::optional<long long> wire = writtenNumber(rest); wire && (*wire < 0 || *wire > 9999)) {
+    v = *wire;
+  } else {
+    v = leadingInt(rest.substr(0, 4));
+  }
+  if (isGimbal(index)) v -= kGimbalWireOffset;
+  return static_cast<int32_t>(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
 }
 
 std::string lineName(size_t n) { return "line " + std::to_string(n + 1); }
@@ -155,6 +174,7 @@ ParamFileReading readParamFile(std::string_view bytes) {
   for (const ParamFileReading::Unknown& u : r.unknown)
     if (!u.sent) r.lines[static_cast<size_t>(u.line) - 1].clear();  // the chain skips it
   for (size_t n = 20; n < static_cast<size_t>(kParamFileLines); ++n) r.values[n] = leadingInt(r.lines[n]);
+  for (int i = 0; i < kParamCount; ++i) r.params[static_cast<size_t>(i)] = heldValue(i, lines[static_cast<size_t>(i) + 1]);
   r.ok = true;
   return r;
 }

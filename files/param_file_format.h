@@ -43,6 +43,9 @@ struct ParamFileReading {
   std::vector<std::string> lines;
   // LoadedValues: entries 20..115 hold the check-box values; the others are 0.
   std::array<int32_t, kLoadedLineCount> values{};
+  // Each parameter's value as the file holds it, in ParamValues terms (the gimbal rates without
+  // their offset, a cell at any width): what a save of the same values wrote.
+  std::array<int32_t, kParamCount> params{};
 
   // Lines 1..15 whose value lies outside what the tool knows for its setting. Four digits go to
   // the controller as they stand; a value that cannot go out as four digits (negative, or above

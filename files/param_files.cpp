@@ -79,6 +79,7 @@ void selectDefaultSet(Core& core, int k) {
   core.st.LinkMode = LinkMode::Rest;
   core.st.ReceiveBuffer.clear();
   core.st.ReceivedCount = 0;
+  core.replacing(ExchangeKind::DefaultSet);
   core.await(Exchange::DefaultSet, ZORV_TEXT("Messages", "to load the default set “%1”")
                                        .arg(Text(Marked{"Window", core.win.text(ids::kLoadList).c_str()})));
   core.sendSetting('j', k);
@@ -112,31 +113,37 @@ bool sendUnknownValues(Core& core, const ParamFileReading& reading) {
   return false;
 }
 
-// The file is read and checked before anything goes to the controller, so a wrong file never
-// sends a single setting; the chain then runs answer by answer from "Sj0004".
 void loadSavedFile(Core& core) {
   const std::optional<std::string> path = core.prompts.openFile(kLoadFilter, "*.txt");
   if (!path) {  // the link mode stays as it was
     core.ended({ExchangeKind::FileLoad, Outcome::Refused, "no file was chosen"});
     return;
   }
+  loadParamFile(core, *path, false);
+}
 
-  BoundedRead file = readFileBounded(*path, kParamFileMaxBytes);
+}  // namespace
+
+// The file is read and checked before anything goes to the controller, so a wrong file never
+// sends a single setting; the chain then runs answer by answer from "Sj0004".
+void loadParamFile(Core& core, const std::string& path, bool confirmed) {
+  BoundedRead file = readFileBounded(path, kParamFileMaxBytes);
   if (file.result == BoundedRead::TooLarge) {
-    refuseLoad(core, *path, "it is larger than 64 KiB, far more than a saved parameter file");
+    refuseLoad(core, path, "it is larger than 64 KiB, far more than a saved parameter file");
     return;
   }
   if (file.result != BoundedRead::Ok) {
-    refuseLoad(core, *path, "it cannot be read (" + file.error + ")");
+    refuseLoad(core, path, "it cannot be read (" + file.error + ")");
     return;
   }
   const ParamFileReading reading = readParamFile(file.bytes);
   if (!reading.ok) {
-    refuseLoad(core, *path, reading.refusal + "; it is not a parameter file saved by this tool");
+    refuseLoad(core, path, reading.refusal + "; it is not a parameter file saved by this tool");
     return;
   }
 
-  if (!reading.unknown.empty() && !sendUnknownValues(core, reading)) return;
+  if (!confirmed && !reading.unknown.empty() && !sendUnknownValues(core, reading)) return;
+  core.replacing(ExchangeKind::FileLoad);
 
   MainState& st = core.st;
   for (size_t n = 0; n < reading.lines.size(); ++n) st.LoadedLines[n] = reading.lines[n];
@@ -149,8 +156,6 @@ void loadSavedFile(Core& core) {
   awaitChainAnswer(core, chainStartCommand());
   core.send(chainStartCommand());
 }
-
-}  // namespace
 
 void onSaveParams(Core& core) {
   // Typed values the controller never received go into the file as the table holds them: said

@@ -1,6 +1,8 @@
 #pragma once
 // Saving the parameters to a file, and loading a default set or a saved file into the controller.
 
+#include <string>
+
 #include "core/watchdog.h"
 
 namespace zorv {
@@ -14,6 +16,10 @@ constexpr char kUnknownValuesNotSent[] =
 void onSaveParams(Core& core);       // button 1015
 void onLoadHint(Core& core);         // button 1100
 void onLoadListChanged(Core& core);  // list 1099
+// What choosing a file in list 1099 does once the file is chosen: the file read and checked,
+// then sent. `confirmed`: the pilot has already said yes to sending this very file (its values
+// beyond the tool's scale included), so that question is not asked again.
+void loadParamFile(Core& core, const std::string& path, bool confirmed);
 void onChainReply(Core& core);       // mode 7 (bytes already appended)
 // The controller stopped answering a default set or a saved file: a message says how far it got.
 void onLoadSilent(Core& core, const Awaited& due);

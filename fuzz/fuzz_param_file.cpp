@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,7 @@
 #include "core/setting_command.h"
 #include "files/load_chain.h"
 #include "files/param_file_format.h"
+#include "files/snapshot_folder.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {
@@ -124,12 +126,26 @@ void checkRoundTrip(fz::Bytes& in) {
     if (n >= 20) ZORV_FUZZ_CHECK(r.values[n] == v);
   }
   ZORV_FUZZ_CHECK(listed == r.unknown.size());
+  // What a snapshot is compared by: the values the file was written from.
+  ZORV_FUZZ_CHECK(r.params == values);
 }
 
 }  // namespace
 
+// The input as a file name in the snapshot folder: one of the tool's own names is written back
+// as a name of the same moment.
+void checkSnapshotName(std::string_view name) {
+  const std::optional<zorv::SnapshotName> n = zorv::parseSnapshotName(name);
+  if (!n) return;
+  ZORV_FUZZ_CHECK(name.size() <= zorv::kSnapshotNameMax);
+  const std::optional<zorv::SnapshotName> again = zorv::parseSnapshotName(zorv::snapshotFileName(*n));
+  ZORV_FUZZ_CHECK(again && !zorv::newer(*again, *n) && !zorv::newer(*n, *again) && again->kind == n->kind &&
+                  again->reason == n->reason);
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  checkSnapshotName(bytes);
   const ParamFileReading r = zorv::readParamFile(bytes);
   if (r.ok) {
     checkAccepted(r);

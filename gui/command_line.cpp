@@ -58,12 +58,16 @@ CommandLine parseCommandLine(const QStringList& given) {
   const QCommandLineOption demo(QStringLiteral("demo"),
                                 QStringLiteral("Bind COM3 to a simulated controller inside the program, to try Zorv "
                                                "without a board. Every other number stays a real port."));
+  const QCommandLineOption trace(QStringLiteral("trace"),
+                                 QStringLiteral("Write every byte sent and received to FILE as it happens, one line "
+                                                "each (the traffic log's lines), to send with a fault report."),
+                                 QStringLiteral("FILE"));
   const QCommandLineOption language(
       QStringLiteral("language"),
       QStringLiteral("Show the window in this language for this start: original (the tool's own texts, the "
                      "default), en, ru or zh. The window's background menu changes it and remembers it."),
       QStringLiteral("L"));
-  parser.addOptions({help, version, port, demo, language});
+  parser.addOptions({help, version, port, demo, trace, language});
 
   if (!parser.parse(arguments)) return usageError(parser, parser.errorText());
   if (!parser.positionalArguments().isEmpty()) {
@@ -94,6 +98,10 @@ CommandLine parseCommandLine(const QStringList& given) {
     result.options.port = n;
   }
   result.options.demo = parser.isSet(demo);
+  if (parser.isSet(trace)) {
+    result.options.trace = parser.value(trace).toStdString();
+    if (result.options.trace.empty()) return usageError(parser, QStringLiteral("--trace takes the name of a file."));
+  }
   if (parser.isSet(language)) {
     const QString value = parser.value(language);
     if (!languageFromKey(value.toStdString())) {

@@ -65,6 +65,8 @@ class CZorvDlg : public QDialog, public Window {
   // and any user action, first handles what was gathered, so the order stays as it came.
   void receive();
   void portLost(const std::string& reason);
+  // A call into the router from beside the window (the reconnect), handled as the window's own.
+  void routeCall(const std::function<void()>& fn) { route(fn); }
   static constexpr int kGatherMs = 4;
 
   // While an exchange with the controller runs (the watchdog waits for an answer, the link is in
@@ -76,6 +78,8 @@ class CZorvDlg : public QDialog, public Window {
   // The menu on the window's background (right button, Shift+F10, the Menu key): where every
   // feature the fixed layout has no control for offers itself.
   BackgroundMenu& backgroundMenu() { return *menu_; }
+  // Runs fn as the window runs every call into the router (what was gathered handled first).
+  void routed(const std::function<void()>& fn) { route(fn); }
 
   // Shows every text of the window (and of the live data window) in the current language (see
   // gui/language.h): captions, list items item by item, scales, help and status texts, tooltips,

@@ -13,6 +13,8 @@
 #endif
 
 #include "core/clock.h"
+#include "core/limits_config.h"
+#include "core/user_config.h"
 #include "core/watchdog.h"
 #include "ctl/jobs.h"
 #include "ctl/options.h"
@@ -20,6 +22,7 @@
 #include "qtsys/event_pump.h"
 #include "qtsys/serial_port.h"
 #include "qtsys/signal_quit.h"
+#include "serial/traffic_port.h"
 #include "sim/sim_port.h"
 
 namespace {
@@ -80,6 +83,7 @@ int main(int argc, char** argv) {
     port = std::move(simPort);
     setup.portNumber = kDemoPort;
   } else {
+    setup.snapshotFolder = zorv::SnapshotKeeper::defaultFolder();
     auto real = std::make_unique<zorv::QtSerialPort>();
     if (options->link == zorv::Options::Link::Device) real->bindDevice(options->device);
     setup.device = options->device;
@@ -112,10 +116,37 @@ int main(int argc, char** argv) {
   // controller as it would be left by the window (the live display switched off first).
   zorv::SignalQuit quitOnSignal([&pump](int) { pump.interrupt(); });
 
+  // Every byte goes through the traffic log, written to the file of --trace as it happens.
+  zorv::TrafficPort traffic(*port);
+  zorv::TraceFile traceFile;
+  if (!options->trace.empty()) {
+    if (!traceFile.open(options->trace)) {
+      std::cerr << "zorvctl: " << traceFile.error() << "\n";
+      return zorv::kExitUsage;
+    }
+    traffic.log().setSink(&traceFile);
+  }
+
+  // The answer limits: zorv.ini's [limits], as the window reads them, then the command line's.
+  zorv::AnswerLimits limits;
+  {
+    zorv::UserConfig config;
+    std::string error;
+    std::vector<std::string> warnings;
+    if (!config.load(&error)) warnings.push_back(error);
+    limits = zorv::limitsFromConfig(config, &warnings);
+    for (const std::string& w : warnings) std::cerr << "zorvctl: " << w << "\n";
+    for (const auto& [key, ms] : options->limits)
+      for (const zorv::LimitRange& r : zorv::limitRanges())
+        if (key == r.key) limits.*r.field = static_cast<uint32_t>(ms);
+  }
+
   zorv::SteadyClock clock;
-  zorv::Session session(*port, clock, pump, std::cout, std::cerr, setup);
+  zorv::Session session(traffic, clock, pump, std::cout, std::cerr, setup);
+  session.router().watchdog.setLimits(limits);
   pump.everyTick = [&session] { session.router().onTick(); };
   const int rc = zorv::runCommand(session, *options);
   std::cout.flush();
+  traffic.log().setSink(nullptr);
   return rc;
 }

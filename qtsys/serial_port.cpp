@@ -19,7 +19,7 @@ std::vector<SerialDevice> presentDevices() {
   std::vector<SerialDevice> devices;
   for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
     devices.push_back({info.systemLocation().toStdString(), info.description().toStdString(),
-                       info.manufacturer().toStdString()});
+                       info.manufacturer().toStdString(), info.serialNumber().toStdString()});
   return devices;
 }
 
@@ -83,7 +83,7 @@ bool QtSerialPort::open() {
   OpenFailure failure;
   failure.number = number_;
   const bool listed = number_ >= 1 && number_ <= kPortCount;
-  const PortEntry entry = !bound_.empty() ? PortEntry{bound_, bound_, ""}
+  const PortEntry entry = !bound_.empty() ? PortEntry{bound_, bound_, "", ""}
                           : listed        ? entries_[static_cast<size_t>(number_ - 1)]
                                           : PortEntry{};
   device_ = entry.device;
@@ -161,8 +161,10 @@ bool QtSerialPort::waitForInput(int ms) {
 }
 
 void QtSerialPort::onError(QSerialPort::SerialPortError e) {
-  // A device that went away (USB unplugged) reports a resource error; the port is useless then.
-  if (e == QSerialPort::ResourceError && port_.isOpen()) {
+  // A device that went away (USB unplugged) reports a resource error, a pseudo-terminal whose
+  // other end closed a read error (its reads end at once, again and again); the port is useless
+  // then.
+  if ((e == QSerialPort::ResourceError || e == QSerialPort::ReadError) && port_.isOpen()) {
     error_ = device_ + ": " + port_.errorString().toStdString() + " (device gone)";
     port_.close();
     if (onLost) onLost(error_);

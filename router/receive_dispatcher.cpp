@@ -83,8 +83,11 @@ void dispatchReceive(Core& core, LiveHistory* live) {
   MainState& st = core.st;
   const LinkMode mode = st.LinkMode;
   if (!handledMode(mode)) return;  // the bytes stay in the port
-  // A late answer to an exchange given up on: taken for the next one's, it would stall it.
-  if (core.watchdog.stale()) {
+  // A late answer to an exchange given up on: taken for the next one's, it would stall it. A
+  // default set's late echo is the exception: the controller did load the set, only slowly, and
+  // the read-back the echo starts shows what it now holds.
+  const bool lateDefaultSet = mode == LinkMode::Rest && core.watchdog.gaveUpOn() == Exchange::DefaultSet;
+  if (core.watchdog.stale() && !lateDefaultSet) {
     core.port.discardInput();
     return;
   }

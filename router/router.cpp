@@ -128,6 +128,7 @@ void Router::onPortLost(const std::string& reason) {
     return;
   }
   const Handling handling(*this);
+  if (settingsWatch) settingsWatch->linkChanged();
   // The exchange under way ends as after a failure: an upgrade in flight gives its buttons back
   // (its image stays loaded for a retry), a running display shows itself stopped.
   const std::string upgradeStopped = onTransferAbandoned(*this, Outcome::Lost, reason);
@@ -164,7 +165,9 @@ void Router::onButtonClicked(int id) {
   switch (id) {
     case ids::kChooseImageButton: onChooseImage(*this); return;
     case ids::kUpgradeButton:
-      if (beforeUpgrade(*this)) onUpgradeButton(*this);
+      if (!beforeUpgrade(*this)) return;
+      replacing(ExchangeKind::Upgrade);
+      onUpgradeButton(*this);
       return;
     case ids::kSaveButton: onSaveParams(*this); return;
     case ids::kLoadButton: onLoadHint(*this); return;
@@ -228,6 +231,7 @@ void Router::onEditChanged(int id) {
 void Router::linkConfirmed() { onLinkConfirmed(*this); }
 
 void Router::endExchangesForNewPort() {
+  if (settingsWatch) settingsWatch->linkChanged();
   // An upgrade waiting for a reply that never came ends here.
   const std::string upgradeStopped =
       onTransferAbandoned(*this, Outcome::Failed, "the port was picked again before it had finished");

@@ -82,13 +82,17 @@ std::vector<PortEntry> layoutPorts(std::vector<SerialDevice> devices, const std:
       // The label shows the device the link leads to; opening takes that device, or the link
       // itself when nothing is there yet (it may be plugged in by then).
       e.device = pin->target.empty() ? pin->link : pin->target;
-      if (!pin->target.empty())
-        e.label = withDetails(com, describe(shortDeviceName(pin->target), find(devices, pin->target)));
+      if (!pin->target.empty()) {
+        const SerialDevice* d = find(devices, pin->target);
+        e.label = withDetails(com, describe(shortDeviceName(pin->target), d));
+        if (d) e.serialNumber = d->serialNumber;
+      }
       continue;
     }
     if (static_cast<size_t>(n) <= devices.size()) {
       const SerialDevice& d = devices[static_cast<size_t>(n - 1)];
       e.device = d.location;
+      e.serialNumber = d.serialNumber;
       e.label = withDetails(com, describe(shortDeviceName(d.location), &d));
     }
   }

@@ -19,6 +19,7 @@ struct SerialDevice {
   std::string location;     // "/dev/ttyACM0" (on Windows "COM3")
   std::string description;  // what the system calls it ("Corvex FC"); may be empty
   std::string maker;        // the manufacturer it reports; may be empty
+  std::string serialNumber = "";  // its USB serial number; may be empty
 };
 
 struct PinnedPort {
@@ -31,6 +32,7 @@ struct PortEntry {
   std::string label;   // "COM1 (ttyACM0 · Corvex FC)", or "COM1" with no device
   std::string device;  // what opening this number opens, "" when nothing is bound to it
   std::string link;    // the pinned link, "" when the number is not pinned
+  std::string serialNumber = "";  // the USB serial number of the device it stands for, "" when unknown
 };
 
 constexpr int kPortCount = 20;

@@ -43,6 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ReadCase{"Missing", "", 1000, false},
                       ReadCase{"Plain", "[limits]\nreply_ms=2500\n", 2500, false},
                       ReadCase{"BlanksAndWindowsLineEnds", "[ limits ]\r\n  reply_ms = 2500 \r\n", 2500, false},
+                      ReadCase{"HeaderWithTwoLineEnds", "[limits]\r\r\nreply_ms=2500\n", 2500, false},
                       ReadCase{"OtherSection", "[language]\nreply_ms=2500\n", 1000, false},
                       ReadCase{"BeforeAnySection", "reply_ms=2500\n[limits]\n", 1000, false},
                       ReadCase{"LastLineWins", "[limits]\nreply_ms=2000\nreply_ms=3000\n", 3000, false},

@@ -129,6 +129,13 @@ TEST(ZorvctlCommandLine, OptionsAndCommandWords) {
       {{"calibrate", "410", "412", "409"}, "usage: zorvctl [options] calibrate C1 C2 C3 C4"},
       {{"calibrate", "410", "412", "409", "-1"}, "not '-1'"},
       {{"calibrate", "410", "412", "409", "4.1"}, "hundredths of a volt (410 for 4.10 V), not '4.1'"},
+      {{"--trace", "t.txt", "--reply-ms", "100", "--loader-ms", "30000", "read"}, nullptr, Options::Link::Remembered,
+       "read"},
+      {{"--trace"}, "--trace needs a file name"},
+      {{"--reply-ms", "99", "read"}, "--reply-ms takes a whole number of milliseconds from 100 to 10000, not '99'"},
+      {{"--loader-ms", "30001", "read"}, "--loader-ms takes a whole number of milliseconds from 500 to 30000"},
+      {{"--default-set-ms", "1.5", "read"}, "not '1.5'"},
+      {{"--reply_ms", "1000", "read"}, "unknown option --reply_ms"},
   };
   for (const Row& row : rows) {
     std::string error;
@@ -158,6 +165,10 @@ TEST(ZorvctlCommandLine, ValuesOfTheOptionsArrive) {
   EXPECT_EQ(port->defaultSet, 3);
   EXPECT_EQ(port->timeoutMs, -1);
   EXPECT_FALSE(port->yes);
+  const auto limits = parseOptions({"--default-set-ms", "4000", "--trace", "s.log", "--reply-ms", "250", "read"}, &error);
+  ASSERT_TRUE(limits) << error;
+  EXPECT_EQ(limits->trace, "s.log");
+  EXPECT_EQ(limits->limits, (std::vector<std::pair<std::string, int>>{{"default_set_ms", 4000}, {"reply_ms", 250}}));
   EXPECT_TRUE(parseOptions({"load", "--yes", "b.txt"}, &error)->yes);
   const auto cal = parseOptions({"calibrate", "410", "0", "9999", "1"}, &error);
   ASSERT_TRUE(cal) << error;
@@ -250,7 +261,8 @@ TEST(ZorvctlManual, NamesEveryCommandAndExitStatus) {
   const std::string man = test::readFile(std::string(ZORV_SOURCE_DIR) + "/docs/zorvctl.1");
   ASSERT_FALSE(man.empty());
   const std::string help = usageText();
-  for (const char* command : {"ports", "read", "get", "set", "save", "load", "flash", "monitor", "calibrate"}) {
+  for (const char* command : {"ports", "read", "get", "set", "save", "load", "flash", "monitor", "calibrate",
+                              "snapshots", "diff", "restore"}) {
     const bool inPage = man.find(std::string("\n.B ") + command + "\n") != std::string::npos ||
                         man.find(std::string("\n.BR ") + command + " ") != std::string::npos ||
                         man.find(std::string("\n.BI ") + command + " ") != std::string::npos ||
@@ -260,7 +272,7 @@ TEST(ZorvctlManual, NamesEveryCommandAndExitStatus) {
     std::string error;
     EXPECT_TRUE(parseOptions({command}, &error) || error.find("usage") != std::string::npos) << command;
   }
-  for (int status : {0, 1, 2, 3, 4, 130}) {
+  for (int status : {0, 1, 2, 3, 4, 5, 130}) {
     EXPECT_NE(man.find("\n.B " + std::to_string(status) + "\n"), std::string::npos) << status;
     EXPECT_NE(help.find("\n  " + std::to_string(status) + " "), std::string::npos) << status;
   }

@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "files/snapshot_folder.h"
 #include "tests/support/harness.h"
 #include "tests/support/pilot.h"
 #include "tests/support/read_file.h"
@@ -149,7 +150,10 @@ class Zorvctl : public ::testing::Test {
     fs::remove_all(dir_, ec);
   }
 
-  std::vector<std::string> env() const { return {"XDG_CONFIG_HOME=" + (dir_ / "cfg").string()}; }
+  std::vector<std::string> env() const {
+    return {"XDG_CONFIG_HOME=" + (dir_ / "cfg").string(), "XDG_DATA_HOME=" + (dir_ / "data").string()};
+  }
+  fs::path snapshotFolder() const { return dir_ / "data" / "zorv" / "snapshots"; }
 
   Result zorvctl(std::vector<std::string> args) {
     args.insert(args.begin(), ZORV_BINARY_DIR "/app/zorvctl");
@@ -279,6 +283,12 @@ TEST_F(Zorvctl, SaveWritesTheSameBytesAsTheWindowsSave) {
   const std::string theirs = readFile(window.path("window.txt"));
   ASSERT_FALSE(theirs.empty());
   EXPECT_EQ(readFile(dir_ / "mine.txt"), theirs);
+
+  // The read-back before the save left a snapshot: the same bytes.
+  const std::vector<zorv::SnapshotEntry> snapshots = zorv::listSnapshots(snapshotFolder().string());
+  ASSERT_EQ(snapshots.size(), 1u);
+  EXPECT_EQ(snapshots[0].name.reason, zorv::SnapshotReason::Connected);
+  EXPECT_EQ(readFile(snapshots[0].path), theirs);
 }
 
 TEST_F(Zorvctl, SaveThenLoadGivesTheControllerBackItsSettingsByteForByte) {
@@ -291,6 +301,40 @@ TEST_F(Zorvctl, SaveThenLoadGivesTheControllerBackItsSettingsByteForByte) {
   EXPECT_EQ(readFile(dir_ / "after.txt"), readFile(dir_ / "before.txt"));
   const std::vector<std::string> s = settingsLogged();
   EXPECT_NE(std::find(s.begin(), s.end(), "Sj0004\\r"), s.end());
+  // Newest first: after the load, right before it, after the set, at the first save.
+  std::string reasons;
+  for (const zorv::SnapshotEntry& e : zorv::listSnapshots(snapshotFolder().string()))
+    reasons += std::string(zorv::reasonName(e.name.reason)) + " ";
+  EXPECT_EQ(reasons, "after-load before-load connected connected ");
+}
+
+TEST_F(Zorvctl, DiffSnapshotsAndRestoreGiveTheTuneBack) {
+  ASSERT_EQ(zorvctl({"--port", "3", "save", "tune.txt"}).rc, 0);
+  ASSERT_EQ(zorvctl({"--port", "3", "set", "Stabili_level=7"}).rc, 0);
+  const Result diff = zorvctl({"--port", "3", "diff", "tune.txt"});
+  EXPECT_EQ(diff.rc, 1) << diff.err;
+  EXPECT_EQ(linesOf(diff.out).size(), 1u) << diff.out;
+  EXPECT_NE(diff.out.find("(Stabili_level) 7 → 50"), std::string::npos) << diff.out;
+
+  const Result list = zorvctl({"--port", "3", "snapshots"});
+  ASSERT_EQ(list.rc, 0) << list.err;
+  const std::vector<std::string> lines = linesOf(list.out);
+  ASSERT_EQ(lines.size(), 2u) << list.out;
+  EXPECT_NE(lines[0].find("\tthe same settings"), std::string::npos) << lines[0];
+  EXPECT_NE(lines[1].find("\t1 setting differs"), std::string::npos) << lines[1];
+
+  EXPECT_EQ(zorvctl({"--port", "3", "restore", "--before-upgrade"}).rc, 3);
+  const Result restore = zorvctl({"--port", "3", "restore"});
+  ASSERT_EQ(restore.rc, 0) << restore.err;
+  EXPECT_EQ(zorvctl({"--port", "3", "diff", "tune.txt"}).rc, 0);
+  EXPECT_EQ(zorvctl({"--port", "4", "--timeout", "1", "diff", "tune.txt"}).rc, 5);
+  EXPECT_EQ(zorvctl({"--port", "3", "diff", "no-such-file.txt"}).rc, 3);
+
+  // The demo reads its own simulated controller and keeps no snapshot of it.
+  const size_t kept = zorv::listSnapshots(snapshotFolder().string()).size();
+  ASSERT_EQ(zorvctl({"--demo", "set", "Stabili_level=9"}).rc, 0);
+  EXPECT_EQ(zorv::listSnapshots(snapshotFolder().string()).size(), kept);
+  EXPECT_EQ(zorvctl({"--demo", "snapshots"}).err, "zorvctl: the demo keeps no snapshots\n");
 }
 
 TEST_F(Zorvctl, LoadOfADefaultSetSelectsItAndReadsBack) {
@@ -321,6 +365,24 @@ TEST_F(Zorvctl, FlashWritesARandomFullImageIntoTheControllersFlash) {
   ASSERT_GE(flash.size(), image.size());
   EXPECT_TRUE(flash.compare(0, image.size(), image) == 0) << "the flash differs from the image";
   EXPECT_EQ(flash.find_first_not_of('\0', image.size()), std::string::npos) << "only zero fill after the image";
+}
+
+// A controller whose upgrade brings its defaults back: the snapshot taken right before the
+// upgrade gives the tune back.
+class ZorvctlUpgradeResets : public Zorvctl {
+  void SetUp() override { startSim({"--defaults-after-upgrade"}); }
+};
+
+TEST_F(ZorvctlUpgradeResets, RestoreBeforeUpgradeGivesBackTheSettingsTheUpgradeReset) {
+  ASSERT_EQ(zorvctl({"--port", "3", "set", "Stabili_level=7", "AlarmVoltage=290"}).rc, 0);
+  ASSERT_EQ(zorvctl({"--port", "3", "save", "tune.txt"}).rc, 0);
+  spit(dir_ / "fw.bin", std::string(300, 'x'));
+  ASSERT_EQ(zorvctl({"--port", "3", "flash", "fw.bin"}).rc, 0);
+  EXPECT_EQ(zorvctl({"--port", "3", "diff", "tune.txt"}).rc, 1) << "the upgrade reset the settings";
+  const Result r = zorvctl({"--port", "3", "restore", "--before-upgrade"});
+  ASSERT_EQ(r.rc, 0) << r.err;
+  EXPECT_NE(r.err.find("_before-upgrade.txt"), std::string::npos) << r.err;
+  EXPECT_EQ(zorvctl({"--port", "3", "diff", "tune.txt"}).rc, 0);
 }
 
 TEST_F(Zorvctl, MonitorPrintsOneCsvLinePerRecordAndTurnsTheDisplayOff) {
@@ -481,6 +543,26 @@ TEST_F(Zorvctl, ASilentControllerEndsInExit1) {
     EXPECT_EQ(r.out, "");
   }
   close(master);
+}
+
+// A loader slow to erase and to write: its answers come 2.5 s late, past the 2 s it is given
+// unless the limit is raised, on the command line or in zorv.ini.
+class ZorvctlSlowFlash : public Zorvctl {
+ protected:
+  void SetUp() override { startSim({"--slow-flash", "2500"}); }
+};
+
+TEST_F(ZorvctlSlowFlash, FinishesOnceTheLoadersLimitIsRaised) {
+  spit(dir_ / "fw.bin", std::string(1024, '\x5A'));
+  const Result raised = zorvctl({"--port", "3", "--loader-ms", "4000", "flash", "fw.bin"});
+  EXPECT_EQ(raised.rc, 0) << raised.err;
+  EXPECT_EQ(raised.out, "upgraded with fw.bin\n");
+  spit(dir_ / "cfg" / "zorv" / "zorv.ini", "[limits]\nloader_ms=4000\n");
+  const Result fromFile = zorvctl({"--port", "3", "flash", "fw.bin"});
+  EXPECT_EQ(fromFile.rc, 0) << fromFile.err;
+  const Result given = zorvctl({"--port", "3", "--loader-ms", "2000", "flash", "fw.bin"});
+  EXPECT_EQ(given.rc, 1);
+  EXPECT_NE(given.err.find("no answer within 2 seconds"), std::string::npos) << given.err;
 }
 
 class ZorvctlAtWireRate : public Zorvctl {

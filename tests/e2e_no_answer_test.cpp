@@ -20,11 +20,10 @@
 #include "core/no_answer.h"
 #include "gui/zorv_dlg.h"
 #include "qtsys/serial_port.h"
-#include "tests/support/child_process.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_app.h"
 #include "tests/support/read_file.h"
-#include "tests/support/scoped_env.h"
+#include "tests/support/qt_pty_sim.h"
 
 namespace zorv::test {
 namespace {
@@ -33,39 +32,13 @@ namespace fs = std::filesystem;
 
 int lines(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
 
-class SilentController : public ::testing::Test {
+class SilentController : public PtySimTest {
  protected:
-  void SetUp() override {
-    qtApp();
-    char pattern[] = "/tmp/zorv-silent-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    config_.emplace("XDG_CONFIG_HOME", (dir_ / "cfg").string());
-    link_ = dir_ / "cfg" / "zorv" / "ports" / "COM3";
-    log_ = dir_ / "sim.log";
-    std::ofstream(dir_ / "tkvrconfig.ini", std::ios::binary).write("3\0", 2);
-  }
-  void TearDown() override {
-    sim_.stop();
-    config_.reset();
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
-
-  // corvex-sim on a pseudo-terminal linked as COM3, silent after `answered` commands.
+  // corvex-sim silent after `answered` commands.
   bool startSimulator(int answered) {
-    std::string error;
-    if (!sim_.start({ZORV_BINARY_DIR "/sim/corvex-sim", "--quiet", "--link", link_.string(), "--log", log_.string(),
-                     "--mute-after", std::to_string(answered)},
-                    {}, "", false, error))
-      return false;
-    for (int i = 0; i < 500 && !fs::is_symlink(link_); ++i) spinEvents(10);
-    return fs::is_symlink(link_);
+    return startSim({"--log", log_.string(), "--mute-after", std::to_string(answered)});
   }
-
-  fs::path dir_, link_, log_;
-  std::optional<test::ScopedEnv> config_;
-  Child sim_;
+  std::filesystem::path log_ = "";
 };
 
 TEST_F(SilentController, WindowSaysNoAnswerAndSendsNothingMore) {
@@ -76,6 +49,7 @@ TEST_F(SilentController, WindowSaysNoAnswerAndSendsNothingMore) {
       {0, "?C\\r"},   // a port where nothing answers
       {10, "?K\\r"},  // the board stops midway through the read-back
   };
+  log_ = dir_ / "sim.log";
   for (const Case& k : cases) {
     SCOPED_TRACE(k.lastHeard);
     ASSERT_TRUE(startSimulator(k.answered));

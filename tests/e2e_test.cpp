@@ -14,13 +14,48 @@
 #include <string>
 #include <thread>
 
+#include "serial/traffic_line.h"
 #include "tests/support/child_process.h"
+#include "tests/support/harness.h"
 #include "tests/support/read_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using zorv::test::readFile;
+
+// The trace of a whole read-back, once its last answer is on disk (each line is flushed as it
+// comes, while the program runs): the 37 queries in order, each answered before the next goes
+// out, the times never going back.
+void expectTraceOfReadBack(const fs::path& trace) {
+  zorv::TraceReading reading;
+  std::string written, unanswered, backwards;
+  auto read = [&] {
+    reading = zorv::readTrace(readFile(trace));
+    written.clear(), unanswered.clear(), backwards.clear();
+    int64_t last = 0;
+    const zorv::TraceChunk* query = nullptr;
+    std::string answer;
+    for (const zorv::TraceChunk& c : reading.chunks) {
+      if (c.timeUs < last) backwards += " " + std::to_string(c.line);
+      last = c.timeUs;
+      if (c.direction == zorv::Traffic::Read) answer += c.bytes;
+      if (c.direction != zorv::Traffic::Written || c.bytes[0] != '?') continue;  // a setting may come between
+      if (query && answer.find(query->bytes.substr(0, 2)) == std::string::npos) unanswered += query->bytes;
+      query = &c;
+      answer.clear();
+      written += c.bytes;
+    }
+    return written == zorv::test::kReadbackChain && answer.find("?W") != std::string::npos;
+  };
+  for (int i = 0; i < 500 && !read(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_EQ(reading.badLines, 0u);
+  EXPECT_EQ(written, zorv::test::kReadbackChain);
+  EXPECT_EQ(unanswered, "");
+  EXPECT_EQ(backwards, "") << "lines whose time goes back";
+  ASSERT_FALSE(reading.chunks.empty());
+  EXPECT_EQ(reading.chunks.front().bytes, "opened COM3");
+}
 
 // Also from a board that an earlier session left streaming (it switched the live display on and
 // ended without switching it off): the window switches the stream off and reads everything back
@@ -54,8 +89,9 @@ TEST_P(EndToEnd, ZorvReadsBackFromCorvexSimOverAPseudoTerminal) {
   }
   const std::string xdg = "XDG_CONFIG_HOME=" + (dir / "cfg").string();
   const std::string runtime = "XDG_RUNTIME_DIR=" + dir.string();
-  ASSERT_TRUE(zorv.start({(bin / "app" / "zorv").string()}, {"QT_QPA_PLATFORM=offscreen", xdg, runtime}, dir.string(),
-                         false, error))
+  const std::string data = "XDG_DATA_HOME=" + (dir / "data").string();
+  ASSERT_TRUE(zorv.start({(bin / "app" / "zorv").string(), "--trace", (dir / "trace.txt").string()},
+                         {"QT_QPA_PLATFORM=offscreen", xdg, runtime, data}, dir.string(), false, error))
       << error;
 
   std::string text;
@@ -65,6 +101,7 @@ TEST_P(EndToEnd, ZorvReadsBackFromCorvexSimOverAPseudoTerminal) {
     text = readFile(log);
     if (leftStreaming) from = std::min(text.size(), text.find("S~0000"));
   }
+  if (!leftStreaming) expectTraceOfReadBack(dir / "trace.txt");
   zorv.stop();
   sim.stop();
 

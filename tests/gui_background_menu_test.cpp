@@ -27,6 +27,7 @@ struct MenuCase {
   const char* name;
   Open open;
 };
+void PrintTo(const MenuCase& c, std::ostream* os) { *os << c.name; }
 
 class BackgroundMenuOpens : public ::testing::TestWithParam<MenuCase> {};
 

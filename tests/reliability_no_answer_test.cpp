@@ -79,7 +79,7 @@ const Waiting kWaiting[] = {
                  "The controller did not answer the choice of a default set, so it may or may not have loaded "
                  "it. Pick the port again to read what it now holds.");
      },
-     expectReadBackAgain, {"Sj0003"}},
+     expectReadBackAgain, {}},  // its late echo is taken: see below
     {"file chain", true, saveFile, chooseFileItem, {7, 0, 1},
      [](Harness& h, int mode, int answered, size_t before) {
        if (mode != 7) return noMessage(h, 0, 0, before);
@@ -278,6 +278,28 @@ TEST(ReliabilityNoAnswer, AnswerJustAfterTheLimitIsThrownAway) {
       h.port.advance(sim::Controller::kLoaderIdleMs);
       w.again(h);  // the next exchange runs as if the late answer had never come
     }
+  }
+}
+
+// The controller did load the set, only slowly: its echo, after the limit, still starts the
+// read-back, and the window ends showing what the controller holds. Within a raised limit the
+// same echo is simply the answer.
+TEST(ReliabilityNoAnswer, ADefaultSetsLateEchoStillStartsTheReadBack) {
+  for (const uint32_t limit : {answer_limits::kDefaultSetMs, 4000u}) {
+    SCOPED_TRACE(limit);
+    Harness h(true);
+    AnswerLimits limits;
+    limits.defaultSetMs = limit;
+    h.core.watchdog.setLimits(limits);
+    h.win.userSelect(ids::kLoadList, 3);
+    ASSERT_TRUE(untilHeard(h, "Sj0003"));
+    h.sent();
+    passTime(h, std::min(limit, 2000u));
+    EXPECT_EQ(h.win.text(ids::kPortStatus) == kNoAnswerStatus, limit <= 2000) << "said only once the limit passed";
+    h.pump();  // the echo
+    expectConnected(h);
+    EXPECT_EQ(queriesIn(h.sent()), kReadbackChain) << "the read-back the echo starts";
+    EXPECT_NE(h.win.text(ids::kPortStatus), kNoAnswerStatus);
   }
 }
 
