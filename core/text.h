@@ -10,8 +10,8 @@
 // passes the alias) and puts each marked text into the translation files in i18n/.
 // ZORV_NOOP marks a literal the same way but stands for the bare literal, for tables of
 // const char* and for constants the handlers compare. A plain text (Text::plain, or a std::string
-// handed to the window) is looked up whole in the "Messages" context when it is shown, so a
-// constant message only needs its mark there; a composed one is a Text. A message made
+// handed to the window) is looked up whole in the "Messages" context when it is shown, then in
+// "Window", so a constant message only needs its mark there; a composed one is a Text. A message made
 // of parts is one marked template with %1, %2 ... filled by arg(); a part that is itself a text
 // of the window (a caption, a list item) goes in as a Text and is shown in the same language.
 // Names, numbers, paths and the system's own words go in as they stand.

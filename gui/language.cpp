@@ -23,8 +23,10 @@ Language current = Language::Original;
 std::unique_ptr<QTranslator> ours;
 std::unique_ptr<QTranslator> qts;
 
-// The context a plain text is looked up in: where the handlers' constant texts are marked.
+// Where a plain text is looked up: the handlers' constant texts, then the window's captions and
+// list items (a caption or list item quoted in a message).
 constexpr const char* kPlainContext = "Messages";
+constexpr const char* kPlainAlso = "Window";
 
 }  // namespace
 
@@ -72,6 +74,8 @@ QString shown(const char* context, const char* source) {
 QString shown(const Text& words) {
   const std::string& source = words.source();
   QString pattern = shown(words.context() ? words.context() : kPlainContext, source.c_str());
+  if (!words.context() && current != Language::Original && pattern == QString::fromStdString(source))
+    pattern = shown(kPlainAlso, source.c_str());
   if (words.parts().empty()) return pattern;
   // %1 .. %9 filled in one pass, as Text::original() fills them.
   QString out;

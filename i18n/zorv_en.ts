@@ -268,46 +268,6 @@
         <translation>for its settings (query ?%1, %2 of %3)</translation>
     </message>
     <message>
-        <source>Zorv asked the controller on %1 %2 and had no answer within %3 second.
-
-Check that:
-- the controller is powered;
-- this is its port (open the port list to see which device each number is);
-- the USB cable carries data (a charge-only cable does not);
-- no other program holds the port (on Linux, ModemManager may grab a new board).
-
-Then pick the port again to read the controller once more.</source>
-        <translation>Zorv asked the controller on %1 %2 and had no answer within %3 second.
-
-Check that:
-- the controller is powered;
-- this is its port (open the port list to see which device each number is);
-- the USB cable carries data (a charge-only cable does not);
-- no other program holds the port (on Linux, ModemManager may grab a new board).
-
-Then pick the port again to read the controller once more.</translation>
-    </message>
-    <message>
-        <source>Zorv asked the controller on %1 %2 and had no answer within %3 seconds.
-
-Check that:
-- the controller is powered;
-- this is its port (open the port list to see which device each number is);
-- the USB cable carries data (a charge-only cable does not);
-- no other program holds the port (on Linux, ModemManager may grab a new board).
-
-Then pick the port again to read the controller once more.</source>
-        <translation>Zorv asked the controller on %1 %2 and had no answer within %3 seconds.
-
-Check that:
-- the controller is powered;
-- this is its port (open the port list to see which device each number is);
-- the USB cable carries data (a charge-only cable does not);
-- no other program holds the port (on Linux, ModemManager may grab a new board).
-
-Then pick the port again to read the controller once more.</translation>
-    </message>
-    <message>
         <source>COM Opened</source>
         <translation>COM opened</translation>
     </message>
@@ -630,6 +590,273 @@ Then pick the port again to read the controller once more.</translation>
     <message>
         <source>%1 could not be opened: %2. Pick the port again, or try another one.</source>
         <translation>%1 could not be opened: %2. Pick the port again, or try another one.</translation>
+    </message>
+    <message>
+        <source>Zorv asked the controller on %1 %2 and had no answer within %3.
+
+Check that:
+- the controller is powered;
+- this is its port (open the port list to see which device each number is);
+- the USB cable carries data (a charge-only cable does not);
+- no other program holds the port (on Linux, ModemManager may grab a new board).
+
+Then pick the port again to read the controller once more.</source>
+        <translation>Zorv asked the controller on %1 %2 and had no answer within %3.
+
+Check that:
+- the controller is powered;
+- this is its port (open the port list to see which device each number is);
+- the USB cable carries data (a charge-only cable does not);
+- no other program holds the port (on Linux, ModemManager may grab a new board).
+
+Then pick the port again to read the controller once more.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 second</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 seconds</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>%1 (not in the list)</source>
+        <translation>%1 (not in the list)</translation>
+    </message>
+    <message>
+        <source>%1 (%2) %3 → %4</source>
+        <translation>%1 (%2) %3 → %4</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 and %2 more</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>connected</translation>
+    </message>
+    <message>
+        <source>after a default set</source>
+        <translation>after a default set</translation>
+    </message>
+    <message>
+        <source>after a file was sent</source>
+        <translation>after a file was sent</translation>
+    </message>
+    <message>
+        <source>after an upgrade</source>
+        <translation>after an upgrade</translation>
+    </message>
+    <message>
+        <source>before a default set</source>
+        <translation>before a default set</translation>
+    </message>
+    <message>
+        <source>before a file was sent</source>
+        <translation>before a file was sent</translation>
+    </message>
+    <message>
+        <source>before an upgrade</source>
+        <translation>before an upgrade</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s settings could not be kept as a snapshot in %1: %2.<byte value="xd"/><byte value="xd"/>Nothing was sent or changed because of it, and the work goes on. Free some disk space or make that folder writable to keep snapshots again; this is said only once.</source>
+        <translation>The controller&apos;s settings could not be kept as a snapshot in %1: %2.<byte value="xd"/><byte value="xd"/>Nothing was sent or changed because of it, and the work goes on. Free some disk space or make that folder writable to keep snapshots again; this is said only once.</translation>
+    </message>
+    <message>
+        <source>Send this snapshot? %1<byte value="xd"/><byte value="xd"/>The whole file is sent, %2 commands; cell values never are.%3</source>
+        <translation>Send this snapshot? %1<byte value="xd"/><byte value="xd"/>The whole file is sent, %2 commands; cell values never are.%3</translation>
+    </message>
+    <message>
+        <source>%1 settings differ: %2.</source>
+        <translation>%1 settings differ: %2.</translation>
+    </message>
+    <message>
+        <source>1 setting differs: %1.</source>
+        <translation>1 setting differs: %1.</translation>
+    </message>
+    <message>
+        <source>It holds the settings the controller holds now.</source>
+        <translation>It holds the settings the controller holds now.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>It holds values this tool does not know, sent as they stand where they fit four digits: %1.</source>
+        <translation><byte value="xd"/><byte value="xd"/>It holds values this tool does not know, sent as they stand where they fit four digits: %1.</translation>
+    </message>
+    <message>
+        <source>The upgrade changed %1 settings (%2). Send back the settings you had before the upgrade?</source>
+        <translation>The upgrade changed %1 settings (%2). Send back the settings you had before the upgrade?</translation>
+    </message>
+    <message>
+        <source>The upgrade changed 1 setting (%1). Send back the settings you had before the upgrade?</source>
+        <translation>The upgrade changed 1 setting (%1). Send back the settings you had before the upgrade?</translation>
+    </message>
+    <message>
+        <source>Snapshots…</source>
+        <translation>Snapshots…</translation>
+    </message>
+    <message>
+        <source>Compare with file…</source>
+        <translation>Compare with file…</translation>
+    </message>
+    <message>
+        <source>Snapshots</source>
+        <translation>Snapshots</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Differs from the controller</source>
+        <translation>Differs from the controller</translation>
+    </message>
+    <message>
+        <source>Send to controller</source>
+        <translation>Send to controller</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Open folder</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>No snapshots yet. Zorv keeps one each time it reads a controller&apos;s settings, and one right before a default set, a file or an upgrade replaces them.</source>
+        <translation>No snapshots yet. Zorv keeps one each time it reads a controller&apos;s settings, and one right before a default set, a file or an upgrade replaces them.</translation>
+    </message>
+    <message>
+        <source>The demo keeps no snapshots.</source>
+        <translation>The demo keeps no snapshots.</translation>
+    </message>
+    <message>
+        <source>Select a snapshot to see how it differs from the controller.</source>
+        <translation>Select a snapshot to see how it differs from the controller.</translation>
+    </message>
+    <message>
+        <source>No controller has been read yet, so there is nothing to compare with: pick the port first.</source>
+        <translation>No controller has been read yet, so there is nothing to compare with: pick the port first.</translation>
+    </message>
+    <message>
+        <source>This snapshot holds the settings the controller holds now.</source>
+        <translation>This snapshot holds the settings the controller holds now.</translation>
+    </message>
+    <message>
+        <source>Sending this snapshot would change:</source>
+        <translation>Sending this snapshot would change:</translation>
+    </message>
+    <message>
+        <source>Compare with file</source>
+        <translation>Compare with file</translation>
+    </message>
+    <message>
+        <source>1 setting</source>
+        <translation>1 setting</translation>
+    </message>
+    <message>
+        <source>%1 settings</source>
+        <translation>%1 settings</translation>
+    </message>
+    <message>
+        <source>%1 holds the settings the controller holds now.</source>
+        <translation>%1 holds the settings the controller holds now.</translation>
+    </message>
+    <message>
+        <source>%1 differs from the controller in %2:<byte value="xd"/><byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>(controller → file)</source>
+        <translation>%1 differs from the controller in %2:<byte value="xd"/><byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>(controller → file)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be compared: %2. It is not a parameter file saved by this tool.</source>
+        <translation>%1 cannot be compared: %2. It is not a parameter file saved by this tool.</translation>
+    </message>
+    <message>
+        <source>The snapshot folder %1 could not be opened in the file manager.</source>
+        <translation>The snapshot folder %1 could not be opened in the file manager.</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>the same settings</source>
+        <translation>the same settings</translation>
+    </message>
+    <message>
+        <source>1 setting differs</source>
+        <translation>1 setting differs</translation>
+    </message>
+    <message>
+        <source>%1 settings differ</source>
+        <translation>%1 settings differ</translation>
+    </message>
+    <message>
+        <source>The controller on %1 is back but does not answer: Zorv read it back %2 times, a second apart, and had no answer.
+
+Check that it is powered and has finished starting up, then pick %1 in the port list to read it again.</source>
+        <translation>The controller on %1 is back but does not answer: Zorv read it back %2 times, a second apart, and had no answer.
+
+Check that it is powered and has finished starting up, then pick %1 in the port list to read it again.</translation>
+    </message>
+</context>
+<context>
+    <name>Traffic</name>
+    <message>
+        <source>Traffic log</source>
+        <translation>Traffic log</translation>
+    </message>
+    <message>
+        <source>Show only lines holding…</source>
+        <translation>Show only lines holding…</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Save the traffic log</source>
+        <translation>Save the traffic log</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Text files (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>The traffic log could not be saved to %1: %2
+
+Pick a folder you can write to, or copy the log and paste it elsewhere.</source>
+        <translation>The traffic log could not be saved to %1: %2
+
+Pick a folder you can write to, or copy the log and paste it elsewhere.</translation>
+    </message>
+    <message>
+        <source>Traffic log…</source>
+        <translation>Traffic log…</translation>
     </message>
 </context>
 <context>

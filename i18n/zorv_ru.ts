@@ -268,46 +268,6 @@
         <translation>на запрос настроек (запрос ?%1, %2 из %3)</translation>
     </message>
     <message>
-        <source>Zorv asked the controller on %1 %2 and had no answer within %3 second.
-
-Check that:
-- the controller is powered;
-- this is its port (open the port list to see which device each number is);
-- the USB cable carries data (a charge-only cable does not);
-- no other program holds the port (on Linux, ModemManager may grab a new board).
-
-Then pick the port again to read the controller once more.</source>
-        <translation>Zorv ждал от контроллера на %1 ответа %2, но не получил его за %3 с.
-
-Проверьте, что:
-- на контроллер подано питание;
-- это его порт (откройте список портов, чтобы увидеть, какое устройство под каким номером);
-- USB-кабель передаёт данные (кабель только для зарядки не подойдёт);
-- порт не занят другой программой (в Linux новую плату может захватить ModemManager).
-
-Затем выберите порт заново, чтобы ещё раз прочитать контроллер.</translation>
-    </message>
-    <message>
-        <source>Zorv asked the controller on %1 %2 and had no answer within %3 seconds.
-
-Check that:
-- the controller is powered;
-- this is its port (open the port list to see which device each number is);
-- the USB cable carries data (a charge-only cable does not);
-- no other program holds the port (on Linux, ModemManager may grab a new board).
-
-Then pick the port again to read the controller once more.</source>
-        <translation>Zorv ждал от контроллера на %1 ответа %2, но не получил его за %3 с.
-
-Проверьте, что:
-- на контроллер подано питание;
-- это его порт (откройте список портов, чтобы увидеть, какое устройство под каким номером);
-- USB-кабель передаёт данные (кабель только для зарядки не подойдёт);
-- порт не занят другой программой (в Linux новую плату может захватить ModemManager).
-
-Затем выберите порт заново, чтобы ещё раз прочитать контроллер.</translation>
-    </message>
-    <message>
         <source>COM Opened</source>
         <translation>Порт открыт</translation>
     </message>
@@ -630,6 +590,273 @@ Then pick the port again to read the controller once more.</source>
     <message>
         <source>%1 could not be opened: %2. Pick the port again, or try another one.</source>
         <translation>%1 не удалось открыть: %2. Выберите порт заново или попробуйте другой.</translation>
+    </message>
+    <message>
+        <source>Zorv asked the controller on %1 %2 and had no answer within %3.
+
+Check that:
+- the controller is powered;
+- this is its port (open the port list to see which device each number is);
+- the USB cable carries data (a charge-only cable does not);
+- no other program holds the port (on Linux, ModemManager may grab a new board).
+
+Then pick the port again to read the controller once more.</source>
+        <translation>Zorv ждал от контроллера на %1 ответа %2, но не получил его за %3.
+
+Проверьте, что:
+- на контроллер подано питание;
+- это его порт (откройте список портов, чтобы увидеть, какое устройство под каким номером);
+- USB-кабель передаёт данные (кабель только для зарядки не подойдёт);
+- порт не занят другой программой (в Linux новую плату может захватить ModemManager).
+
+Затем выберите порт заново, чтобы ещё раз прочитать контроллер.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 с</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>вкл.</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>выкл.</translation>
+    </message>
+    <message>
+        <source>%1 (not in the list)</source>
+        <translation>%1 (нет в списке)</translation>
+    </message>
+    <message>
+        <source>%1 (%2) %3 → %4</source>
+        <translation>%1 (%2) %3 → %4</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 и ещё %2</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>подключение</translation>
+    </message>
+    <message>
+        <source>after a default set</source>
+        <translation>после набора по умолчанию</translation>
+    </message>
+    <message>
+        <source>after a file was sent</source>
+        <translation>после отправки файла</translation>
+    </message>
+    <message>
+        <source>after an upgrade</source>
+        <translation>после обновления</translation>
+    </message>
+    <message>
+        <source>before a default set</source>
+        <translation>перед набором по умолчанию</translation>
+    </message>
+    <message>
+        <source>before a file was sent</source>
+        <translation>перед отправкой файла</translation>
+    </message>
+    <message>
+        <source>before an upgrade</source>
+        <translation>перед обновлением</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s settings could not be kept as a snapshot in %1: %2.<byte value="xd"/><byte value="xd"/>Nothing was sent or changed because of it, and the work goes on. Free some disk space or make that folder writable to keep snapshots again; this is said only once.</source>
+        <translation>Настройки контроллера не удалось сохранить как снимок в %1: %2.<byte value="xd"/><byte value="xd"/>Из-за этого ничего не отправлено и не изменено, работа продолжается. Освободите место на диске или разрешите запись в эту папку, чтобы снимки снова сохранялись; это сообщение показывается один раз.</translation>
+    </message>
+    <message>
+        <source>Send this snapshot? %1<byte value="xd"/><byte value="xd"/>The whole file is sent, %2 commands; cell values never are.%3</source>
+        <translation>Отправить этот снимок? %1<byte value="xd"/><byte value="xd"/>Отправляется весь файл, %2 команд; значения банок не отправляются никогда.%3</translation>
+    </message>
+    <message>
+        <source>%1 settings differ: %2.</source>
+        <translation>Отличаются настройки (%1): %2.</translation>
+    </message>
+    <message>
+        <source>1 setting differs: %1.</source>
+        <translation>Отличается 1 настройка: %1.</translation>
+    </message>
+    <message>
+        <source>It holds the settings the controller holds now.</source>
+        <translation>В нём те же настройки, что сейчас в контроллере.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>It holds values this tool does not know, sent as they stand where they fit four digits: %1.</source>
+        <translation><byte value="xd"/><byte value="xd"/>В нём есть значения, неизвестные этой программе; они отправляются как есть, если умещаются в четыре цифры: %1.</translation>
+    </message>
+    <message>
+        <source>The upgrade changed %1 settings (%2). Send back the settings you had before the upgrade?</source>
+        <translation>Обновление изменило настройки (%1): %2. Вернуть настройки, которые были до обновления?</translation>
+    </message>
+    <message>
+        <source>The upgrade changed 1 setting (%1). Send back the settings you had before the upgrade?</source>
+        <translation>Обновление изменило 1 настройку (%1). Вернуть настройки, которые были до обновления?</translation>
+    </message>
+    <message>
+        <source>Snapshots…</source>
+        <translation>Снимки…</translation>
+    </message>
+    <message>
+        <source>Compare with file…</source>
+        <translation>Сравнить с файлом…</translation>
+    </message>
+    <message>
+        <source>Snapshots</source>
+        <translation>Снимки</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Причина</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Differs from the controller</source>
+        <translation>Отличия от контроллера</translation>
+    </message>
+    <message>
+        <source>Send to controller</source>
+        <translation>Отправить в контроллер</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Открыть папку</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>No snapshots yet. Zorv keeps one each time it reads a controller&apos;s settings, and one right before a default set, a file or an upgrade replaces them.</source>
+        <translation>Снимков пока нет. Zorv сохраняет снимок при каждом чтении настроек контроллера, а также перед тем, как их заменит набор по умолчанию, файл или обновление.</translation>
+    </message>
+    <message>
+        <source>The demo keeps no snapshots.</source>
+        <translation>В демо-режиме снимки не сохраняются.</translation>
+    </message>
+    <message>
+        <source>Select a snapshot to see how it differs from the controller.</source>
+        <translation>Выберите снимок, чтобы увидеть, чем он отличается от контроллера.</translation>
+    </message>
+    <message>
+        <source>No controller has been read yet, so there is nothing to compare with: pick the port first.</source>
+        <translation>Контроллер ещё не прочитан, сравнивать не с чем: сначала выберите порт.</translation>
+    </message>
+    <message>
+        <source>This snapshot holds the settings the controller holds now.</source>
+        <translation>В этом снимке те же настройки, что сейчас в контроллере.</translation>
+    </message>
+    <message>
+        <source>Sending this snapshot would change:</source>
+        <translation>Отправка этого снимка изменит:</translation>
+    </message>
+    <message>
+        <source>Compare with file</source>
+        <translation>Сравнение с файлом</translation>
+    </message>
+    <message>
+        <source>1 setting</source>
+        <translation>1 настройке</translation>
+    </message>
+    <message>
+        <source>%1 settings</source>
+        <translation>%1 настройках</translation>
+    </message>
+    <message>
+        <source>%1 holds the settings the controller holds now.</source>
+        <translation>В %1 те же настройки, что сейчас в контроллере.</translation>
+    </message>
+    <message>
+        <source>%1 differs from the controller in %2:<byte value="xd"/><byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>(controller → file)</source>
+        <translation>%1 отличается от контроллера в %2:<byte value="xd"/><byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>(контроллер → файл)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be compared: %2. It is not a parameter file saved by this tool.</source>
+        <translation>%1 нельзя сравнить: %2. Это не файл параметров, сохранённый этой программой.</translation>
+    </message>
+    <message>
+        <source>The snapshot folder %1 could not be opened in the file manager.</source>
+        <translation>Папку снимков %1 не удалось открыть в файловом менеджере.</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>не читается: %1</translation>
+    </message>
+    <message>
+        <source>the same settings</source>
+        <translation>те же настройки</translation>
+    </message>
+    <message>
+        <source>1 setting differs</source>
+        <translation>отличается 1 настройка</translation>
+    </message>
+    <message>
+        <source>%1 settings differ</source>
+        <translation>отличаются настройки: %1</translation>
+    </message>
+    <message>
+        <source>The controller on %1 is back but does not answer: Zorv read it back %2 times, a second apart, and had no answer.
+
+Check that it is powered and has finished starting up, then pick %1 in the port list to read it again.</source>
+        <translation>Контроллер на %1 снова подключён, но не отвечает: Zorv пытался прочитать его %2 раза с интервалом в секунду и не получил ответа.
+
+Проверьте, что он включён и закончил запуск, затем выберите %1 в списке портов, чтобы прочитать его снова.</translation>
+    </message>
+</context>
+<context>
+    <name>Traffic</name>
+    <message>
+        <source>Traffic log</source>
+        <translation>Журнал обмена</translation>
+    </message>
+    <message>
+        <source>Show only lines holding…</source>
+        <translation>Показывать только строки, содержащие…</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>Сохранить…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Save the traffic log</source>
+        <translation>Сохранить журнал обмена</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Текстовые файлы (*.txt);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>The traffic log could not be saved to %1: %2
+
+Pick a folder you can write to, or copy the log and paste it elsewhere.</source>
+        <translation>Журнал обмена не удалось сохранить в %1: %2
+
+Выберите папку, в которую можно писать, или скопируйте журнал и вставьте его в другое место.</translation>
+    </message>
+    <message>
+        <source>Traffic log…</source>
+        <translation>Журнал обмена…</translation>
     </message>
 </context>
 <context>

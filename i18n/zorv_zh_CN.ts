@@ -268,46 +268,6 @@
         <translation>查询设置（查询 ?%1，第 %2 项，共 %3 项）</translation>
     </message>
     <message>
-        <source>Zorv asked the controller on %1 %2 and had no answer within %3 second.
-
-Check that:
-- the controller is powered;
-- this is its port (open the port list to see which device each number is);
-- the USB cable carries data (a charge-only cable does not);
-- no other program holds the port (on Linux, ModemManager may grab a new board).
-
-Then pick the port again to read the controller once more.</source>
-        <translation>Zorv 在 %1 上向飞控%2，但在 %3 秒内没有收到应答。
-
-请检查：
-- 飞控已通电；
-- 这是飞控所在的串口（打开串口列表可看到每个编号对应的设备）；
-- USB 线能传输数据（仅充电的线不行）；
-- 没有其他程序占用该串口（Linux 上 ModemManager 可能会占用新接入的板子）。
-
-然后重新选择串口，再次读取飞控数据。</translation>
-    </message>
-    <message>
-        <source>Zorv asked the controller on %1 %2 and had no answer within %3 seconds.
-
-Check that:
-- the controller is powered;
-- this is its port (open the port list to see which device each number is);
-- the USB cable carries data (a charge-only cable does not);
-- no other program holds the port (on Linux, ModemManager may grab a new board).
-
-Then pick the port again to read the controller once more.</source>
-        <translation>Zorv 在 %1 上向飞控%2，但在 %3 秒内没有收到应答。
-
-请检查：
-- 飞控已通电；
-- 这是飞控所在的串口（打开串口列表可看到每个编号对应的设备）；
-- USB 线能传输数据（仅充电的线不行）；
-- 没有其他程序占用该串口（Linux 上 ModemManager 可能会占用新接入的板子）。
-
-然后重新选择串口，再次读取飞控数据。</translation>
-    </message>
-    <message>
         <source>COM Opened</source>
         <translation>串口已打开</translation>
     </message>
@@ -630,6 +590,273 @@ Then pick the port again to read the controller once more.</source>
     <message>
         <source>%1 could not be opened: %2. Pick the port again, or try another one.</source>
         <translation>无法打开 %1：%2。请重新选择该串口，或换一个串口。</translation>
+    </message>
+    <message>
+        <source>Zorv asked the controller on %1 %2 and had no answer within %3.
+
+Check that:
+- the controller is powered;
+- this is its port (open the port list to see which device each number is);
+- the USB cable carries data (a charge-only cable does not);
+- no other program holds the port (on Linux, ModemManager may grab a new board).
+
+Then pick the port again to read the controller once more.</source>
+        <translation>Zorv 在 %1 上向飞控%2，但在 %3内没有收到应答。
+
+请检查：
+- 飞控已通电；
+- 这是飞控所在的串口（打开串口列表可看到每个编号对应的设备）；
+- USB 线能传输数据（仅充电的线不行）；
+- 没有其他程序占用该串口（Linux 上 ModemManager 可能会占用新接入的板子）。
+
+然后重新选择串口，再次读取飞控数据。</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 秒</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>%1 (not in the list)</source>
+        <translation>%1（不在列表中）</translation>
+    </message>
+    <message>
+        <source>%1 (%2) %3 → %4</source>
+        <translation>%1（%2）%3 → %4</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 等另外 %2 项</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>连接时</translation>
+    </message>
+    <message>
+        <source>after a default set</source>
+        <translation>加载默认参数后</translation>
+    </message>
+    <message>
+        <source>after a file was sent</source>
+        <translation>发送文件后</translation>
+    </message>
+    <message>
+        <source>after an upgrade</source>
+        <translation>升级后</translation>
+    </message>
+    <message>
+        <source>before a default set</source>
+        <translation>加载默认参数前</translation>
+    </message>
+    <message>
+        <source>before a file was sent</source>
+        <translation>发送文件前</translation>
+    </message>
+    <message>
+        <source>before an upgrade</source>
+        <translation>升级前</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s settings could not be kept as a snapshot in %1: %2.<byte value="xd"/><byte value="xd"/>Nothing was sent or changed because of it, and the work goes on. Free some disk space or make that folder writable to keep snapshots again; this is said only once.</source>
+        <translation>无法把飞控的设置保存为快照到 %1：%2。<byte value="xd"/><byte value="xd"/>没有因此发送或修改任何内容，工作继续进行。请释放磁盘空间或让该文件夹可写，以便再次保存快照；此提示只显示一次。</translation>
+    </message>
+    <message>
+        <source>Send this snapshot? %1<byte value="xd"/><byte value="xd"/>The whole file is sent, %2 commands; cell values never are.%3</source>
+        <translation>发送此快照吗？%1<byte value="xd"/><byte value="xd"/>将发送整个文件，共 %2 条命令；电芯电压值从不发送。%3</translation>
+    </message>
+    <message>
+        <source>%1 settings differ: %2.</source>
+        <translation>有 %1 项设置不同：%2。</translation>
+    </message>
+    <message>
+        <source>1 setting differs: %1.</source>
+        <translation>有 1 项设置不同：%1。</translation>
+    </message>
+    <message>
+        <source>It holds the settings the controller holds now.</source>
+        <translation>其中的设置与飞控当前的设置相同。</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>It holds values this tool does not know, sent as they stand where they fit four digits: %1.</source>
+        <translation><byte value="xd"/><byte value="xd"/>其中有本软件不认识的数值，能用四位数字表示的按原值发送：%1。</translation>
+    </message>
+    <message>
+        <source>The upgrade changed %1 settings (%2). Send back the settings you had before the upgrade?</source>
+        <translation>升级改变了 %1 项设置（%2）。要把升级前的设置写回飞控吗？</translation>
+    </message>
+    <message>
+        <source>The upgrade changed 1 setting (%1). Send back the settings you had before the upgrade?</source>
+        <translation>升级改变了 1 项设置（%1）。要把升级前的设置写回飞控吗？</translation>
+    </message>
+    <message>
+        <source>Snapshots…</source>
+        <translation>快照…</translation>
+    </message>
+    <message>
+        <source>Compare with file…</source>
+        <translation>与文件比较…</translation>
+    </message>
+    <message>
+        <source>Snapshots</source>
+        <translation>快照</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>原因</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Differs from the controller</source>
+        <translation>与飞控的差异</translation>
+    </message>
+    <message>
+        <source>Send to controller</source>
+        <translation>发送到飞控</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>No snapshots yet. Zorv keeps one each time it reads a controller&apos;s settings, and one right before a default set, a file or an upgrade replaces them.</source>
+        <translation>还没有快照。Zorv 每次读取飞控设置时保存一个快照，在默认参数、文件或升级替换设置之前也会保存一个。</translation>
+    </message>
+    <message>
+        <source>The demo keeps no snapshots.</source>
+        <translation>演示模式不保存快照。</translation>
+    </message>
+    <message>
+        <source>Select a snapshot to see how it differs from the controller.</source>
+        <translation>选择一个快照，查看它与飞控的差异。</translation>
+    </message>
+    <message>
+        <source>No controller has been read yet, so there is nothing to compare with: pick the port first.</source>
+        <translation>还没有读取过飞控，无从比较：请先选择串口。</translation>
+    </message>
+    <message>
+        <source>This snapshot holds the settings the controller holds now.</source>
+        <translation>此快照中的设置与飞控当前的设置相同。</translation>
+    </message>
+    <message>
+        <source>Sending this snapshot would change:</source>
+        <translation>发送此快照将改变：</translation>
+    </message>
+    <message>
+        <source>Compare with file</source>
+        <translation>与文件比较</translation>
+    </message>
+    <message>
+        <source>1 setting</source>
+        <translation>1 项设置</translation>
+    </message>
+    <message>
+        <source>%1 settings</source>
+        <translation>%1 项设置</translation>
+    </message>
+    <message>
+        <source>%1 holds the settings the controller holds now.</source>
+        <translation>%1 中的设置与飞控当前的设置相同。</translation>
+    </message>
+    <message>
+        <source>%1 differs from the controller in %2:<byte value="xd"/><byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>(controller → file)</source>
+        <translation>%1 与飞控有 %2 不同：<byte value="xd"/><byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>（飞控 → 文件）</translation>
+    </message>
+    <message>
+        <source>%1 cannot be compared: %2. It is not a parameter file saved by this tool.</source>
+        <translation>无法比较 %1：%2。这不是本软件保存的参数文件。</translation>
+    </message>
+    <message>
+        <source>The snapshot folder %1 could not be opened in the file manager.</source>
+        <translation>无法在文件管理器中打开快照文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>无法读取：%1</translation>
+    </message>
+    <message>
+        <source>the same settings</source>
+        <translation>设置相同</translation>
+    </message>
+    <message>
+        <source>1 setting differs</source>
+        <translation>1 项设置不同</translation>
+    </message>
+    <message>
+        <source>%1 settings differ</source>
+        <translation>%1 项设置不同</translation>
+    </message>
+    <message>
+        <source>The controller on %1 is back but does not answer: Zorv read it back %2 times, a second apart, and had no answer.
+
+Check that it is powered and has finished starting up, then pick %1 in the port list to read it again.</source>
+        <translation>%1 上的飞控已重新连接但没有应答：Zorv 每隔一秒读取了 %2 次，都没有收到应答。
+
+请检查飞控已通电并已启动完毕，然后在串口列表中选择 %1 重新读取。</translation>
+    </message>
+</context>
+<context>
+    <name>Traffic</name>
+    <message>
+        <source>Traffic log</source>
+        <translation>通信记录</translation>
+    </message>
+    <message>
+        <source>Show only lines holding…</source>
+        <translation>只显示包含以下内容的行…</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>保存…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Save the traffic log</source>
+        <translation>保存通信记录</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>文本文件 (*.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The traffic log could not be saved to %1: %2
+
+Pick a folder you can write to, or copy the log and paste it elsewhere.</source>
+        <translation>无法把通信记录保存到 %1：%2
+
+请选择一个可写的文件夹，或复制记录后粘贴到别处。</translation>
+    </message>
+    <message>
+        <source>Traffic log…</source>
+        <translation>通信记录…</translation>
     </message>
 </context>
 <context>
