@@ -60,11 +60,11 @@ void warn(Core& core, const Text& text) {
   core.prompts.tell(text, Text(kWarningCaption), Prompts::Buttons::Ok, Prompts::Icon::Warning);
 }
 
-void refuseLoad(Core& core, const std::string& path, const std::string& why) {
+void refuseLoad(Core& core, const std::string& path, const Text& why) {
   warn(core, ZORV_TEXT("Messages", "This file cannot be loaded: %1.\r\rNothing was sent to the controller.\r\r%2")
                  .arg(why)
                  .arg(path));
-  core.ended({ExchangeKind::FileLoad, Outcome::Refused, why});
+  core.ended({ExchangeKind::FileLoad, Outcome::Refused, why.original()});
 }
 
 // How far the chain has got, from the answer it awaits: settings the controller took of all.
@@ -129,16 +129,17 @@ void loadSavedFile(Core& core) {
 void loadParamFile(Core& core, const std::string& path, bool confirmed) {
   BoundedRead file = readFileBounded(path, kParamFileMaxBytes);
   if (file.result == BoundedRead::TooLarge) {
-    refuseLoad(core, path, "it is larger than 64 KiB, far more than a saved parameter file");
+    refuseLoad(core, path, ZORV_TEXT("Messages", "it is larger than 64 KiB, far more than a saved parameter file"));
     return;
   }
   if (file.result != BoundedRead::Ok) {
-    refuseLoad(core, path, "it cannot be read (" + file.error + ")");
+    refuseLoad(core, path, ZORV_TEXT("Messages", "it cannot be read (%1)").arg(file.error));
     return;
   }
   const ParamFileReading reading = readParamFile(file.bytes);
   if (!reading.ok) {
-    refuseLoad(core, path, reading.refusal + "; it is not a parameter file saved by this tool");
+    refuseLoad(core, path,
+               ZORV_TEXT("Messages", "%1; it is not a parameter file saved by this tool").arg(reading.refusalWords));
     return;
   }
 

@@ -815,6 +815,50 @@ Check that it is powered and has finished starting up, then pick %1 in the port 
 
 Check that it is powered and has finished starting up, then pick %1 in the port list to read it again.</translation>
     </message>
+    <message>
+        <source>line %1 does not start with the label %2</source>
+        <translation>line %1 does not start with the label %2</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds %3 where a 0 or 1 belongs</source>
+        <translation>line %1 (%2) holds %3 where a 0 or 1 belongs</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) does not hold a cell value</source>
+        <translation>line %1 (%2) does not hold a cell value</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) does not hold a four-digit value</source>
+        <translation>line %1 (%2) does not hold a four-digit value</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>it has %1 line, a saved parameter file has %2</source>
+        <translation>it has %1 line, a saved parameter file has %2</translation>
+    </message>
+    <message>
+        <source>it has %1 lines, a saved parameter file has %2</source>
+        <translation>it has %1 lines, a saved parameter file has %2</translation>
+    </message>
+    <message>
+        <source>its first line does not start with %1</source>
+        <translation>its first line does not start with %1</translation>
+    </message>
+    <message>
+        <source>it is larger than 64 KiB, far more than a saved parameter file</source>
+        <translation>it is larger than 64 KiB, far more than a saved parameter file</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>it cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>%1; it is not a parameter file saved by this tool</source>
+        <translation>%1; it is not a parameter file saved by this tool</translation>
+    </message>
 </context>
 <context>
     <name>Traffic</name>

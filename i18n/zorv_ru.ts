@@ -815,6 +815,50 @@ Check that it is powered and has finished starting up, then pick %1 in the port 
 
 Проверьте, что он включён и закончил запуск, затем выберите %1 в списке портов, чтобы прочитать его снова.</translation>
     </message>
+    <message>
+        <source>line %1 does not start with the label %2</source>
+        <translation>строка %1 не начинается с метки %2</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds %3 where a 0 or 1 belongs</source>
+        <translation>в строке %1 (%2) стоит %3, а должно быть 0 или 1</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) does not hold a cell value</source>
+        <translation>в строке %1 (%2) нет значения банки</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) does not hold a four-digit value</source>
+        <translation>в строке %1 (%2) нет четырёхзначного значения</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>файл пуст</translation>
+    </message>
+    <message>
+        <source>it has %1 line, a saved parameter file has %2</source>
+        <translation>строк в нём: %1, а в файле сохранённых параметров их %2</translation>
+    </message>
+    <message>
+        <source>it has %1 lines, a saved parameter file has %2</source>
+        <translation>строк в нём: %1, а в файле сохранённых параметров их %2</translation>
+    </message>
+    <message>
+        <source>its first line does not start with %1</source>
+        <translation>его первая строка не начинается с %1</translation>
+    </message>
+    <message>
+        <source>it is larger than 64 KiB, far more than a saved parameter file</source>
+        <translation>он больше 64 КиБ — намного больше файла сохранённых параметров</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>его не удаётся прочитать (%1)</translation>
+    </message>
+    <message>
+        <source>%1; it is not a parameter file saved by this tool</source>
+        <translation>%1; это не файл параметров, сохранённый этой программой</translation>
+    </message>
 </context>
 <context>
     <name>Traffic</name>

@@ -815,6 +815,50 @@ Check that it is powered and has finished starting up, then pick %1 in the port 
 
 请检查飞控已通电并已启动完毕，然后在串口列表中选择 %1 重新读取。</translation>
     </message>
+    <message>
+        <source>line %1 does not start with the label %2</source>
+        <translation>第 %1 行不是以标签 %2 开头</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds %3 where a 0 or 1 belongs</source>
+        <translation>第 %1 行（%2）的值为 %3，此处应为 0 或 1</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) does not hold a cell value</source>
+        <translation>第 %1 行（%2）没有电芯电压值</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) does not hold a four-digit value</source>
+        <translation>第 %1 行（%2）不是四位数值</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>文件为空</translation>
+    </message>
+    <message>
+        <source>it has %1 line, a saved parameter file has %2</source>
+        <translation>文件只有 %1 行，而参数保存文件应有 %2 行</translation>
+    </message>
+    <message>
+        <source>it has %1 lines, a saved parameter file has %2</source>
+        <translation>文件有 %1 行，而参数保存文件应有 %2 行</translation>
+    </message>
+    <message>
+        <source>its first line does not start with %1</source>
+        <translation>第一行不是以 %1 开头</translation>
+    </message>
+    <message>
+        <source>it is larger than 64 KiB, far more than a saved parameter file</source>
+        <translation>文件大于 64 KiB，远大于参数保存文件</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>无法读取（%1）</translation>
+    </message>
+    <message>
+        <source>%1; it is not a parameter file saved by this tool</source>
+        <translation>%1；这不是本软件保存的参数文件</translation>
+    </message>
 </context>
 <context>
     <name>Traffic</name>
