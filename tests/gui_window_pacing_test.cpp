@@ -272,7 +272,8 @@ TEST(WindowPacing, ReadoutsAreCurrentForTheHandlersAtOnceAndPaintedAtTheNextFram
         rig.port.inject(bytesOf(channelRecord(s.first)));
         rig.port.deliverAll();
       }
-      spinEvents(kFrameWaitMs);
+      // The frame comes after kFrameWaitMs; a loaded machine may run its timer later.
+      spinUntil([&] { return rig.shown(ids::kFirstChannelReadout) == s.windowText; }, 20 * kFrameWaitMs);
     }
     EXPECT_EQ(rig.dlg->text(ids::kFirstChannelReadout), s.windowText) << s.name;
     if (s.widgetCurrent) {
@@ -360,7 +361,8 @@ TEST(WindowPacing, UpgradeBarWaitsForTheFrameAndEndsAsIfNothingWasHeld) {
         continue;
       }
       EXPECT_EQ(bar->value(), c.held == kAsUnpaced ? unpaced : c.held) << c.name;
-      spinEvents(kFrameWaitMs);
+      // The frame comes after kFrameWaitMs; a loaded machine may run its timer later.
+      spinUntil([&] { return bar->value() == unpaced; }, 20 * kFrameWaitMs);
       EXPECT_EQ(bar->value(), unpaced) << c.name << ": after the frame";
       rig.dlg->setProgressPos(33);
       rig.dlg->pacer().setPaced(false);  // the exchange ends: its last step is shown at once

@@ -23,4 +23,11 @@ void spinEvents(int ms) {
   } while (t.elapsed() < ms);
 }
 
+bool spinUntil(const std::function<bool()>& done, int ms) {
+  QElapsedTimer t;
+  t.start();
+  while (!done() && t.elapsed() < ms) spinEvents(10);
+  return done();
+}
+
 }  // namespace zorv::test

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QObject>
 #include <QWidget>
+#include <functional>
 
 class QApplication;
 
@@ -13,6 +14,9 @@ namespace zorv::test {
 QApplication& qtApp();
 // Runs the event loop for ms milliseconds of real time.
 void spinEvents(int ms);
+// Runs the event loop until `done` holds or ms milliseconds have passed; whether it holds. For
+// what only has to happen eventually: a loaded machine may take longer than any fixed wait.
+bool spinUntil(const std::function<bool()>& done, int ms);
 
 // Counts the paint events a widget receives.
 struct PaintCount : QObject {

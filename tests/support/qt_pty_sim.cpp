@@ -36,11 +36,6 @@ bool PtySimTest::startSim(const std::vector<std::string>& extra) {
   return until([this] { return fs::exists(link_); }, 5000);
 }
 
-bool PtySimTest::until(const std::function<bool()>& done, int ms) {
-  QElapsedTimer t;
-  t.start();
-  while (!done() && t.elapsed() < ms) spinEvents(10);
-  return done();
-}
+bool PtySimTest::until(const std::function<bool()>& done, int ms) { return spinUntil(done, ms); }
 
 }  // namespace zorv::test
