@@ -859,6 +859,22 @@ Check that it is powered and has finished starting up, then pick %1 in the port 
         <source>%1; it is not a parameter file saved by this tool</source>
         <translation>%1; it is not a parameter file saved by this tool</translation>
     </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>it is larger than 64 KiB</source>
+        <translation>it is larger than 64 KiB</translation>
+    </message>
 </context>
 <context>
     <name>Traffic</name>

@@ -859,6 +859,22 @@ Check that it is powered and has finished starting up, then pick %1 in the port 
         <source>%1; it is not a parameter file saved by this tool</source>
         <translation>%1; это не файл параметров, сохранённый этой программой</translation>
     </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>это папка</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>такого файла нет</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>it is larger than 64 KiB</source>
+        <translation>он больше 64 КиБ</translation>
+    </message>
 </context>
 <context>
     <name>Traffic</name>

@@ -859,6 +859,22 @@ Check that it is powered and has finished starting up, then pick %1 in the port 
         <source>%1; it is not a parameter file saved by this tool</source>
         <translation>%1；这不是本软件保存的参数文件</translation>
     </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>这是一个文件夹</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>这不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is larger than 64 KiB</source>
+        <translation>文件大于 64 KiB</translation>
+    </message>
 </context>
 <context>
     <name>Traffic</name>
