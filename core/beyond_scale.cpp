@@ -30,16 +30,18 @@ void BeyondScaleReport::reported(int index, int value) {
   }
 }
 
-std::string BeyondScaleReport::message() const {
-  std::string list;
+Text BeyondScaleReport::words() const {
+  Text list;
   for (const auto& [index, value] : notes_) {
     const ParamScale scale = paramScale(index);
-    if (!list.empty()) list += ", ";
-    list += settingName(index) + " " + std::to_string(value) + " (" + std::to_string(scale.lo) + " to " +
-            std::to_string(scale.hi) + ")";
+    Text item = ZORV_TEXT("Messages", "%1 %2 (%3 to %4)").arg(settingName(index)).arg(value).arg(scale.lo).arg(scale.hi);
+    list = list.empty() ? item : ZORV_TEXT("Messages", "%1, %2").arg(list).arg(item);
   }
-  return kBeyondScaleOpening + list +
-         ". They are kept and saved as they are; nothing is sent unless you change them.";
+  return ZORV_TEXT("Messages", "%1%2. They are kept and saved as they are; nothing is sent unless you change them.")
+      .arg(Text(kBeyondScaleOpening))
+      .arg(list);
 }
+
+std::string BeyondScaleReport::message() const { return words().original(); }
 
 }  // namespace zorv

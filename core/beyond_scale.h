@@ -6,6 +6,7 @@
 // read-back, in one message listing them all.
 
 #include <string>
+#include "core/text.h"
 #include <utility>
 #include <vector>
 
@@ -22,12 +23,14 @@ class BeyondScaleReport {
   // level 150 (0 to 100). They are kept and saved as they are; nothing is sent unless you change
   // them."
   std::string message() const;
+  // The same as the words it is made of, for the window.
+  Text words() const;
 
  private:
   std::vector<std::pair<int, int>> notes_;  // parameter index and value, in index order
 };
 
-constexpr const char* kBeyondScaleOpening = "The controller holds values this tool does not know: ";
+constexpr const char* kBeyondScaleOpening = ZORV_NOOP("Messages", "The controller holds values this tool does not know: ");
 
 // A setting's name in messages ("Stability level") for parameters 0..14.
 std::string settingName(int index);

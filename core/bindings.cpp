@@ -84,10 +84,14 @@ void Bindings::set(int id, int value) {
 
 std::string Bindings::text(int id) const { return texts_[textIndex(id)]; }
 
-void Bindings::setText(int id, const std::string& value) {
-  std::string& text = texts_[textIndex(id)];
-  if (text == value) return;
-  text = value;
+const Text& Bindings::words(int id) const { return words_[textIndex(id)]; }
+
+void Bindings::setText(int id, const Text& value) {
+  const size_t place = textIndex(id);
+  std::string original = value.original();
+  words_[place] = value;
+  if (texts_[place] == original) return;
+  texts_[place] = std::move(original);
   markDiffer(slotOf(id));
 }
 

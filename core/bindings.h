@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "core/text.h"
+
 namespace zorv {
 
 // Control ids run from 1000 to 1215.
@@ -34,9 +36,14 @@ class Bindings {
   int get(int id) const;
   void set(int id, int value);
   // The text bound to a text box (firmware hint, port status, version) or the port list's
-  // visible text. Any other id throws std::out_of_range.
+  // visible text, in the tool's own wording (what handlers compare). Any other id throws
+  // std::out_of_range.
   std::string text(int id) const;
-  void setText(int id, const std::string& value);
+  // The same text as the words it was made of, which the window shows in the pilot's language.
+  const Text& words(int id) const;
+  void setText(int id, const Text& value);
+  void setText(int id, const std::string& value) { setText(id, Text(value)); }
+  void setText(int id, const char* value) { setText(id, Text(std::string(value))); }
 
   // From the window: this control's state changed, whoever changed it (the program, the user,
   // the widget itself). Ids of controls bound to nothing are ignored.
@@ -84,6 +91,7 @@ class Bindings {
   // The values, by slot; the texts by their place.
   std::array<int, kSlots> ints_{};
   std::array<std::string, kTextCount> texts_;
+  std::array<Text, kTextCount> words_;  // how each text was made; plain when read from its control
   // What the controls showed when last looked at, in the values' own form; shownEmpty_ is all
   // ones for a number box with no text (it differs from any number).
   std::array<int, kSlots> shownInts_{};

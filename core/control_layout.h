@@ -37,18 +37,21 @@ struct ControlRow {
   int buddy = 0;  // label button whose caption names this slider or number box
   bool text = false;  // a read-only box bound to a text rather than a number
   const char* name = nullptr;  // the widget's objectName when not its id
+  const char* context = "Window";  // where the caption is marked for translation
 };
 
 const std::vector<PanelRow>& panels();
 const std::vector<ControlRow>& controls();
 const ControlRow* findControl(int id);
 
-// Items of a drop-down list, in order.
+// Items of a drop-down list, in order. The captions, scales and list items are marked for
+// translation in the "Window" context (core/text.h); the window shows them in the pilot's language.
 const std::vector<std::string>& comboItems(int id);
 
 // The 72 flight-mode check boxes, row-major: matrixCheckId(row 0..8, column 0..7).
 int matrixCheckId(int row, int column);
-// The caption of flight-mode row 0..8 ("Стабильность"), and of battery cell 0..3 ("1 банка").
+// The caption of flight-mode row 0..8 ("Стабильность", marked in the "Flight modes" context),
+// and of battery cell 0..3 ("1 банка").
 const char* matrixRowCaption(int row);
 const char* cellCaption(int cell);
 

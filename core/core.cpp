@@ -25,9 +25,8 @@ bool Core::controlsToMembers() {
   const int stoppedAt = exchange_.controlsToMembers(typedValues);
   if (stoppedAt == 0) return true;
   const ControlRow* box = findControl(stoppedAt);
-  prompts.message("Please enter an integer between " + std::to_string(box->lo) + " and " + std::to_string(box->hi) +
-                      ".",
-                  "Zorv", Prompts::Buttons::Ok, Prompts::Icon::Warning);
+  prompts.tell(ZORV_TEXT("Messages", "Please enter an integer between %1 and %2.").arg(box->lo).arg(box->hi),
+               Text("Zorv"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
   return false;
 }
 
@@ -57,9 +56,11 @@ void Core::send(std::string_view bytes) { port.write(bytes); }
 bool Core::sendSetting(char letter, int value) {
   auto cmd = settingCommand(letter, value);
   if (!cmd) {
-    prompts.message("The value " + std::to_string(value) + " for setting '" + std::string(1, letter) +
-                        "' is outside 0..9999 and was not sent to the controller.",
-                    "Tarvik Warning:", Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    prompts.tell(ZORV_TEXT("Messages", "The value %1 for setting '%2' is outside 0..9999 and was not sent to the "
+                                       "controller.")
+                     .arg(value)
+                     .arg(std::string(1, letter)),
+                 ZORV_TEXT("Messages", "Tarvik Warning:"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
     return false;
   }
   send(*cmd);
@@ -68,6 +69,10 @@ bool Core::sendSetting(char letter, int value) {
 }
 
 void Core::await(Exchange exchange, std::string asked, int done, int steps) {
+  await(exchange, Text(std::move(asked)), done, steps);
+}
+
+void Core::await(Exchange exchange, const Text& asked, int done, int steps) {
   // Nothing answers on a port that did not open; the status box already says why.
   if (!port.isOpen()) {
     watchdog.disarm();
@@ -75,7 +80,7 @@ void Core::await(Exchange exchange, std::string asked, int done, int steps) {
     return;
   }
   if (watchdog.stale()) port.discardInput();
-  watchdog.arm({exchange, std::move(asked), st.LinkMode, done, steps});
+  watchdog.arm({exchange, asked.original(), st.LinkMode, done, steps, 0, asked});
 }
 
 void Core::startReadback(bool withExchange) {

@@ -78,6 +78,7 @@ class Core {
   // given up on that is still waiting in the port is thrown away first. On a port that is not
   // open nothing is awaited, and the exchange ends as Lost.
   void await(Exchange exchange, std::string asked, int done = 0, int steps = 0);
+  void await(Exchange exchange, const Text& asked, int done = 0, int steps = 0);
 
   // Data exchange (core/data_exchange.h). controlsToMembers stops at the first number box that
   // is out of range, shows the range warning and returns false; values read before it keep what

@@ -90,7 +90,10 @@ bool DataExchange::refresh(bool atStart, int written) {
 
 void DataExchange::copyShown(const Row& row) {
   if (row.bind == Bind::Text) {
-    if (b_.texts_[row.text] != b_.shownTexts_[row.text]) b_.texts_[row.text] = b_.shownTexts_[row.text];
+    if (b_.texts_[row.text] != b_.shownTexts_[row.text]) {
+      b_.texts_[row.text] = b_.shownTexts_[row.text];
+      b_.words_[row.text] = Text::plain(b_.texts_[row.text]);
+    }
   } else {
     const size_t slot = Bindings::slotOf(row.id);
     b_.ints_[slot] = b_.shownInts_[slot];
@@ -173,7 +176,7 @@ void DataExchange::membersToControls() {
       case Bind::Text: {
         const std::string& value = b_.texts_[row.text];
         if (b_.shownTexts_[row.text] == value) continue;
-        win_.setText(row.id, value);
+        win_.showText(row.id, b_.words_[row.text]);
         break;
       }
       case Bind::Slider: {

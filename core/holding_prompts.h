@@ -20,6 +20,11 @@ class HoldingPrompts : public Prompts {
     Hold h(watchdog_);
     return shown_.message(text, caption, buttons, icon, defaultIsCancel);
   }
+  Answer tell(const Text& text, const Text& caption, Buttons buttons, Icon icon,
+              bool defaultIsCancel = false) override {
+    Hold h(watchdog_);
+    return shown_.tell(text, caption, buttons, icon, defaultIsCancel);
+  }
   std::optional<std::string> openFile(const std::string& filter, const std::string& defaultExt) override {
     Hold h(watchdog_);
     return shown_.openFile(filter, defaultExt);

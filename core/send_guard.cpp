@@ -22,10 +22,13 @@ bool Core::boxesShow(const std::vector<SentFromBox>& values, const std::string& 
     // The box wins: its value is taken again, and every other control is read at the next exchange.
     st.bound.set(sent.box, leadingInt(shown));
     st.bound.allChanged();
-    prompts.message("Nothing was sent to the controller: the value about to be sent for " + sent.name + " (" +
-                        std::to_string(sent.value) + ") is not what its box shows (" +
-                        (shown.empty() ? std::string("nothing") : shown) + "). Check the box, then " + again + ".",
-                    "Tarvik Warning:", Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    prompts.tell(ZORV_TEXT("Messages", "Nothing was sent to the controller: the value about to be sent for %1 (%2) is "
+                                       "not what its box shows (%3). Check the box, then %4.")
+                     .arg(Text(Marked{"Window", sent.name.c_str()}))
+                     .arg(sent.value)
+                     .arg(shown.empty() ? Text(ZORV_TEXT("Messages", "nothing")) : Text(shown))
+                     .arg(Text(again)),
+                 ZORV_TEXT("Messages", "Tarvik Warning:"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
     return false;
   }
   return true;

@@ -48,15 +48,18 @@ void TypedValues::show(Window& win, int index) {
   win.setToolTip(p->edit, marked ? kTypedNotSentTip : "");
 }
 
-std::string typedList(const std::vector<TypedValues::Pending>& pending, bool withHeld) {
-  std::string out;
-  for (size_t k = 0; k < pending.size(); ++k) {
-    const TypedValues::Pending& t = pending[k];
-    if (k > 0) out += k + 1 == pending.size() ? " and " : ", ";
-    out += std::to_string(t.value) + " typed into " + sliderByIndex(t.index)->caption;
-    if (withHeld && t.held) out += " (the controller holds " + std::to_string(*t.held) + ")";
+Text typedWords(const std::vector<TypedValues::Pending>& pending, bool withHeld) {
+  std::vector<Text> items;
+  for (const TypedValues::Pending& t : pending) {
+    Text item = ZORV_TEXT("Messages", "%1 typed into %2").arg(t.value).arg(Marked{"Window", sliderByIndex(t.index)->caption});
+    if (withHeld && t.held) item = ZORV_TEXT("Messages", "%1 (the controller holds %2)").arg(item).arg(*t.held);
+    items.push_back(std::move(item));
   }
-  return out;
+  return joinedList(items, ZORV_TEXT("Messages", "%1, %2"), ZORV_TEXT("Messages", "%1 and %2"));
+}
+
+std::string typedList(const std::vector<TypedValues::Pending>& pending, bool withHeld) {
+  return typedWords(pending, withHeld).original();
 }
 
 }  // namespace zorv

@@ -5,6 +5,7 @@
 // before closing. A value the controller reported raises no range warning.
 
 #include <array>
+#include "core/text.h"
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,7 +15,7 @@
 namespace zorv {
 class Window;
 
-constexpr const char* kTypedNotSentTip = "Typed, not sent yet: release the slider to send it";
+constexpr const char* kTypedNotSentTip = ZORV_NOOP("Messages", "Typed, not sent yet: release the slider to send it");
 
 class TypedValues {
  public:
@@ -47,5 +48,7 @@ class TypedValues {
 // What is pending, for a message: "60 typed into Доп. стабилизация and 30 typed into Уровень
 // стабилиз.", each followed by " (the controller holds 45)" when withHeld and known.
 std::string typedList(const std::vector<TypedValues::Pending>& pending, bool withHeld);
+// The same as the words it is made of, for the window.
+Text typedWords(const std::vector<TypedValues::Pending>& pending, bool withHeld);
 
 }  // namespace zorv

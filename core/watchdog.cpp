@@ -22,12 +22,15 @@ uint32_t answerLimitMs(Exchange e) { return AnswerLimits{}.forExchange(e); }
 
 uint32_t limitOf(const Awaited& due) { return due.limitMs > 0 ? due.limitMs : answerLimitMs(due.exchange); }
 
-std::string limitWords(uint32_t ms) {
-  if (ms % 1000 == 0) return std::to_string(ms / 1000) + (ms == 1000 ? " second" : " seconds");
+Text limitText(uint32_t ms) {
+  if (ms == 1000) return ZORV_TEXT("Messages", "1 second");
+  if (ms % 1000 == 0) return ZORV_TEXT("Messages", "%1 seconds").arg(std::to_string(ms / 1000));
   // Tenths are enough for a message; a limit under a second reads "0.5 seconds".
   const uint32_t tenths = (ms + 50) / 100;
-  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " seconds";
+  return ZORV_TEXT("Messages", "%1 seconds").arg(std::to_string(tenths / 10) + "." + std::to_string(tenths % 10));
 }
+
+std::string limitWords(uint32_t ms) { return limitText(ms).original(); }
 
 void Watchdog::arm(Awaited what) {
   limit_ = limits_.forExchange(what.exchange);

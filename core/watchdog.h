@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+#include "core/text.h"
+
 #include "core/clock.h"
 #include "core/link_mode.h"
 
@@ -67,10 +69,12 @@ struct Awaited {
   int done = 0;       // steps answered before this one (settings of a file, calibration steps)
   int steps = 0;      // steps in the whole exchange, 0 when it does not count them
   uint32_t limitMs = 0;  // the limit it was given when armed (0: the default limit)
+  Text askedWords{};  // `asked` as the words it is made of, for the window (empty: `asked` alone)
 };
 
 // "1 second", "2.5 seconds": a limit in the words of the messages that name it.
 std::string limitWords(uint32_t ms);
+Text limitText(uint32_t ms);
 // The limit an awaited answer was given.
 uint32_t limitOf(const Awaited& due);
 

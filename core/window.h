@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/text.h"
+
 namespace zorv {
 
 class Bindings;
@@ -24,6 +26,9 @@ class Window {
   // The text a box shows now, read from the box itself past anything the window keeps beside
   // it: what a setting built from the box is held against before it goes out.
   virtual std::string shownText(int id) const { return text(id); }
+  // Sets the text as the words it was made of: text() gives back its original wording, the
+  // window shows it in the pilot's language. setText(id, t) is showText(id, Text(t)).
+  virtual void showText(int id, const Text& words) { setText(id, words.original()); }
 
   virtual int sliderPos(int id) const = 0;
   virtual void setSliderPos(int id, int pos) = 0;
@@ -41,6 +46,7 @@ class Window {
 
   // Tooltip of a control (the status box carries the reason of a failed open).
   virtual void setToolTip(int id, const std::string& tip) = 0;
+  virtual void showToolTip(int id, const Text& tip) { setToolTip(id, tip.original()); }
 
   // Shows a number box's text in the link colour (a typed value the controller has not
   // received) or in the ordinary colour again. A window without colours ignores it.

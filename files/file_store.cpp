@@ -14,6 +14,8 @@
 #include <unistd.h>
 #endif
 
+#include "core/text.h"
+
 namespace zorv {
 
 namespace fs = std::filesystem;
@@ -130,7 +132,7 @@ std::string replaceFileContents(const std::string& path, std::string_view bytes)
     fs::path real = fs::canonical(target, ec);
     if (!ec) target = real;
   }
-  if (fs::is_directory(target, ec)) return "it is a folder";
+  if (fs::is_directory(target, ec)) return ZORV_NOOP("Messages", "it is a folder");
 
   fs::path tmp;
   std::string error = writeTemporary(target, bytes, &tmp);
@@ -154,12 +156,12 @@ BoundedRead readFileBounded(const std::string& path, size_t maxBytes) {
   const fs::path p = fs::u8path(path);
   const fs::file_status st = fs::status(p, ec);
   if (ec || !fs::exists(st)) {
-    r.error = ec ? ec.message() : "no such file";
+    r.error = ec ? ec.message() : ZORV_NOOP("Messages", "no such file");
     return r;
   }
   // A folder, a device or a pipe would never end or never start.
   if (!fs::is_regular_file(st)) {
-    r.error = "it is not a regular file";
+    r.error = ZORV_NOOP("Messages", "it is not a regular file");
     return r;
   }
   const uintmax_t size = fs::file_size(p, ec);

@@ -60,7 +60,6 @@ int32_t heldValue(int index, const std::string& line) {
   return static_cast<int32_t>(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
 }
 
-std::string lineName(size_t n) { return "line " + std::to_string(n + 1); }
 
 // Splits at LF; the CRs before each LF are dropped. A final LF ends the last line rather than
 // starting an empty one.
@@ -82,28 +81,31 @@ std::vector<std::string> splitLines(std::string_view bytes, size_t* total) {
   return lines;
 }
 
-// "" when line n (1..115) is sound, else why not. A value beyond what the tool knows is added
-// to `unknown`.
-std::string checkParamLine(size_t n, const std::string& line, std::vector<ParamFileReading::Unknown>* unknown) {
+// Nothing when line n (1..115) is sound, else why not, in words the window translates. A value
+// beyond what the tool knows is added to `unknown`.
+Text checkParamLine(size_t n, const std::string& line, std::vector<ParamFileReading::Unknown>* unknown) {
   const int index = static_cast<int>(n) - 1;
   const std::string& label = paramLabels()[static_cast<size_t>(index)];
+  const long long number = static_cast<long long>(n) + 1;
   if (line.compare(0, label.size(), label) != 0)
-    return lineName(n) + " does not start with the label " + quoted(label);
-  const std::string named = lineName(n) + " (" + quoted(label) + ")";
+    return ZORV_TEXT("Messages", "line %1 does not start with the label %2").arg(number).arg(quoted(label));
   const std::string rest = line.substr(kFieldColumn);
 
   if (index >= kFirstCheckBoxIndex) {
     if (rest.empty() || (rest[0] != '0' && rest[0] != '1'))
-      return named + " holds " + quoted(rest.substr(0, 1)) + " where a 0 or 1 belongs";
-    return "";
+      return ZORV_TEXT("Messages", "line %1 (%2) holds %3 where a 0 or 1 belongs")
+          .arg(number)
+          .arg(quoted(label))
+          .arg(quoted(rest.substr(0, 1)));
+    return {};
   }
   const bool fourDigitField = rest.size() >= 4 && isDigit(rest[0]) && isDigit(rest[1]) && isDigit(rest[2]) &&
                               isDigit(rest[3]) && (rest.size() == 4 || !isDigit(rest[4]));
   if (index >= kFirstBatteryIndex && index <= kLastBatteryIndex) {
     // Never sent: a cell value of any width is taken ("01000", a negative one as "%d").
     const size_t digitsAt = !rest.empty() && rest[0] == '-' ? 1 : 0;
-    if (rest.size() > digitsAt && isDigit(rest[digitsAt])) return "";
-    return named + " does not hold a cell value";
+    if (rest.size() > digitsAt && isDigit(rest[digitsAt])) return {};
+    return ZORV_TEXT("Messages", "line %1 (%2) does not hold a cell value").arg(number).arg(quoted(label));
   }
   const int offset = isGimbal(index) ? kGimbalWireOffset : 0;
   const ParamScale scale = paramScale(index);
@@ -112,14 +114,14 @@ std::string checkParamLine(size_t n, const std::string& line, std::vector<ParamF
     // Beyond the parameter's list or scale: a value the controller held when the file was saved.
     if (!scale.holds(leadingInt(rest.substr(0, 4)) - offset))
       unknown->push_back({0, label, rest.substr(0, 4), known, true});
-    return "";
+    return {};
   }
   // A value that cannot go out as four digits, exactly as the writer puts it ("%d").
   if (const std::optional<long long> wire = writtenNumber(rest); wire && (*wire < 0 || *wire > 9999)) {
     unknown->push_back({0, label, std::to_string(*wire), known, false});
-    return "";
+    return {};
   }
-  return named + " does not hold a four-digit value";
+  return ZORV_TEXT("Messages", "line %1 (%2) does not hold a four-digit value").arg(number).arg(quoted(label));
 }
 
 }  // namespace
@@ -142,26 +144,32 @@ std::string writeParamFile(int portNumber, const std::array<int32_t, kParamCount
 ParamFileReading readParamFile(std::string_view bytes) {
   ParamFileReading r;
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);  // an editor's byte-order mark
+  auto refuse = [&r](const Text& why) {
+    r.refusalWords = why;
+    r.refusal = why.original();
+  };
   if (bytes.empty()) {
-    r.refusal = "the file is empty";
+    refuse(ZORV_TEXT("Messages", "the file is empty"));
     return r;
   }
   size_t total = 0;
   const std::vector<std::string> lines = splitLines(bytes, &total);
   if (total < static_cast<size_t>(kParamFileLines)) {
-    r.refusal = "it has " + std::to_string(total) + (total == 1 ? " line" : " lines") +
-                ", a saved parameter file has " + std::to_string(kParamFileLines);
+    refuse((total == 1 ? ZORV_TEXT("Messages", "it has %1 line, a saved parameter file has %2")
+                       : ZORV_TEXT("Messages", "it has %1 lines, a saved parameter file has %2"))
+               .arg(static_cast<long long>(total))
+               .arg(kParamFileLines));
     return r;
   }
   if (lines[0].compare(0, sizeof kParamFilePortPrefix - 1, kParamFilePortPrefix) != 0) {
-    r.refusal = "its first line does not start with " + quoted(kParamFilePortPrefix);
+    refuse(ZORV_TEXT("Messages", "its first line does not start with %1").arg(quoted(kParamFilePortPrefix)));
     return r;
   }
   for (size_t n = 1; n < static_cast<size_t>(kParamFileLines); ++n) {
     const size_t known = r.unknown.size();
-    std::string why = checkParamLine(n, lines[n], &r.unknown);
+    const Text why = checkParamLine(n, lines[n], &r.unknown);
     if (!why.empty()) {
-      r.refusal = why;
+      refuse(why);
       r.unknown.clear();
       return r;
     }

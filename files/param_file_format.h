@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text.h"
 #include "core/main_state.h"
 
 namespace zorv {
@@ -38,6 +39,7 @@ std::string writeParamFile(int portNumber, const std::array<int32_t, kParamCount
 struct ParamFileReading {
   bool ok = false;
   std::string refusal;  // why the file is not taken, for the user (when !ok)
+  Text refusalWords;    // the same, as the words the window shows in the pilot's language
   // The LoadedLines text of each line the file has, at most 120: four characters from column
   // 13 for lines 0..19, one character for the rest.
   std::vector<std::string> lines;

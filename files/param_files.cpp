@@ -2,6 +2,7 @@
 // settings that sends a saved file back.
 
 #include "files/param_files.h"
+#include "core/text.h"
 
 #include <algorithm>
 #include <iterator>
@@ -24,18 +25,18 @@ namespace {
 constexpr int kLoadFileItem = 4;
 constexpr int kChainWaitMs = 50;
 
-constexpr char kWarningCaption[] = "Tarvik Warning：";
-constexpr char kHintCaption[] = "Tarvik航模提示：";
+constexpr char kWarningCaption[] = ZORV_NOOP("Messages", "Tarvik Warning：");
+constexpr char kHintCaption[] = ZORV_NOOP("Messages", "Tarvik航模提示：");
 
 constexpr char kSaveQuestion[] =
-    "you will save the current data now，and it's defaut filename is TKVR_Data.txt,\r\ryou can change the "
+    ZORV_NOOP("Messages", "you will save the current data now，and it's defaut filename is TKVR_Data.txt,\r\ryou can change the "
     "filename or path。\r\rWarning：you can not edit the file or data format，if you do ,it can not revcover to "
-    "corvexe！\r\rAre you sure to save the data？";
+    "corvexe！\r\rAre you sure to save the data？");
 constexpr char kLoadHint[] =
-    "Attention：please select the Item to Load Default Data!\r\r1.Load default data。\r\r2.Load from file you "
-    "saved \r\r注意：不要改变原有文件的格式，否则恢复的参数可能不正确!";
-constexpr char kSaveFilter[] = "TXT File (*.txt)|*.txt||";
-constexpr char kLoadFilter[] = "file self_saved_(*.txt)|*.txt|All file(*.*)|*.*||";
+    ZORV_NOOP("Messages", "Attention：please select the Item to Load Default Data!\r\r1.Load default data。\r\r2.Load from file you "
+    "saved \r\r注意：不要改变原有文件的格式，否则恢复的参数可能不正确!");
+constexpr char kSaveFilter[] = ZORV_NOOP("Messages", "TXT File (*.txt)|*.txt||");
+constexpr char kLoadFilter[] = ZORV_NOOP("Messages", "file self_saved_(*.txt)|*.txt|All file(*.*)|*.*||");
 
 // Settings a saved file sends after its announcement "Sj0004".
 constexpr int kChainSettings = static_cast<int>(sizeof kLoadChain) - 1;
@@ -47,19 +48,23 @@ void awaitChainAnswer(Core& core, const std::string& command) {
   const int answered = std::max(0, at - 1);  // settings confirmed before this one
   const std::string shown = command.substr(0, command.size() > 0 ? command.size() - 1 : 0);
   core.await(Exchange::FileChain,
-             at == 0 ? "to take a saved file (" + shown + ")"
-                     : "to take setting " + std::to_string(answered + 1) + " of " + std::to_string(kChainSettings) +
-                           " from your file (" + shown + ")",
+             at == 0 ? ZORV_TEXT("Messages", "to take a saved file (%1)").arg(shown)
+                     : ZORV_TEXT("Messages", "to take setting %1 of %2 from your file (%3)")
+                           .arg(answered + 1)
+                           .arg(kChainSettings)
+                           .arg(shown),
              answered, kChainSettings);
 }
 
-void warn(Core& core, const std::string& text) {
-  core.prompts.message(text, kWarningCaption, Prompts::Buttons::Ok, Prompts::Icon::Warning);
+void warn(Core& core, const Text& text) {
+  core.prompts.tell(text, Text(kWarningCaption), Prompts::Buttons::Ok, Prompts::Icon::Warning);
 }
 
-void refuseLoad(Core& core, const std::string& path, const std::string& why) {
-  warn(core, "This file cannot be loaded: " + why + ".\r\rNothing was sent to the controller.\r\r" + path);
-  core.ended({ExchangeKind::FileLoad, Outcome::Refused, why});
+void refuseLoad(Core& core, const std::string& path, const Text& why) {
+  warn(core, ZORV_TEXT("Messages", "This file cannot be loaded: %1.\r\rNothing was sent to the controller.\r\r%2")
+                 .arg(why)
+                 .arg(path));
+  core.ended({ExchangeKind::FileLoad, Outcome::Refused, why.original()});
 }
 
 // How far the chain has got, from the answer it awaits: settings the controller took of all.
@@ -75,22 +80,31 @@ void selectDefaultSet(Core& core, int k) {
   core.st.ReceiveBuffer.clear();
   core.st.ReceivedCount = 0;
   core.replacing(ExchangeKind::DefaultSet);
-  core.await(Exchange::DefaultSet, "to load the default set “" + core.win.text(ids::kLoadList) + "”");
+  core.await(Exchange::DefaultSet, ZORV_TEXT("Messages", "to load the default set “%1”")
+                                       .arg(Text(Marked{"Window", core.win.text(ids::kLoadList).c_str()})));
   core.sendSetting('j', k);
 }
 
 // A file holding values beyond what the tool knows (saved from a controller that held them) is
 // sent only when the pilot says so, once, with every such line listed.
 bool sendUnknownValues(Core& core, const ParamFileReading& reading) {
-  std::string lines;
+  Text words;
   for (const ParamFileReading::Unknown& u : reading.unknown) {
-    lines += "line " + std::to_string(u.line) + " (\"" + u.label + "\") " + u.field + ", outside " + u.known + ": " +
-             (u.sent ? "sent as it stands" : "cannot go out as four digits, skipped") + "\r";
+    const Text line = ZORV_TEXT("Messages", "line %1 (\"%2\") %3, outside %4: %5\r")
+                          .arg(u.line)
+                          .arg(u.label)
+                          .arg(u.field)
+                          .arg(u.known)
+                          .arg(u.sent ? ZORV_TEXT("Messages", "sent as it stands")
+                                      : ZORV_TEXT("Messages", "cannot go out as four digits, skipped"));
+    words = words.empty() ? line : Text(Marked{nullptr, "%1%2"}).arg(words).arg(line);
   }
-  if (core.prompts.message("This file holds values this tool does not know:\r\r" + lines +
-                               "\rSend the file to the controller? No sends nothing.",
-                           kWarningCaption, Prompts::Buttons::YesNo, Prompts::Icon::Question,
-                           true) == Prompts::Answer::Yes)
+  std::string lines = words.original();
+  if (core.prompts.tell(ZORV_TEXT("Messages", "This file holds values this tool does not know:\r\r%1\rSend the file "
+                                              "to the controller? No sends nothing.")
+                            .arg(words),
+                        Text(kWarningCaption), Prompts::Buttons::YesNo, Prompts::Icon::Question,
+                        true) == Prompts::Answer::Yes)
     return true;
   lines.pop_back();
   for (char& c : lines)
@@ -115,16 +129,17 @@ void loadSavedFile(Core& core) {
 void loadParamFile(Core& core, const std::string& path, bool confirmed) {
   BoundedRead file = readFileBounded(path, kParamFileMaxBytes);
   if (file.result == BoundedRead::TooLarge) {
-    refuseLoad(core, path, "it is larger than 64 KiB, far more than a saved parameter file");
+    refuseLoad(core, path, ZORV_TEXT("Messages", "it is larger than 64 KiB, far more than a saved parameter file"));
     return;
   }
   if (file.result != BoundedRead::Ok) {
-    refuseLoad(core, path, "it cannot be read (" + file.error + ")");
+    refuseLoad(core, path, ZORV_TEXT("Messages", "it cannot be read (%1)").arg(file.error));
     return;
   }
   const ParamFileReading reading = readParamFile(file.bytes);
   if (!reading.ok) {
-    refuseLoad(core, path, reading.refusal + "; it is not a parameter file saved by this tool");
+    refuseLoad(core, path,
+               ZORV_TEXT("Messages", "%1; it is not a parameter file saved by this tool").arg(reading.refusalWords));
     return;
   }
 
@@ -152,11 +167,11 @@ void onSaveParams(Core& core) {
                              [](const TypedValues::Pending& t) { return !paramScale(t.index).holds(t.value); }),
               typed.end());
   if (!typed.empty() &&
-      core.prompts.message("These values were typed but not sent to the controller; the file will hold them: " +
-                               typedList(typed, true) +
-                               ".\r\rOK goes on to save them; Cancel saves nothing. Releasing a slider sends its "
-                               "typed value.",
-                           kWarningCaption, Prompts::Buttons::OkCancel, Prompts::Icon::Warning) != Prompts::Answer::Ok) {
+      core.prompts.tell(ZORV_TEXT("Messages", "These values were typed but not sent to the controller; the file will "
+                                              "hold them: %1.\r\rOK goes on to save them; Cancel saves nothing. "
+                                              "Releasing a slider sends its typed value.")
+                            .arg(typedWords(typed, true)),
+                        Text(kWarningCaption), Prompts::Buttons::OkCancel, Prompts::Icon::Warning) != Prompts::Answer::Ok) {
     core.ended(
         {ExchangeKind::FileSave, Outcome::Refused, "saving values that were typed but not sent was not confirmed"});
     return;
@@ -174,8 +189,10 @@ void onSaveParams(Core& core) {
   const std::string bytes = writeParamFile(core.win.comboIndex(ids::kPortList) + 1, core.st.ParamValues);
   const std::string error = replaceFileContents(*path, bytes);
   if (!error.empty()) {
-    warn(core, "The parameters could not be saved: " + error + ".\r\rAny file that was there is unchanged.\r\r" +
-                   *path);
+    warn(core, ZORV_TEXT("Messages", "The parameters could not be saved: %1.\r\rAny file that was there is "
+                                     "unchanged.\r\r%2")
+                   .arg(error)
+                   .arg(*path));
     core.ended({ExchangeKind::FileSave, Outcome::Failed, error});
     return;
   }
@@ -242,15 +259,15 @@ void onChainReply(Core& core) {
 
 void onLoadSilent(Core& core, const Awaited& due) {
   reportNoAnswer(core, due);
-  std::string text;
   if (due.exchange == Exchange::DefaultSet) {
-    text = "The controller did not answer the choice of a default set, so it may or may not have loaded it. "
-           "Pick the port again to read what it now holds.";
+    warn(core, ZORV_TEXT("Messages", "The controller did not answer the choice of a default set, so it may or may not "
+                                     "have loaded it. Pick the port again to read what it now holds."));
   } else {
-    text = "The controller stopped answering after " + std::to_string(due.done) + " of " +
-           std::to_string(due.steps) + " settings; pick the port again to read what it now holds.";
+    warn(core, ZORV_TEXT("Messages", "The controller stopped answering after %1 of %2 settings; pick the port again to "
+                                     "read what it now holds.")
+                   .arg(due.done)
+                   .arg(due.steps));
   }
-  warn(core, text);
   core.ended({exchangeOf(due.exchange), Outcome::NoAnswer, noAnswerMessage(due), due.done, due.steps});
 }
 

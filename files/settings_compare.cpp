@@ -88,16 +88,25 @@ std::vector<SettingDifference> sentDifferences(const std::vector<SettingDifferen
   return out;
 }
 
-std::string differenceText(const SettingDifference& d) {
-  return fillText(snapshot_text::kDifference, {d.caption, d.label, d.from, d.to});
+Text differenceWords(const SettingDifference& d) {
+  return Marked{"Messages", snapshot_text::kDifference}.arg(d.caption).arg(d.label).arg(d.from).arg(d.to);
+}
+
+std::string differenceText(const SettingDifference& d) { return differenceWords(d).original(); }
+
+Text differenceListWords(const std::vector<SettingDifference>& differences, size_t most) {
+  Text out;
+  for (size_t i = 0; i < differences.size() && i < most; ++i)
+    out = i ? Marked{nullptr, "%1, %2"}.arg(out).arg(differenceWords(differences[i])) : differenceWords(differences[i]);
+  if (differences.size() > most)
+    out = Marked{"Messages", snapshot_text::kAndMore}
+              .arg(Marked{nullptr, "%1,"}.arg(out))
+              .arg(std::to_string(differences.size() - most));
+  return out;
 }
 
 std::string differenceList(const std::vector<SettingDifference>& differences, size_t most) {
-  std::string out;
-  for (size_t i = 0; i < differences.size() && i < most; ++i) out += (i ? ", " : "") + differenceText(differences[i]);
-  if (differences.size() > most)
-    out = fillText(snapshot_text::kAndMore, {out + ",", std::to_string(differences.size() - most)});
-  return out;
+  return differenceListWords(differences, most).original();
 }
 
 }  // namespace zorv

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text.h"
 #include "core/main_state.h"
 
 namespace zorv {
@@ -36,7 +37,9 @@ std::vector<SettingDifference> sentDifferences(const std::vector<SettingDifferen
 
 // "Уровень стабилиз. (Stabili_level) 50 → 40".
 std::string differenceText(const SettingDifference& d);
+Text differenceWords(const SettingDifference& d);  // the same, for the window
 // The first `most` differences joined by ", ", then "and N more" when there are others.
 std::string differenceList(const std::vector<SettingDifference>& differences, size_t most);
+Text differenceListWords(const std::vector<SettingDifference>& differences, size_t most);
 
 }  // namespace zorv

@@ -149,7 +149,7 @@ SnapshotContent readSnapshot(const std::string& path) {
   SnapshotContent c;
   const BoundedRead file = readFileBounded(path, kParamFileMaxBytes);
   if (file.result == BoundedRead::TooLarge) {
-    c.refusal = "it is larger than 64 KiB";
+    c.refusal = ZORV_NOOP("Messages", "it is larger than 64 KiB");
     return c;
   }
   if (file.result != BoundedRead::Ok) {

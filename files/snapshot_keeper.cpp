@@ -74,11 +74,11 @@ std::string SnapshotKeeper::write(SnapshotReason reason, const Known& k, bool al
   if (!w.error.empty()) {
     if (!told_) {
       told_ = true;
-      const std::string text = fillText(snapshot_text::kCannotWrite, {folder_, w.error});
+      const Text text = Marked{"Messages", snapshot_text::kCannotWrite}.arg(folder_).arg(w.error);
       if (tell) {
-        tell(text);
+        tell(text.original());
       } else {
-        core_.prompts.message(text, snapshot_text::kQuestionCaption, Prompts::Buttons::Ok, Prompts::Icon::Warning);
+        core_.prompts.tell(text, Text(snapshot_text::kQuestionCaption), Prompts::Buttons::Ok, Prompts::Icon::Warning);
       }
     }
     return "";
@@ -153,13 +153,14 @@ void SnapshotKeeper::readBackCompleted(const ExchangeResult& end) {
   if (!offerRestoreAfterUpgrade || end.outcome != Outcome::Done || before.port != now.port) return;
   const std::vector<SettingDifference> changes = sentDifferences(compareSettings(before.values, now.values));
   if (changes.empty()) return;
-  const std::string question =
+  const Text question =
       changes.size() == 1
-          ? fillText(snapshot_text::kUpgradeChangedOne, {differenceText(changes[0])})
-          : fillText(snapshot_text::kUpgradeChanged,
-                     {std::to_string(changes.size()), differenceList(changes, kDifferencesAfterUpgrade)});
-  if (core_.prompts.message(question, snapshot_text::kQuestionCaption, Prompts::Buttons::YesNo,
-                            Prompts::Icon::Question, true) == Prompts::Answer::Yes)
+          ? Marked{"Messages", snapshot_text::kUpgradeChangedOne}.arg(differenceWords(changes[0]))
+          : Marked{"Messages", snapshot_text::kUpgradeChanged}
+                .arg(std::to_string(changes.size()))
+                .arg(differenceListWords(changes, kDifferencesAfterUpgrade));
+  if (core_.prompts.tell(question, Text(snapshot_text::kQuestionCaption), Prompts::Buttons::YesNo,
+                         Prompts::Icon::Question, true) == Prompts::Answer::Yes)
     loadParamFile(core_, before.path, true);
 }
 
@@ -174,24 +175,28 @@ void SnapshotKeeper::linkChanged() {
 bool SnapshotKeeper::offerToSend(const std::string& path) {
   const SnapshotContent content = readSnapshot(path);
   if (!content.ok) return false;
-  std::string differ;
+  Text differ;
   if (known_) {
     const std::vector<SettingDifference> d = compareSettings(known_->values, content.values);
     if (d.empty()) {
-      differ = snapshot_text::kSameSettings;
+      differ = Text(Marked{"Messages", snapshot_text::kSameSettings});
     } else if (d.size() == 1) {
-      differ = fillText(snapshot_text::kOneSettingDiffers, {differenceText(d[0])});
+      differ = Marked{"Messages", snapshot_text::kOneSettingDiffers}.arg(differenceWords(d[0]));
     } else {
-      differ = fillText(snapshot_text::kSettingsDiffer, {std::to_string(d.size()), differenceList(d, kDifferencesAsked)});
+      differ = Marked{"Messages", snapshot_text::kSettingsDiffer}
+                   .arg(std::to_string(d.size()))
+                   .arg(differenceListWords(d, kDifferencesAsked));
     }
   }
   std::string unknown;
   for (const std::string& line : content.unknown) unknown += (unknown.empty() ? "" : ", ") + line;
-  if (!unknown.empty()) unknown = fillText(snapshot_text::kUnknownInSnapshot, {unknown});
-  const std::string question =
-      fillText(snapshot_text::kSendQuestion, {differ, std::to_string(content.commands), unknown});
-  if (core_.prompts.message(question, snapshot_text::kQuestionCaption, Prompts::Buttons::YesNo,
-                            Prompts::Icon::Question, true) != Prompts::Answer::Yes) {
+  const Text unknownWords = unknown.empty() ? Text() : Marked{"Messages", snapshot_text::kUnknownInSnapshot}.arg(unknown);
+  const Text question = Marked{"Messages", snapshot_text::kSendQuestion}
+                            .arg(differ)
+                            .arg(std::to_string(content.commands))
+                            .arg(unknownWords);
+  if (core_.prompts.tell(question, Text(snapshot_text::kQuestionCaption), Prompts::Buttons::YesNo,
+                         Prompts::Icon::Question, true) != Prompts::Answer::Yes) {
     core_.ended({ExchangeKind::FileLoad, Outcome::Refused, "sending the snapshot was not confirmed"});
     return false;
   }

@@ -1,5 +1,6 @@
 // Button 1001: choose the firmware image, check its name and length, load it into the image area.
 #include <optional>
+#include "core/text.h"
 #include <string>
 
 #include "core/control_ids.h"
@@ -12,11 +13,11 @@ namespace zorv {
 
 namespace {
 
-constexpr const char* kWarning = "Tarvik Warning:";
-constexpr const char* kLoadFailed = "fireware error，please select it again!";
+constexpr const char* kWarning = ZORV_NOOP("Messages", "Tarvik Warning:");
+constexpr const char* kLoadFailed = ZORV_NOOP("Messages", "fireware error，please select it again!");
 constexpr const char* kTooLong =
-    "The firmware file is longer than 65536 bytes and does not fit into the image area. "
-    "Nothing was loaded; please select another file.";
+    ZORV_NOOP("Messages", "The firmware file is longer than 65536 bytes and does not fit into the image area. "
+    "Nothing was loaded; please select another file.");
 
 static_assert(firmware::kImageAreaSize == kFirmwareImageSize, "the image area and MainState disagree");
 

@@ -1,6 +1,7 @@
 // The upload: the kind query (mode 30), the upgrade command's answer (mode 2) and the packet
 // steps (modes 3..6), each run by the receive dispatcher for every receive event of its mode.
 #include <algorithm>
+#include "core/text.h"
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -22,9 +23,9 @@ namespace {
 using firmware::Packet;
 using firmware::PacketKind;
 
-constexpr const char* kDataError = "Data error，Please try it again!";
+constexpr const char* kDataError = ZORV_NOOP("Messages", "Data error，Please try it again!");
 constexpr size_t kKindReplyKept = 64;  // far more than a whole kind reply: anything longer is damaged
-constexpr const char* kUpgradedHint = "Upgraded with %s. To upgrade again, choose the firmware file again.";
+constexpr const char* kUpgradedHint = ZORV_NOOP("Messages", "Upgraded with %1. To upgrade again, choose the firmware file again.");
 
 int32_t packetsOf(const MainState& st) { return firmware::uploadPackets(st.FirmwarePacketCount); }
 
@@ -54,32 +55,28 @@ ExchangeResult upgradeEnd(const Core& core, Outcome outcome, std::string message
 
 // The status box alone: the transfer touches nothing else that the data exchange carries, and a
 // full exchange per packet would also re-check every number box a thousand times per upload.
-void showPortStatus(Core& core, const std::string& text) {
+void showPortStatus(Core& core, const Text& text) {
   core.st.bound.setText(ids::kPortStatus, text);
-  core.win.setText(ids::kPortStatus, text);
-}
-
-std::string percentText(const char* format, int32_t percent) {
-  char text[48];
-  std::snprintf(text, sizeof text, format, static_cast<int>(percent));
-  return text;
+  core.win.showText(ids::kPortStatus, text);
 }
 
 // Progress of the packet with this sequence number. The last two replies would pass 100 % and the
 // bar's top (N + 1), so both are held at their maximum.
-void showProgress(Core& core, int32_t barPos, const char* format) {
+void showPortStatus(Core& core, const char* text) { showPortStatus(core, Text(text)); }
+
+void showProgress(Core& core, int32_t barPos, Marked format) {
   MainState& st = core.st;
   const int64_t top = static_cast<int64_t>(st.FirmwarePacketCount) + 1;
   st.UploadPercent = static_cast<int32_t>(std::min<int64_t>(100, st.UploadSequence * int64_t{100} / top));
   core.win.setProgressPos(static_cast<int>(std::clamp<int64_t>(barPos, 0, top)));
-  showPortStatus(core, percentText(format, st.UploadPercent));
+  showPortStatus(core, format.arg(st.UploadPercent));
 }
 
 void sendPacket(Core& core, const Packet& p) {
   const MainState& st = core.st;
   const int32_t packets = packetsOf(st);
   core.await(Exchange::LoaderPacket,
-             "to take firmware packet " + std::to_string(st.UploadSequence) + " of " + std::to_string(packets),
+             ZORV_TEXT("Messages", "to take firmware packet %1 of %2").arg(st.UploadSequence).arg(packets),
              st.UploadSequence - 1, packets);
   std::copy(p.begin(), p.end(), core.st.PacketArea.begin());
   core.port.write(core.st.PacketArea.data(), core.st.PacketArea.size());
@@ -111,13 +108,13 @@ void endTransfer(Core& core) {
 // The data error box; once the upgrade command had gone out (`stopped` says how far it got), it
 // also says what the controller may now hold, and the status box's tooltip says both, followed
 // by `tipMore`. `end` is reported once the window is back.
-void fail(Core& core, const ExchangeResult& end, const std::string& stopped, const char* status = "COM Opened",
-          const std::string& tipMore = "") {
+void fail(Core& core, const ExchangeResult& end, const std::string& stopped, const char* status = ZORV_NOOP("Messages", "COM Opened"),
+          const Text& tipMore = Text()) {
   endTransfer(core);
   if (stopped.empty()) {
-    core.prompts.message(kDataError, "Tarvik Warning:", Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    core.prompts.message(kDataError, ZORV_NOOP("Messages", "Tarvik Warning:"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
   } else {
-    tellUpgradeUnfinished(core, stopped, kDataError, tipMore);
+    tellUpgradeUnfinished(core, stopped, Text(kDataError), tipMore);
   }
   core.win.setProgressVisible(false);
   showPortStatus(core, status);
@@ -147,18 +144,17 @@ void succeed(Core& core) {
   endTransfer(core);
   st.UpgradeUnfinished.clear();
   core.win.setToolTip(ids::kPortStatus, "");
-  core.prompts.message("Congratulations!You've upgraded successfully!", "Tarvik Congratulations:",
+  core.prompts.message(ZORV_NOOP("Messages", "Congratulations!You've upgraded successfully!"), ZORV_NOOP("Messages", "Tarvik Congratulations:"),
                        Prompts::Buttons::Ok, Prompts::Icon::Information);
   // The start button waits for the file to be chosen again, so that no second click flashes the
   // same image once more by accident; the hint box says so.
   releaseLockedControls(core, false);
   core.win.setEnabled(ids::kUpgradeButton, false);
-  char hint[512];
-  std::snprintf(hint, sizeof hint, kUpgradedHint, st.FirmwarePath.c_str());
+  const Text hint = Marked{"Messages", kUpgradedHint}.arg(st.FirmwarePath);
   st.bound.setText(ids::kFirmwareHint, hint);
-  core.win.setText(ids::kFirmwareHint, hint);
+  core.win.showText(ids::kFirmwareHint, hint);
   core.win.setProgressVisible(false);
-  showPortStatus(core, "COM Opened");
+  showPortStatus(core, ZORV_NOOP("Messages", "COM Opened"));
   core.ended(end);
 }
 
@@ -176,7 +172,7 @@ void startTransfer(Core& core) {
   core.win.setProgressRange(0, std::min(st.FirmwarePacketCount + 1, 0x7FFF));
   core.win.setProgressColor(0, 0, 255);
   sendPacket(core, firmware::buildPacket(PacketKind::Start, static_cast<uint32_t>(st.UploadSequence)));
-  showProgress(core, st.UploadSequence, "Data sending...>>%d%%");
+  showProgress(core, st.UploadSequence, ZORV_TEXT("Messages", "Data sending...>>%1%"));
 }
 
 // One complete 64-byte reply in ReplyArea.
@@ -194,7 +190,7 @@ void onReply(Core& core) {
     return;
   }
   const LinkMode mode = st.LinkMode;
-  showProgress(core, mode == LinkMode::UploadLast ? st.UploadSequence + 1 : st.UploadSequence, "Finished%d%%");
+  showProgress(core, mode == LinkMode::UploadLast ? st.UploadSequence + 1 : st.UploadSequence, ZORV_TEXT("Messages", "Finished%1%"));
   const auto seq = static_cast<uint32_t>(st.UploadSequence);
   switch (mode) {
     case LinkMode::UploadData: {
@@ -237,10 +233,10 @@ bool beforeUpgrade(Core& core) {
   const int port = core.port.isOpen() ? core.port.portNumber() : core.win.comboIndex(ids::kPortList) + 1;
   const std::string shown = core.win.text(ids::kPortList);
   const std::string com = "COM" + std::to_string(port);
-  const std::string question =
-      upgradeQuestion(portAndDevice(shown.rfind(com + " (", 0) == 0 ? shown : com), st.FirmwarePath,
-                      st.FirmwareFileLength, packetsOf(st));
-  if (core.prompts.message(question, "Zorv", Prompts::Buttons::OkCancel, Prompts::Icon::Question, true) ==
+  const Text question =
+      upgradeQuestionWords(portAndDevice(shown.rfind(com + " (", 0) == 0 ? shown : com), st.FirmwarePath,
+                           st.FirmwareFileLength, packetsOf(st));
+  if (core.prompts.tell(question, Text("Zorv"), Prompts::Buttons::OkCancel, Prompts::Icon::Question, true) ==
       Prompts::Answer::Ok)
     return true;
   core.ended({ExchangeKind::Upgrade, Outcome::Refused, "the upgrade was not confirmed", 0, packetsOf(st)});
@@ -261,7 +257,8 @@ void onKindReply(Core& core) {
   const std::string command = firmware::upgradeCommandFor(st.FirmwareTag);
   if (command.empty()) return;  // not a kind we know: keep waiting in mode 30
   st.LinkMode = LinkMode::UpgradeAnswer;
-  core.await(Exchange::UpgradeCommand, "to start its loader (" + command.substr(0, command.size() - 1) + ")");
+  core.await(Exchange::UpgradeCommand,
+             ZORV_TEXT("Messages", "to start its loader (%1)").arg(command.substr(0, command.size() - 1)));
   core.send(command);
 }
 
@@ -314,21 +311,20 @@ std::string onTransferAbandoned(Core& core, Outcome outcome, const std::string& 
   return stopped;
 }
 
-void tellUpgradeUnfinished(Core& core, const std::string& stopped, const std::string& cause,
-                           const std::string& tipMore) {
+void tellUpgradeUnfinished(Core& core, const std::string& stopped, const Text& cause, const Text& tipMore) {
   core.st.UpgradeUnfinished = stopped;
-  std::string tip = stopped + " " + kIncompleteFirmware;
-  if (!tipMore.empty()) tip += "\n\n" + tipMore;
-  core.win.setToolTip(ids::kPortStatus, tip);
-  core.prompts.message(cause + "\r\r" + kIncompleteFirmware, "Tarvik Warning:", Prompts::Buttons::Ok,
-                       Prompts::Icon::Warning);
+  Text tip = Text(Marked{nullptr, "%1 %2"}).arg(stopped).arg(Text(kIncompleteFirmware));
+  if (!tipMore.empty()) tip = Text(Marked{nullptr, "%1\n\n%2"}).arg(tip).arg(tipMore);
+  core.win.showToolTip(ids::kPortStatus, tip);
+  core.prompts.tell(Text(Marked{nullptr, "%1\r\r%2"}).arg(cause).arg(Text(kIncompleteFirmware)),
+                    ZORV_TEXT("Messages", "Tarvik Warning:"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
 }
 
 void onTransferSilent(Core& core, const Awaited& due) {
   MainState& st = core.st;
   // The controller did answer the kind query, but with nothing that starts an upgrade: say what
   // it said instead of "No answer".
-  const std::string words = due.exchange == Exchange::KindQuery ? kindReplyWords(st.KindReply) : "";
+  const Text words = due.exchange == Exchange::KindQuery ? kindReplyText(st.KindReply) : Text();
   if (!words.empty()) {
     ExchangeResult end{ExchangeKind::Upgrade, Outcome::Failed, "", 0, packetsOf(st)};
     if (judgeKindReply(st.KindReply) == KindReply::OtherKind) {
@@ -343,10 +339,10 @@ void onTransferSilent(Core& core, const Awaited& due) {
     endTransfer(core);
     st.ReceiveBuffer.clear();
     core.port.discardInput();
-    core.win.setToolTip(ids::kPortStatus, words);
-    core.prompts.message(words, "Tarvik Warning:", Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    core.win.showToolTip(ids::kPortStatus, words);
+    core.prompts.tell(words, ZORV_TEXT("Messages", "Tarvik Warning:"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
     core.win.setProgressVisible(false);
-    showPortStatus(core, "COM Opened");
+    showPortStatus(core, ZORV_NOOP("Messages", "COM Opened"));
     giveBackUpgradeButtons(core);
     core.ended(end);
     return;
@@ -359,7 +355,7 @@ void onTransferSilent(Core& core, const Awaited& due) {
                                   : upgradeStoppedAt(st.FirmwarePath, packetsTaken(&due), packetsOf(st));
   // "No answer" is on show while the message box is, and stays.
   reportNoAnswer(core, due);
-  fail(core, end, stopped, kNoAnswerStatus, stopped.empty() ? "" : noAnswerTip(portAsShown(core), due));
+  fail(core, end, stopped, kNoAnswerStatus, stopped.empty() ? Text() : noAnswerTip(portAsShown(core), due));
 }
 
 }  // namespace zorv

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/exchange_result.h"
+#include "core/text.h"
 #include "core/watchdog.h"
 
 namespace zorv {
@@ -31,8 +32,8 @@ std::string onTransferAbandoned(Core& core, Outcome outcome, const std::string& 
 // An upgrade ended unfinished after the upgrade command went out: the controller may now hold an
 // incomplete firmware. A box says `cause`, then that and what to do; the status box's tooltip says
 // how far it got (`stopped`), the same, then `tipMore` (the reason, the no-answer advice).
-void tellUpgradeUnfinished(Core& core, const std::string& stopped, const std::string& cause,
-                           const std::string& tipMore = "");
+void tellUpgradeUnfinished(Core& core, const std::string& stopped, const Text& cause,
+                           const Text& tipMore = Text());
 
 // The controller has just identified itself at the end of a read-back, so it is out of its
 // loader: whatever an upgrade that failed or was broken off left locked comes back (the start

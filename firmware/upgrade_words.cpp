@@ -34,10 +34,17 @@ std::string portAndDevice(const std::string& shown) {
   return shown.substr(0, more) + ")";
 }
 
+Text upgradeQuestionWords(const std::string& port, const std::string& file, int64_t bytes, int64_t packets) {
+  return ZORV_TEXT("Messages", "Upgrade the controller on %1 with %2 (%3 bytes, %4 packets)? Keep the cable in and the "
+                               "power on until it says it has finished.")
+      .arg(port)
+      .arg(file)
+      .arg(withThousands(bytes))
+      .arg(withThousands(packets));
+}
+
 std::string upgradeQuestion(const std::string& port, const std::string& file, int64_t bytes, int64_t packets) {
-  return "Upgrade the controller on " + port + " with " + file + " (" + withThousands(bytes) + " bytes, " +
-         withThousands(packets) +
-         " packets)? Keep the cable in and the power on until it says it has finished.";
+  return upgradeQuestionWords(port, file, bytes, packets).original();
 }
 
 std::string upgradeStoppedAt(const std::string& file, int taken, int packets) {
@@ -52,20 +59,24 @@ KindReply judgeKindReply(std::string_view reply) {
   return kind == "TKVR" || kind == "PXOJ" ? KindReply::InPieces : KindReply::OtherKind;
 }
 
-std::string kindReplyWords(std::string_view reply) {
+Text kindReplyText(std::string_view reply) {
   const KindReply judged = judgeKindReply(reply);
-  if (judged == KindReply::None) return "";
+  if (judged == KindReply::None) return {};
   if (judged == KindReply::Damaged) {
-    return "The controller's answer to the firmware-kind query (?W) was damaged, so the upgrade did not start "
-           "and nothing was sent to it. Check the cable, then press \"Обновить\" to ask again.";
+    return ZORV_TEXT("Messages", "The controller's answer to the firmware-kind query (?W) was damaged, so the upgrade "
+                                 "did not start and nothing was sent to it. Check the cable, then press \"Обновить\" "
+                                 "to ask again.");
   }
   const std::string kind(reply.substr(4, 4));
   if (judged == KindReply::InPieces) {
-    return "The controller reported firmware kind " + kind +
-           ", but its answer came in pieces, so the upgrade did not start and nothing was sent to it. Press "
-           "\"Обновить\" to ask again.";
+    return ZORV_TEXT("Messages", "The controller reported firmware kind %1, but its answer came in pieces, so the "
+                                 "upgrade did not start and nothing was sent to it. Press \"Обновить\" to ask again.")
+        .arg(kind);
   }
-  return "The controller reports firmware kind " + kind + "; this tool upgrades TKVR and PXOJ boards only.";
+  return ZORV_TEXT("Messages", "The controller reports firmware kind %1; this tool upgrades TKVR and PXOJ boards only.")
+      .arg(kind);
 }
+
+std::string kindReplyWords(std::string_view reply) { return kindReplyText(reply).original(); }
 
 }  // namespace zorv

@@ -3,6 +3,7 @@
 // upgrade that ended unfinished, and why an answer to the kind query started none. Pure code.
 
 #include <cstdint>
+#include "core/text.h"
 #include <string>
 #include <string_view>
 
@@ -18,11 +19,12 @@ std::string portAndDevice(const std::string& shown);
 // "Upgrade the controller on COM3 (ttyACM0) with fw.bin (20,480 bytes, 369 packets)? Keep the
 // cable in and the power on until it says it has finished."
 std::string upgradeQuestion(const std::string& port, const std::string& file, int64_t bytes, int64_t packets);
+Text upgradeQuestionWords(const std::string& port, const std::string& file, int64_t bytes, int64_t packets);
 
 // What an upgrade that ended after the upgrade command went out leaves, and what to do.
 constexpr char kIncompleteFirmware[] =
-    "The controller may now hold an incomplete firmware and must be upgraded again before it flies: press "
-    "\"Обновить\" again (the image is still loaded).";
+    ZORV_NOOP("Messages", "The controller may now hold an incomplete firmware and must be upgraded again before it flies: press "
+    "\"Обновить\" again (the image is still loaded).");
 // How far it got: "The upgrade with fw.bin stopped after the controller had taken 12 of its 369 packets."
 std::string upgradeStoppedAt(const std::string& file, int taken, int packets);
 
@@ -37,5 +39,6 @@ KindReply judgeKindReply(std::string_view reply);
 // a damaged reply. `reply` is every byte that came, a zero byte as '\0'; when it is empty nothing
 // came, which is no answer, and "" is returned.
 std::string kindReplyWords(std::string_view reply);
+Text kindReplyText(std::string_view reply);
 
 }  // namespace zorv

@@ -4,6 +4,8 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include "gui/language.h"
+
 namespace zorv {
 
 namespace {
@@ -60,7 +62,12 @@ CommandLine parseCommandLine(const QStringList& given) {
                                  QStringLiteral("Write every byte sent and received to FILE as it happens, one line "
                                                 "each (the traffic log's lines), to send with a fault report."),
                                  QStringLiteral("FILE"));
-  parser.addOptions({help, version, port, demo, trace});
+  const QCommandLineOption language(
+      QStringLiteral("language"),
+      QStringLiteral("Show the window in this language for this start: original (the tool's own texts, the "
+                     "default), en, ru or zh. The window's background menu changes it and remembers it."),
+      QStringLiteral("L"));
+  parser.addOptions({help, version, port, demo, trace, language});
 
   if (!parser.parse(arguments)) return usageError(parser, parser.errorText());
   if (!parser.positionalArguments().isEmpty()) {
@@ -94,6 +101,13 @@ CommandLine parseCommandLine(const QStringList& given) {
   if (parser.isSet(trace)) {
     result.options.trace = parser.value(trace).toStdString();
     if (result.options.trace.empty()) return usageError(parser, QStringLiteral("--trace takes the name of a file."));
+  }
+  if (parser.isSet(language)) {
+    const QString value = parser.value(language);
+    if (!languageFromKey(value.toStdString())) {
+      return usageError(parser, QStringLiteral("--language takes original, en, ru or zh, not '%1'.").arg(value));
+    }
+    result.options.language = value.toStdString();
   }
   return result;
 }

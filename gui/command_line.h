@@ -11,6 +11,7 @@ struct StartOptions {
   int port = 0;       // 1..20: open this port number at start; 0: the remembered one
   bool demo = false;  // COM3 bound to the simulated controller inside the program
   std::string trace;  // --trace FILE: the traffic log's lines written to FILE as they happen
+  std::string language;  // "original", "en", "ru" or "zh" for this start; empty: the remembered one
 };
 
 // The outcome of parsing. When exitCode is set (>= 0) the program prints out on stdout and err on

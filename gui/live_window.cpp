@@ -24,24 +24,32 @@
 #include <cstring>
 #include <fstream>
 
+#include "core/text.h"
+#include "gui/language.h"
 #include "gui/prompts.h"
 
 namespace zorv {
 
 namespace {
 
-QString qs(const char* s) { return QString::fromUtf8(s); }
+// The live window's words are marked in the "Live" context.
+QString qs(const char* s) { return shown("Live", s); }
 
-const char* const kStoppedText = "Press «Отобразить» to start the live data";
-const char* const kPausedText = "Paused: press Space to go on (the data is still being recorded)";
-const char* const kRunningText = "Live data from the controller. Space pauses the view.";
+const char* const kStoppedText = ZORV_NOOP("Live", "Press «Отобразить» to start the live data");
+const char* const kPausedText = ZORV_NOOP("Live", "Paused: press Space to go on (the data is still being recorded)");
+const char* const kRunningText = ZORV_NOOP("Live", "Live data from the controller. Space pauses the view.");
+const char* const kGroupTitles[2] = {ZORV_NOOP("Live", "Receiver channels (µs)"), ZORV_NOOP("Live", "Motor outputs (µs)")};
+const char* const kGraphChoices[3] = {ZORV_NOOP("Live", "Receiver (CH1–CH8)"), ZORV_NOOP("Live", "Motors (M1–M8)"),
+                                      ZORV_NOOP("Live", "Sensors")};
 
 // Line colours that stay apart on a white background, one per channel.
 const QColor kLineColours[8] = {QColor(31, 119, 180), QColor(255, 127, 14), QColor(44, 160, 44),  QColor(214, 39, 40),
                                 QColor(148, 103, 189), QColor(140, 86, 75), QColor(227, 119, 194), QColor(90, 90, 90)};
 
-const char* const kSensorNames[8] = {"Heading (°)", "Sonar (mm)", "Height (dm)", "Sensor 4",
-                                     "Sensor 5",    "Sensor 6",   "Sensor 7",    "Sensor 8"};
+const char* const kSensorNames[8] = {ZORV_NOOP("Live", "Heading (°)"), ZORV_NOOP("Live", "Sonar (mm)"),
+                                     ZORV_NOOP("Live", "Height (dm)"), ZORV_NOOP("Live", "Sensor 4"),
+                                     ZORV_NOOP("Live", "Sensor 5"),    ZORV_NOOP("Live", "Sensor 6"),
+                                     ZORV_NOOP("Live", "Sensor 7"),    ZORV_NOOP("Live", "Sensor 8")};
 
 RecordKind kindOf(CLiveDataWnd::Graph g) {
   switch (g) {
@@ -145,7 +153,7 @@ CLiveDataWnd::CLiveDataWnd(const LiveHistory& history, const MainState& state, C
     prompts = ownPrompts_.get();
   }
   prompts_ = prompts;
-  setWindowTitle(qs("Zorv — live data"));
+  setWindowTitle(qs(ZORV_NOOP("Live", "Zorv — live data")));
   setObjectName("liveData");
   setFocusPolicy(Qt::StrongFocus);
 
@@ -159,7 +167,8 @@ CLiveDataWnd::CLiveDataWnd(const LiveHistory& history, const MainState& state, C
 
   auto* bars = new QHBoxLayout;
   for (int group = 0; group < 2; ++group) {
-    auto* box = new QGroupBox(group == 0 ? tr("Receiver channels (µs)") : tr("Motor outputs (µs)"), this);
+    auto* box = new QGroupBox(qs(kGroupTitles[group]), this);
+    barGroups_[group] = box;
     auto* grid = new QGridLayout(box);
     grid->setVerticalSpacing(3);
     for (int i = 0; i < 8; ++i) {
@@ -185,25 +194,24 @@ CLiveDataWnd::CLiveDataWnd(const LiveHistory& history, const MainState& state, C
   top->addLayout(bars);
 
   auto* controls = new QHBoxLayout;
-  controls->addWidget(new QLabel(tr("Graph of the last 10 s:"), this));
+  graphLabel_ = new QLabel(this);
+  controls->addWidget(graphLabel_);
   graphChoice_ = new QComboBox(this);
   graphChoice_->setObjectName("graphChoice");
-  graphChoice_->setAccessibleName(tr("Graph"));
-  graphChoice_->addItems({tr("Receiver (CH1–CH8)"), tr("Motors (M1–M8)"), tr("Sensors")});
+  for (const char* choice : kGraphChoices) graphChoice_->addItem(qs(choice));
+  graphChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);  // relabelled with the language
   graphChoice_->setFocusPolicy(Qt::NoFocus);  // Space belongs to pause, wherever the focus is
   connect(graphChoice_, QOverload<int>::of(&QComboBox::activated), this,
           [this](int index) { setGraph(static_cast<Graph>(index)); });
   controls->addWidget(graphChoice_);
   controls->addStretch(1);
-  pauseButton_ = new QPushButton(tr("Pause"), this);
+  pauseButton_ = new QPushButton(this);
   pauseButton_->setObjectName("pause");
-  pauseButton_->setToolTip(tr("Freezes the bars and the graph (Space). Recording goes on."));
   pauseButton_->setFocusPolicy(Qt::NoFocus);
   connect(pauseButton_, &QPushButton::clicked, this, [this] { setPaused(!paused_); });
   controls->addWidget(pauseButton_);
-  saveButton_ = new QPushButton(qs("Save CSV…"), this);
+  saveButton_ = new QPushButton(this);
   saveButton_->setObjectName("saveCsv");
-  saveButton_->setToolTip(tr("Writes the last 60 s of records to a CSV file (Ctrl+S)"));
   saveButton_->setFocusPolicy(Qt::NoFocus);
   connect(saveButton_, &QPushButton::clicked, this, &CLiveDataWnd::saveCsv);
   controls->addWidget(saveButton_);
@@ -213,6 +221,7 @@ CLiveDataWnd::CLiveDataWnd(const LiveHistory& history, const MainState& state, C
 
   buildGraph(this);
   top->addWidget(findChild<QChartView*>("timeGraph"), 1);
+  retranslate();
 
   timer_ = new QTimer(this);
   timer_->setInterval(kRepaintMs);
@@ -261,7 +270,6 @@ void CLiveDataWnd::buildGraph(QWidget* host) {
   }
   auto* view = new QChartView(chart_, host);
   view->setObjectName("timeGraph");
-  view->setAccessibleName(tr("Graph of the last 10 s"));
   view->setFocusPolicy(Qt::NoFocus);
   view->setMinimumHeight(260);
   nameSeries();
@@ -321,9 +329,25 @@ void CLiveDataWnd::setPaused(bool paused) {
   if (paused == paused_) return;
   paused_ = paused;
   pausedAt_ = shownUntil_;
-  pauseButton_->setText(paused ? tr("Resume") : tr("Pause"));
+  pauseButton_->setText(paused ? qs(ZORV_NOOP("Live", "Resume")) : qs(ZORV_NOOP("Live", "Pause")));
   redraw_ = true;
   refresh();
+}
+
+void CLiveDataWnd::retranslate() {
+  setWindowTitle(qs(ZORV_NOOP("Live", "Zorv — live data")));
+  for (int group = 0; group < 2; ++group) barGroups_[group]->setTitle(qs(kGroupTitles[group]));
+  graphLabel_->setText(qs(ZORV_NOOP("Live", "Graph of the last 10 s:")));
+  graphChoice_->setAccessibleName(qs(ZORV_NOOP("Live", "Graph")));
+  for (int i = 0; i < 3; ++i) graphChoice_->setItemText(i, qs(kGraphChoices[i]));
+  pauseButton_->setText(paused_ ? qs(ZORV_NOOP("Live", "Resume")) : qs(ZORV_NOOP("Live", "Pause")));
+  pauseButton_->setToolTip(qs(ZORV_NOOP("Live", "Freezes the bars and the graph (Space). Recording goes on.")));
+  saveButton_->setText(qs(ZORV_NOOP("Live", "Save CSV…")));
+  saveButton_->setToolTip(qs(ZORV_NOOP("Live", "Writes the last 60 s of records to a CSV file (Ctrl+S)")));
+  if (auto* view = findChild<QChartView*>("timeGraph"))
+    view->setAccessibleName(qs(ZORV_NOOP("Live", "Graph of the last 10 s")));
+  nameSeries();
+  showStatus();
 }
 
 QString CLiveDataWnd::statusText() const { return status_->text(); }
@@ -415,16 +439,20 @@ void CLiveDataWnd::fitSensorAxis() {
 
 void CLiveDataWnd::saveCsv() {
   const std::optional<std::string> path =
-      prompts_->saveFile("zorv-live-data.csv", "CSV files (*.csv)|*.csv|All files (*.*)|*.*||", ".csv");
+      prompts_->saveFile("zorv-live-data.csv", ZORV_NOOP("Messages", "CSV files (*.csv)|*.csv|All files (*.*)|*.*||"),
+                         ".csv");
   if (!path) return;
   const std::string text = liveHistoryCsv(history_);
   std::ofstream out(*path, std::ios::binary | std::ios::trunc);
   if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
   if (out) out.close();
   if (!out) {
-    prompts_->message("Could not write the live data to " + *path + ": " + std::strerror(errno) +
-                          ". Choose another folder or file name and try again.",
-                      "Zorv", Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    const std::string why = std::strerror(errno);
+    prompts_->tell(ZORV_TEXT("Live", "Could not write the live data to %1: %2. Choose another folder or file name "
+                                     "and try again.")
+                       .arg(*path)
+                       .arg(why),
+                   Text("Zorv"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
   }
 }
 

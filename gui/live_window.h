@@ -15,6 +15,7 @@
 
 class QChart;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineSeries;
 class QPushButton;
@@ -69,6 +70,8 @@ class CLiveDataWnd : public QWidget {
   // Puts the newest data on the status line, the bars and the graph at once (the timers do the
   // same, the bars and the graph each at its own rate).
   void refresh();
+  // Shows every text again in the current language (gui/language.h).
+  void retranslate();
   bool paused() const { return paused_; }
   void setPaused(bool paused);
   Graph graph() const { return graph_; }
@@ -108,6 +111,8 @@ class CLiveDataWnd : public QWidget {
   QTimer* timer_ = nullptr;       // status and bars
   QTimer* graphTimer_ = nullptr;  // graph
   QLabel* status_ = nullptr;
+  QGroupBox* barGroups_[2] = {nullptr, nullptr};
+  QLabel* graphLabel_ = nullptr;
   QComboBox* graphChoice_ = nullptr;
   QPushButton* pauseButton_ = nullptr;
   QPushButton* saveButton_ = nullptr;

@@ -5,17 +5,23 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "gui/language.h"
+
 namespace zorv {
 
 QString messageText(const std::string& text) {
-  QString s = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+  return messageText(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+}
+
+QString messageText(QString s) {
   s.replace("\r\n", "\n");
   s.replace('\r', '\n');
   return s;
 }
 
+// The filter's names in the pilot's language; translations keep the "(*.ext)" Qt reads.
 QString qtFilter(const std::string& filter) {
-  const QStringList parts = QString::fromStdString(filter).split('|');
+  const QStringList parts = shown(Text(filter)).split('|');
   QStringList out;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
     if (parts[i].isEmpty()) break;
@@ -30,9 +36,14 @@ QString qtFilter(const std::string& filter) {
 
 Prompts::Answer QtPrompts::message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon,
                                    bool defaultIsCancel) {
+  return tell(Text(text), Text(caption), buttons, icon, defaultIsCancel);
+}
+
+Prompts::Answer QtPrompts::tell(const Text& text, const Text& caption, Buttons buttons, Icon icon,
+                                bool defaultIsCancel) {
   QMessageBox box(owner_);
-  box.setWindowTitle(QString::fromStdString(caption));
-  box.setText(messageText(text));
+  box.setWindowTitle(shown(caption));
+  box.setText(messageText(shown(text)));
   switch (icon) {
     case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
     case Icon::Information: box.setIcon(QMessageBox::Information); break;

@@ -13,6 +13,7 @@ class QtPrompts : public Prompts {
   void setOwner(QWidget* owner) { owner_ = owner; }
   Answer message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon,
                  bool defaultIsCancel) override;
+  Answer tell(const Text& text, const Text& caption, Buttons buttons, Icon icon, bool defaultIsCancel) override;
   std::optional<std::string> openFile(const std::string& filter, const std::string& defaultExt) override;
   std::optional<std::string> saveFile(const std::string& proposedName, const std::string& filter,
                                       const std::string& defaultExt) override;
@@ -25,5 +26,6 @@ class QtPrompts : public Prompts {
 QString qtFilter(const std::string& filter);
 // Each carriage return of a message text is a line break.
 QString messageText(const std::string& text);
+QString messageText(QString text);
 
 }  // namespace zorv

@@ -27,12 +27,15 @@ Reconnect::Reconnect(CZorvDlg& window, Devices devices, std::string configPath)
   };
 }
 
-std::string Reconnect::gaveUpText(int number) {
-  const std::string port = "COM" + std::to_string(number);
-  return "The controller on " + port + " is back but does not answer: Zorv read it back " +
-         std::to_string(kRetries + 1) + " times, a second apart, and had no answer.\n\nCheck that it is powered "
-         "and has finished starting up, then pick " + port + " in the port list to read it again.";
+Text Reconnect::gaveUpWords(int number) {
+  return ZORV_TEXT("Messages", "The controller on %1 is back but does not answer: Zorv read it back %2 times, a "
+                               "second apart, and had no answer.\n\nCheck that it is powered and has finished "
+                               "starting up, then pick %1 in the port list to read it again.")
+      .arg("COM" + std::to_string(number))
+      .arg(kRetries + 1);
 }
+
+std::string Reconnect::gaveUpText(int number) { return gaveUpWords(number).original(); }
 
 void Reconnect::exchangeEnded(const ExchangeResult& end) {
   if (end.exchange == ExchangeKind::Upgrade) loaderLeft_ = end.upgradeCommandSent && end.outcome != Outcome::Done;
@@ -56,7 +59,7 @@ void Reconnect::exchangeEnded(const ExchangeResult& end) {
       stop();
       QTimer::singleShot(0, &window_, [this, number] {
         window_.routeCall([this, number] {
-          window_.core().prompts.message(gaveUpText(number), "Zorv", Prompts::Buttons::Ok, Prompts::Icon::Warning);
+          window_.core().prompts.tell(gaveUpWords(number), Text("Zorv"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
         });
       });
       return;

@@ -55,6 +55,7 @@ class Reconnect : public QObject {
 
   // Plain words for the pilot when it gives up.
   static std::string gaveUpText(int number);
+  static Text gaveUpWords(int number);  // the same, for the window
 
  private:
   enum class State { Idle, Watching, Settling, ReadingBack, Retrying };

@@ -19,27 +19,32 @@
 #include "files/snapshot_keeper.h"
 #include "files/snapshot_texts.h"
 #include "gui/background_menu.h"
+#include "gui/language.h"
 #include "gui/zorv_dlg.h"
 
 namespace zorv {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+// Words in the pilot's language (gui/language.h): the snapshot texts are marked as messages.
+QString q(const std::string& s) { return shown(Text(s)); }
+QString q(const Text& words) { return shown(words); }
+Text m(const char* source) { return Marked{"Messages", source}; }
 
 constexpr char kCompareFilter[] = "file self_saved_(*.txt)|*.txt|All file(*.*)|*.*||";
 
-std::string differWords(const SnapshotContent& c, const SnapshotKeeper& keeper) {
-  if (!c.ok) return fillText(snapshot_text::kCannotBeRead, {c.refusal});
-  if (!keeper.controller()) return "";
+Text differWords(const SnapshotContent& c, const SnapshotKeeper& keeper) {
+  if (!c.ok) return m(snapshot_text::kCannotBeRead).arg(c.refusal);
+  if (!keeper.controller()) return {};
   const size_t n = compareSettings(keeper.controller()->values, c.values).size();
-  if (n == 0) return snapshot_text::kNoDifference;
-  return fillText(n == 1 ? snapshot_text::kOneDifference : snapshot_text::kDifferences, {std::to_string(n)});
+  if (n == 0) return m(snapshot_text::kNoDifference);
+  if (n == 1) return m(snapshot_text::kOneDifference);
+  return m(snapshot_text::kDifferences).arg(std::to_string(n));
 }
 
-std::string differenceLines(const std::vector<SettingDifference>& d) {
-  std::string out;
-  for (const SettingDifference& x : d) out += differenceText(x) + "\n";
+QString differenceLines(const std::vector<SettingDifference>& d) {
+  QString out;
+  for (const SettingDifference& x : d) out += shown(differenceWords(x)) + "\n";
   return out;
 }
 
@@ -75,7 +80,7 @@ SnapshotWindow::SnapshotWindow(CZorvDlg& dlg, SnapshotKeeper& keeper)
   connect(openFolder_, &QPushButton::clicked, this, [this] {
     QDir().mkpath(q(keeper_.folder()));
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(q(keeper_.folder()))))
-      details_->setPlainText(q(fillText(snapshot_text::kFolderNotOpened, {keeper_.folder()})));
+      details_->setPlainText(q(m(snapshot_text::kFolderNotOpened).arg(keeper_.folder())));
   });
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   // The keeper may outlive this window, or end before it when the program ends.
@@ -125,13 +130,13 @@ void SnapshotWindow::showSelected() {
   const SnapshotContent c = readSnapshot(path.toStdString());
   send_->setEnabled(c.ok && canSend);
   if (!c.ok) {
-    details_->setPlainText(q(fillText(snapshot_text::kCannotBeRead, {c.refusal})));
+    details_->setPlainText(q(m(snapshot_text::kCannotBeRead).arg(c.refusal)));
   } else if (!keeper_.controller()) {
     details_->setPlainText(q(snapshot_text::kNoControllerYet));
   } else {
     const std::vector<SettingDifference> d = compareSettings(keeper_.controller()->values, c.values);
     details_->setPlainText(d.empty() ? q(snapshot_text::kSnapshotSame)
-                                     : q(std::string(snapshot_text::kSnapshotDiffers) + "\n" + differenceLines(d)));
+                                     : q(snapshot_text::kSnapshotDiffers) + "\n" + differenceLines(d));
   }
 }
 
@@ -142,24 +147,31 @@ void SnapshotWindow::sendSelected() {
   showSelected();
 }
 
-std::string compareWithFileText(const SnapshotKeeper& keeper, const std::string& path) {
+Text compareWithFileWords(const SnapshotKeeper& keeper, const std::string& path) {
   const std::string name = std::filesystem::u8path(path).filename().u8string();
   const SnapshotContent c = readSnapshot(path);
-  if (!c.ok) return fillText(snapshot_text::kCompareRefused, {name, c.refusal});
-  if (!keeper.controller()) return snapshot_text::kNoControllerYet;
+  if (!c.ok) return m(snapshot_text::kCompareRefused).arg(name).arg(c.refusal);
+  if (!keeper.controller()) return m(snapshot_text::kNoControllerYet);
   const std::vector<SettingDifference> d = compareSettings(keeper.controller()->values, c.values);
-  if (d.empty()) return fillText(snapshot_text::kCompareSame, {name});
-  std::string lines;
-  for (const SettingDifference& x : d) lines += (lines.empty() ? "" : "\r") + differenceText(x);
-  const std::string count =
-      d.size() == 1 ? snapshot_text::kOneSetting : fillText(snapshot_text::kSettingsCount, {std::to_string(d.size())});
-  return fillText(snapshot_text::kCompareDiffers, {name, count, lines});
+  if (d.empty()) return m(snapshot_text::kCompareSame).arg(name);
+  Text lines;
+  for (const SettingDifference& x : d)
+    lines = lines.empty() ? differenceWords(x) : Marked{nullptr, "%1\r%2"}.arg(lines).arg(differenceWords(x));
+  const Text count =
+      d.size() == 1 ? m(snapshot_text::kOneSetting) : m(snapshot_text::kSettingsCount).arg(std::to_string(d.size()));
+  return m(snapshot_text::kCompareDiffers).arg(name).arg(count).arg(lines);
+}
+
+std::string compareWithFileText(const SnapshotKeeper& keeper, const std::string& path) {
+  return compareWithFileWords(keeper, path).original();
 }
 
 void addSnapshotFeature(CZorvDlg& dlg, SnapshotKeeper& keeper) {
   auto open = std::make_shared<QPointer<SnapshotWindow>>();
   dlg.backgroundMenu().addFeature(BackgroundMenu::Snapshots, [&dlg, &keeper, open](QMenu& menu) {
     menu.addAction(q(snapshot_text::kMenuSnapshots), &dlg, [&dlg, &keeper, open] {
+      // A closed window is made afresh, in the language the window speaks now.
+      if (*open && !(*open)->isVisible()) delete open->data();
       if (!*open) *open = new SnapshotWindow(dlg, keeper);
       (*open)->show();
       (*open)->raise();
@@ -168,8 +180,8 @@ void addSnapshotFeature(CZorvDlg& dlg, SnapshotKeeper& keeper) {
     menu.addAction(q(snapshot_text::kMenuCompare), &dlg, [&dlg, &keeper] {
       const std::optional<std::string> path = dlg.core().prompts.openFile(kCompareFilter, "*.txt");
       if (!path) return;
-      dlg.core().prompts.message(compareWithFileText(keeper, *path), snapshot_text::kCompareCaption,
-                                 Prompts::Buttons::Ok, Prompts::Icon::Information);
+      dlg.core().prompts.tell(compareWithFileWords(keeper, *path), m(snapshot_text::kCompareCaption),
+                              Prompts::Buttons::Ok, Prompts::Icon::Information);
     });
   });
 }

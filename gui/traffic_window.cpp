@@ -16,29 +16,33 @@
 #include <memory>
 #include <string>
 
+#include "core/text.h"
 #include "gui/background_menu.h"
+#include "gui/language.h"
 #include "gui/zorv_dlg.h"
 #include "serial/traffic_log.h"
 
 namespace zorv {
 
 namespace {
+// The traffic window's words in the pilot's language (gui/language.h).
+QString tw(const char* source) { return shown("Traffic", source); }
 // Lines taken per look: a burst past this is taken at the next looks.
 constexpr size_t kLinesPerLook = 5000;
 }  // namespace
 
 TrafficWindow::TrafficWindow(const TrafficLog& log, QWidget* parent) : QDialog(parent), log_(log) {
-  setWindowTitle(QStringLiteral("Traffic log"));
+  setWindowTitle(tw(ZORV_NOOP("Traffic", "Traffic log")));
   resize(760, 480);
   auto* layout = new QVBoxLayout(this);
   auto* bar = new QHBoxLayout;
   filter_ = new QLineEdit(this);
-  filter_->setPlaceholderText(QStringLiteral("Show only lines holding…"));
+  filter_->setPlaceholderText(tw(ZORV_NOOP("Traffic", "Show only lines holding…")));
   filter_->setClearButtonEnabled(true);
-  pause_ = new QPushButton(QStringLiteral("Pause"), this);
+  pause_ = new QPushButton(tw(ZORV_NOOP("Traffic", "Pause")), this);
   pause_->setCheckable(true);
-  auto* save = new QPushButton(QStringLiteral("Save…"), this);
-  auto* copyButton = new QPushButton(QStringLiteral("Copy"), this);
+  auto* save = new QPushButton(tw(ZORV_NOOP("Traffic", "Save…")), this);
+  auto* copyButton = new QPushButton(tw(ZORV_NOOP("Traffic", "Copy")), this);
   for (QPushButton* b : {pause_, save, copyButton}) b->setAutoDefault(false);
   bar->addWidget(filter_, 1);
   bar->addWidget(pause_);
@@ -107,15 +111,15 @@ bool TrafficWindow::saveTo(const QString& path, QString* error) const {
 }
 
 void TrafficWindow::save() {
-  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save the traffic log"),
+  const QString path = QFileDialog::getSaveFileName(this, tw(ZORV_NOOP("Traffic", "Save the traffic log")),
                                                     QStringLiteral("zorv-traffic.txt"),
-                                                    QStringLiteral("Text files (*.txt);;All files (*)"));
+                                                    tw(ZORV_NOOP("Traffic", "Text files (*.txt);;All files (*)")));
   if (path.isEmpty()) return;
   QString error;
   if (!saveTo(path, &error)) {
-    QMessageBox::warning(this, QStringLiteral("Traffic log"),
-                         QStringLiteral("The traffic log could not be saved to %1: %2\n\nPick a folder you can "
-                                        "write to, or copy the log and paste it elsewhere.")
+    QMessageBox::warning(this, tw(ZORV_NOOP("Traffic", "Traffic log")),
+                         tw(ZORV_NOOP("Traffic", "The traffic log could not be saved to %1: %2\n\nPick a folder "
+                                                 "you can write to, or copy the log and paste it elsewhere."))
                              .arg(path, error));
   }
 }
@@ -129,7 +133,7 @@ void TrafficWindow::copy() const {
 void offerTrafficLog(CZorvDlg& window, const TrafficLog& log) {
   auto shown = std::make_shared<QPointer<TrafficWindow>>();
   window.backgroundMenu().addFeature(BackgroundMenu::TrafficLog, [&window, &log, shown](QMenu& menu) {
-    menu.addAction(QStringLiteral("Traffic log…"), &window, [&window, &log, shown] {
+    menu.addAction(tw(ZORV_NOOP("Traffic", "Traffic log…")), &window, [&window, &log, shown] {
       if (!*shown) {
         *shown = new TrafficWindow(log, &window);
         (*shown)->setAttribute(Qt::WA_DeleteOnClose);

@@ -11,6 +11,7 @@
 #include "core/control_layout.h"
 #include "gui/background_menu.h"
 #include "gui/input_guard.h"
+#include "gui/language.h"
 #include "gui/live_window.h"
 #include "gui/paint_pacer.h"
 #include "gui/port_list_combo.h"
@@ -45,13 +46,14 @@ CZorvDlg::CZorvDlg(SerialPort& port, Prompts* prompts, Clock& clock, std::string
   }
   core_ = std::make_unique<Router>(port, *this, *prompts, clock, std::move(settingsPath));
   entries_.resize(kLastControlId - kFirstControlId + 1);
-  setWindowTitle(QString::fromUtf8(kWindowTitle));
+  setWindowTitle(shown("Window", kWindowTitle));
   setWindowIcon(appIcon());
   setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
   build();
   inputGuard_ = new InputGuard(this);
   inputGuard_->guard(this);
   menu_ = new BackgroundMenu(this);
+  addLanguageMenu();
   // The watchdog has no timer of its own: it is asked now and then whether an answer is overdue.
   auto* tick = new QTimer(this);
   tick->setInterval(static_cast<int>(answer_limits::kTickMs));

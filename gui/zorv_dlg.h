@@ -8,11 +8,13 @@
 #include <QDialog>
 #include <QMap>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/control_layout.h"
 #include "core/main_state.h"
 #include "core/window.h"
 #include "gui/widget_binding.h"
@@ -30,6 +32,12 @@ class PaintPacer;
 class QtPrompts;
 class CLiveDataWnd;
 class SliderSettle;
+
+// Where the live data window goes: beside the main window (right, else left, below, above) on
+// the screen's free area `room`, `want` large or as large as that side has room for, never less
+// than `least`; never over the main window unless no side has even that much room.
+QRect besideWindow(const QRect& main, const QSize& want, const QSize& least, const QRect& room);
+constexpr int kLiveLeast = 360;  // the live data window's smallest useful width and height
 
 class CZorvDlg : public QDialog, public Window {
   Q_OBJECT
@@ -73,9 +81,20 @@ class CZorvDlg : public QDialog, public Window {
   // Runs fn as the window runs every call into the router (what was gathered handled first).
   void routed(const std::function<void()>& fn) { route(fn); }
 
+  // Shows every text of the window (and of the live data window) in the current language (see
+  // gui/language.h): captions, list items item by item, scales, help and status texts, tooltips,
+  // the names screen readers read. Values, selections and the link are left as they are.
+  void retranslate();
+
+  // On a screen smaller than the window (a laptop at 1.5x scale), the window takes what the
+  // screen has (`room`, by default the available area of its screen) and shows scroll bars
+  // instead of running off it. Done at start; the window stays as the pilot sizes it after.
+  void fitToScreen(QRect room = QRect());
+
   // Window
   std::string text(int id) const override;
   void setText(int id, const std::string& text) override;
+  void showText(int id, const Text& words) override;
   std::string shownText(int id) const override;
   int sliderPos(int id) const override;
   void setSliderPos(int id, int pos) override;
@@ -86,6 +105,7 @@ class CZorvDlg : public QDialog, public Window {
   void setEnabled(int id, bool enabled) override;
   bool isEnabled(int id) const override;
   void setToolTip(int id, const std::string& tip) override;
+  void showToolTip(int id, const Text& tip) override;
   void setTextMarked(int id, bool marked) override;
   void setProgressVisible(bool visible) override;
   void setProgressRange(int lo, int hi) override;
@@ -107,6 +127,8 @@ class CZorvDlg : public QDialog, public Window {
 
  private:
   void build();
+  void buildNames();
+  void addLanguageMenu();
   // Binds a control's widget to the data exchange (see widget_binding.h).
   void bindControl(int id, QWidget* widget, bool readout);
 
@@ -121,6 +143,11 @@ class CZorvDlg : public QDialog, public Window {
     bool unshown = false;   // its text below is newer than the widget's
     mutable bool textValid = false;
     mutable std::string text;
+    // A box that shows words rather than a number (status, firmware hint, version): the words
+    // in their original wording, and how the box shows them in the current language.
+    bool translated = false;
+    Text words;
+    QString wordsShown;
   };
   Entry* entry(int id) {
     const unsigned at = static_cast<unsigned>(id - kFirstControlId);
@@ -160,7 +187,15 @@ class CZorvDlg : public QDialog, public Window {
   std::vector<int> unshown_;     // read-outs waiting for the next frame
   std::optional<int> progressUnshown_;  // the upgrade bar's position, for the next frame
   QMap<int, QWidget*> widgets_;
+  // What retranslate() relabels: every row of the layout table with its widget, each framed
+  // panel, the words a handler put on a button and every tooltip a handler set.
+  std::vector<std::pair<QWidget*, const ControlRow*>> rows_;
+  std::vector<std::pair<QWidget*, const PanelRow*>> frames_;
+  std::map<int, Text> captions_;
+  std::map<int, Text> toolTips_;
   QProgressBar* progress_ = nullptr;
+  QWidget* page_ = nullptr;  // every control, inside the window's scroll area
+  QRect fittedTo_;           // the room fitToScreen() gave the window, if it was called
   std::function<std::vector<std::string>()> portLabelSource_;
 };
 

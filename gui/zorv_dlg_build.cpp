@@ -10,11 +10,16 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <QSlider>
 
 #include "core/control_ids.h"
 #include "core/control_layout.h"
 #include "core/param_catalogue.h"
+#include "gui/language.h"
 #include "gui/port_list_combo.h"
 #include "gui/readout_box.h"
 #include "gui/slider_settle.h"
@@ -24,7 +29,8 @@ namespace zorv {
 
 namespace {
 
-QString qs(const char* s) { return QString::fromUtf8(s); }
+// The layout table's captions, list items and scales are marked in the "Window" context.
+QString qs(const char* s) { return shown("Window", s); }
 
 QString accessibleNameOf(const ControlRow& c) {
   if (c.buddy > 0) {
@@ -33,10 +39,37 @@ QString accessibleNameOf(const ControlRow& c) {
   return qs(c.caption);
 }
 
+QStringList scaleMarks(const QString& caption) {
+  return caption.contains('|') ? caption.split('|') : caption.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+}
+
+}  // namespace
+
+namespace {
+
+// The window's page: as large as its controls want (a scroll area would cap its wish at a few
+// hundred pixels), with scroll bars only when the window is made smaller than that.
+class PageScroll : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+  QSize sizeHint() const override {
+    const int f = 2 * frameWidth();
+    return widget() ? widget()->sizeHint() + QSize(f, f) : QScrollArea::sizeHint();
+  }
+};
+
 }  // namespace
 
 void CZorvDlg::build() {
-  auto* top = new QGridLayout(this);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  auto* scroll = new PageScroll(this);
+  scroll->setObjectName("pageScroll");
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  page_ = new QWidget;
+  page_->setObjectName("page");
+  auto* top = new QGridLayout(page_);
   top->setContentsMargins(6, 6, 6, 6);
   top->setSpacing(6);
   std::vector<QGridLayout*> grids;
@@ -44,9 +77,10 @@ void CZorvDlg::build() {
   for (const PanelRow& p : panels()) {
     QWidget* frame;
     if (*p.caption) {
-      frame = new QGroupBox(qs(p.caption), this);
+      frame = new QGroupBox(qs(p.caption), page_);
+      frames_.emplace_back(frame, &p);
     } else {
-      frame = new QWidget(this);
+      frame = new QWidget(page_);
     }
     frame->setObjectName(QString("panel%1").arg(panelIndex++));
     auto* grid = new QGridLayout(frame);
@@ -106,13 +140,23 @@ void CZorvDlg::build() {
         if (id == ids::kFirmwareHint) e->setMinimumWidth(300);
         if (id == ids::kPortStatus) e->setMinimumWidth(110);
         bindControl(id, e, readout);
+        entry(id)->translated = c.text;
         connect(e, &QLineEdit::textChanged, this, [this, id] { route([this, id] { core_->onEditChanged(id); }); });
         w = e;
         break;
       }
       case ControlKind::Combo: {
         auto* cb = id == ids::kPortList ? new PortListCombo(parentFrame) : new QComboBox(parentFrame);
-        for (const std::string& item : comboItems(id)) cb->addItem(QString::fromStdString(item));
+        // Each item keeps its original wording beside the words it shows (see text()).
+        for (const std::string& item : comboItems(id)) {
+          if (id == ids::kPortList) {
+            cb->addItem(QString::fromStdString(item));  // relabelled with device names, never translated
+          } else {
+            cb->addItem(qs(item.c_str()), QString::fromStdString(item));
+          }
+        }
+        // As wide as its longest item in the language shown, after a switch too.
+        if (id != ids::kPortList) cb->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         cb->setCurrentIndex(c.initial);
         bindControl(id, cb, false);
         connect(cb, QOverload<int>::of(&QComboBox::activated), this,
@@ -128,7 +172,7 @@ void CZorvDlg::build() {
         break;
       }
       case ControlKind::Label: {
-        auto* l = new QLabel(qs(c.caption), parentFrame);
+        auto* l = new QLabel(shown(c.context, c.caption), parentFrame);
         if (c.colSpan > 1) l->setAlignment(Qt::AlignCenter);
         w = l;
         break;
@@ -139,8 +183,7 @@ void CZorvDlg::build() {
         auto* row = new QHBoxLayout(box);
         row->setContentsMargins(0, 0, 0, 0);
         const QString caption = qs(c.caption);
-        const QStringList marks = caption.contains('|') ? caption.split('|')
-                                                        : caption.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+        const QStringList marks = scaleMarks(caption);
         for (int i = 0; i < marks.size(); ++i) {
           auto* l = new QLabel(marks[i], box);
           l->setAlignment(i == 0 ? Qt::AlignLeft : i + 1 == marks.size() ? Qt::AlignRight : Qt::AlignCenter);
@@ -159,22 +202,43 @@ void CZorvDlg::build() {
         break;
       }
     }
+    rows_.emplace_back(w, &c);
     if (id != 0) {
       w->setObjectName(c.name ? QString(c.name) : QString::number(id));
-      w->setAccessibleName(accessibleNameOf(c));
       widgets_[id] = w;
       if (Entry* e = entry(id)) e->widget = w;
     }
     grids[static_cast<size_t>(c.panel)]->addWidget(w, c.row, c.col, c.rowSpan, c.colSpan);
   }
+  scroll->setWidget(page_);
+  outer->addWidget(scroll);
+  buildNames();
+  // The whole page, as the window always opened; fitToScreen() makes it smaller where it must.
+  ensurePolished();
+  resize(sizeHint());
+}
 
+void CZorvDlg::fitToScreen(QRect room) {
+  if (room.isEmpty() && screen()) room = screen()->availableGeometry();
+  if (room.isEmpty()) return;
+  fittedTo_ = room;
+  // Room for the title bar and frame the window manager adds.
+  const QSize frame = frameGeometry().size() - geometry().size();
+  const QSize most = room.size() - (frame.isValid() && !frame.isEmpty() ? frame : QSize(8, 32));
+  resize(sizeHint().boundedTo(most));
+  if (isVisible()) move(std::max(room.left(), std::min(x(), room.right() - width())),
+                        std::max(room.top(), std::min(y(), room.bottom() - height())));
+}
+
+void CZorvDlg::buildNames() {
+  for (const auto& [w, c] : rows_)
+    if (c->id != 0) w->setAccessibleName(accessibleNameOf(*c));
   // The flight-mode boxes are named by their row and column.
   const char* columns[] = {"CH5 L", "CH5 M", "CH5 H", "CH6 L", "CH6 M", "CH6 H", "CH7 L", "CH7 H"};
   for (int r = 0; r < 9; ++r)
     for (int col = 0; col < 8; ++col) {
       QWidget* box = widgets_.value(matrixCheckId(r, col));
-      const QLayoutItem* label = grids[3]->itemAtPosition(2 + r, 0);
-      const QString rowName = label && label->widget() ? static_cast<QLabel*>(label->widget())->text() : QString();
+      const QString rowName = shown("Flight modes", matrixRowCaption(r));
       box->setAccessibleName(rowName + " " + columns[col]);
     }
   for (int g : {kReceiverReverseGroup, kOutputReverseGroup}) {
@@ -183,7 +247,8 @@ void CZorvDlg::build() {
       widgets_.value(group.boxes[static_cast<size_t>(k)])
           ->setAccessibleName(QString::fromStdString(paramLabels()[static_cast<size_t>(group.firstIndex + k)]).trimmed());
   }
-  const char* cellNames[] = {"1 банка", "2 банка", "3 банка", "4 банка"};
+  const char* cellNames[] = {ZORV_NOOP("Window", "1 банка"), ZORV_NOOP("Window", "2 банка"),
+                             ZORV_NOOP("Window", "3 банка"), ZORV_NOOP("Window", "4 банка")};
   for (size_t i = 0; i < kCellEdits.size(); ++i) widgets_.value(kCellEdits[i])->setAccessibleName(qs(cellNames[i]));
 }
 

@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <stdexcept>
 
+#include "gui/language.h"
 #include "gui/paint_pacer.h"
 #include "gui/zorv_dlg.h"
 
@@ -38,9 +39,18 @@ void CZorvDlg::changedControl(int id) {
 const std::string& CZorvDlg::cachedText(const Entry& e) const {
   if (!e.textValid) {
     if (e.kind == BoundKind::Edit) {
-      e.text = static_cast<QLineEdit*>(e.widget)->text().toStdString();
+      // Words the box shows as the window put them there read back in their original wording.
+      const QString shownNow = static_cast<QLineEdit*>(e.widget)->text();
+      e.text = e.translated && shownNow == e.wordsShown ? e.words.original() : shownNow.toStdString();
     } else {
-      e.text = static_cast<QComboBox*>(e.widget)->currentText().toStdString();
+      // A list item keeps its original wording beside what it shows (the port list shows its own);
+      // an item renamed since (a test, an accessibility client) reads as it is shown.
+      auto* box = static_cast<QComboBox*>(e.widget);
+      const QString original = box->currentData().toString();
+      const QByteArray source = original.toUtf8();
+      e.text = !original.isEmpty() && box->currentText() == shown("Window", source.constData())
+                   ? source.toStdString()
+                   : box->currentText().toStdString();
     }
     e.textValid = true;
   }
@@ -50,6 +60,8 @@ const std::string& CZorvDlg::cachedText(const Entry& e) const {
 std::string CZorvDlg::text(int id) const {
   if (const Entry* e = entry(id); e && e->bound && (e->kind == BoundKind::Edit || e->kind == BoundKind::Combo))
     return cachedText(*e);
+  if (auto it = captions_.find(id); it != captions_.end()) return it->second.original();
+  if (const ControlRow* c = findControl(id); c && c->caption && *c->caption) return c->caption;
   QWidget* w = widgets_.value(id);
   if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text().toStdString();
   if (auto* l = qobject_cast<QLabel*>(w)) return l->text().toStdString();
@@ -59,12 +71,13 @@ std::string CZorvDlg::text(int id) const {
 std::string CZorvDlg::shownText(int id) const {
   const Entry* e = boundEntry(id, BoundKind::Edit);
   // A read-out's newest value waits for the next frame: that is what the window shows.
-  if (!e || e->unshown) return text(id);
+  if (!e || e->unshown || e->translated) return text(id);
   return static_cast<QLineEdit*>(e->widget)->text().toStdString();
 }
 
 void CZorvDlg::setText(int id, const std::string& t) {
-  if (Entry* e = boundEntry(id, BoundKind::Edit)) {
+  Entry* e = boundEntry(id, BoundKind::Edit);
+  if (e && !e->translated) {
     if (cachedText(*e) == t) return;
     if (e->readout && pacer_ && pacer_->paced()) {
       // The value is the window's at once; the box shows it at the next frame.
@@ -83,11 +96,32 @@ void CZorvDlg::setText(int id, const std::string& t) {
     changedControl(id);
     return;
   }
+  showText(id, Text(t));
+}
+
+void CZorvDlg::showText(int id, const Text& words) {
+  const QString s = shown(words);
+  if (Entry* e = boundEntry(id, BoundKind::Edit)) {
+    if (!e->translated) {
+      setText(id, words.original());
+      return;
+    }
+    auto* box = static_cast<QLineEdit*>(e->widget);
+    const bool same = box->text() == s && e->words.original() == words.original();
+    e->words = words;
+    e->wordsShown = s;
+    if (same) return;
+    box->setText(s);
+    box->setCursorPosition(0);  // a long path or hint shows from its start
+    changedControl(id);
+    return;
+  }
   QWidget* w = widgets_.value(id);
-  const QString s = QString::fromStdString(t);
   if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+    captions_[id] = words;
     b->setText(s);
   } else if (auto* l = qobject_cast<QLabel*>(w)) {
+    captions_[id] = words;
     l->setText(s);
   }
 }
@@ -153,8 +187,17 @@ bool CZorvDlg::isEnabled(int id) const {
   return w && w->isEnabled();
 }
 
-void CZorvDlg::setToolTip(int id, const std::string& tip) {
-  if (QWidget* w = widgets_.value(id)) w->setToolTip(QString::fromStdString(tip));
+void CZorvDlg::setToolTip(int id, const std::string& tip) { showToolTip(id, Text(tip)); }
+
+void CZorvDlg::showToolTip(int id, const Text& tip) {
+  QWidget* w = widgets_.value(id);
+  if (!w) return;
+  if (tip.empty()) {
+    toolTips_.erase(id);
+  } else {
+    toolTips_[id] = tip;
+  }
+  w->setToolTip(shown(tip));
 }
 
 void CZorvDlg::setTextMarked(int id, bool marked) {

@@ -13,22 +13,42 @@
 
 namespace zorv {
 
-namespace {
-
-// Where a window of `size` goes beside `main`: to its right, moved back onto the screen's free
-// area when it would stand past it.
-QPoint besideMain(const QWidget& main, const QSize& size) {
-  const QRect frame = main.frameGeometry();
-  QPoint at(frame.right() + 8, frame.top());
-  if (QScreen* screen = main.screen()) {
-    const QRect room = screen->availableGeometry();
-    at.setX(std::max(room.left(), std::min(at.x(), room.right() - size.width())));
-    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - size.height())));
+QRect besideWindow(const QRect& main, const QSize& want, const QSize& least, const QRect& room) {
+  constexpr int gap = 8;
+  if (room.isEmpty()) return {QPoint(main.right() + gap, main.top()), want};
+  // The free strips right, left, below and above the main window, on the screen.
+  const QRect strips[] = {
+      QRect(QPoint(main.right() + 1 + gap, room.top()), room.bottomRight()),
+      QRect(room.topLeft(), QPoint(main.left() - 1 - gap, room.bottom())),
+      QRect(QPoint(room.left(), main.bottom() + 1 + gap), room.bottomRight()),
+      QRect(room.topLeft(), QPoint(room.right(), main.top() - 1 - gap)),
+  };
+  const QRect* best = nullptr;
+  for (const QRect& strip : strips) {
+    if (strip.width() < least.width() || strip.height() < least.height()) continue;
+    if (strip.width() >= want.width() && strip.height() >= want.height()) {
+      best = &strip;
+      break;
+    }
+    if (!best || strip.width() * strip.height() > best->width() * best->height()) best = &strip;
   }
-  return at;
+  if (!best) {  // no room beside it anywhere: the screen's far side, over as little as may be
+    const bool right = room.right() - main.right() >= main.left() - room.left();
+    const QSize size = want.boundedTo(room.size());
+    return {QPoint(right ? room.right() - size.width() + 1 : room.left(), room.top()), size};
+  }
+  const QSize size = want.boundedTo(best->size());
+  // Level with the main window where the strip allows, else at its nearest end.
+  QPoint at = best->topLeft();
+  if (best == &strips[0] || best == &strips[1]) {
+    at.setY(std::clamp(main.top(), best->top(), best->bottom() - size.height() + 1));
+    if (best == &strips[1]) at.setX(best->right() - size.width() + 1);
+  } else {
+    at.setX(std::clamp(main.left(), best->left(), best->right() - size.width() + 1));
+    if (best == &strips[3]) at.setY(best->bottom() - size.height() + 1);
+  }
+  return {at, size};
 }
-
-}  // namespace
 
 void CZorvDlg::toggleLiveWindow() {
   if (live_ && live_->isVisible() && !live_->isMinimized()) {
@@ -50,7 +70,11 @@ void CZorvDlg::toggleLiveWindow() {
     if (liveQtPrompts_) liveQtPrompts_->setOwner(live_.get());
     inputGuard_->guard(live_.get());
     live_->setWindowIcon(windowIcon());
-    live_->move(besideMain(*this, live_->size()));
+    QRect room;
+    if (QScreen* screen = this->screen()) room = screen->availableGeometry();
+    const QRect place = besideWindow(frameGeometry(), live_->size(), QSize(kLiveLeast, kLiveLeast), room);
+    live_->resize(place.size());
+    live_->move(place.topLeft());
   }
   live_->showNormal();
   live_->raise();

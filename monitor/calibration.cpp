@@ -2,6 +2,7 @@
 // before. The same echo step hands a reverse setting's echo to the reverse read-back.
 
 #include <array>
+#include "core/text.h"
 #include <cctype>
 #include <cstdint>
 #include <string>
@@ -25,14 +26,14 @@ constexpr size_t kFirstCellParam = 15;
 constexpr size_t kCalibrationValueSlot = 4;  // BatteryValues: c1..c4, then the value being sent
 
 constexpr const char* kConfirmText =
-    "Please measuring voltage first，then write it into inputbox,\r\rThen click [Calibrate] to calibrate "
-    "your battery。\r\rAre you sure to calibrate your battery？";
-constexpr const char* kWarningCaption = "Tarvik Warning：";
-constexpr const char* kDoneText = "校准完成！";
-constexpr const char* kDoneCaption = "Tarvik航模提示:";
+    ZORV_NOOP("Messages", "Please measuring voltage first，then write it into inputbox,\r\rThen click [Calibrate] to calibrate "
+    "your battery。\r\rAre you sure to calibrate your battery？");
+constexpr const char* kWarningCaption = ZORV_NOOP("Messages", "Tarvik Warning：");
+constexpr const char* kDoneText = ZORV_NOOP("Messages", "校准完成！");
+constexpr const char* kDoneCaption = ZORV_NOOP("Messages", "Tarvik航模提示:");
 constexpr const char* kCellHint =
-    " Type each cell's measured voltage in hundredths of a volt (410 for 4.10 V). Nothing was sent to the "
-    "controller.";
+    ZORV_NOOP("Messages", " Type each cell's measured voltage in hundredths of a volt (410 for 4.10 V). Nothing was sent to the "
+    "controller.");
 
 // Step k carries the sum of cells 1..k+1.
 int64_t stepValue(const std::array<int32_t, 4>& cells, int step) {
@@ -42,15 +43,28 @@ int64_t stepValue(const std::array<int32_t, 4>& cells, int step) {
 }
 
 // The steps carry four decimal digits: a negative cell or a sum past 9999 would put other
-// characters than digits on the wire or lose the thousands. Returns the reason ("cell 2 reads -5,
-// below 0"), or nothing.
-std::string refusal(const std::array<int32_t, 4>& cells) {
+// characters than digits on the wire or lose the thousands. The reason ("cell 2 reads -5,
+// below 0") and the sentence the pilot reads, or nothing.
+struct Refusal {
+  std::string why;
+  Text sentence;
+};
+Refusal refusal(const std::array<int32_t, 4>& cells) {
   for (size_t i = 0; i < cells.size(); ++i)
-    if (cells[i] < 0) return "cell " + std::to_string(i + 1) + " reads " + std::to_string(cells[i]) + ", below 0";
+    if (cells[i] < 0)
+      return {"cell " + std::to_string(i + 1) + " reads " + std::to_string(cells[i]) + ", below 0",
+              ZORV_TEXT("Messages", "Cell %1 reads %2, below 0.%3")
+                  .arg(static_cast<long long>(i + 1))
+                  .arg(cells[i])
+                  .arg(Text(kCellHint))};
   const int64_t total = stepValue(cells, 3);
   if (total > kSettingMax)
-    return "the four cells add up to " + std::to_string(total) + ", more than the " + std::to_string(kSettingMax) +
-           " the controller takes";
+    return {"the four cells add up to " + std::to_string(total) + ", more than the " + std::to_string(kSettingMax) +
+                " the controller takes",
+            ZORV_TEXT("Messages", "The four cells add up to %1, more than the %2 the controller takes.%3")
+                .arg(total)
+                .arg(kSettingMax)
+                .arg(Text(kCellHint))};
   return {};
 }
 
@@ -63,8 +77,8 @@ void sendStep(Core& core, int step) {
   MainState& st = core.st;
   st.CalibrationValue = static_cast<int32_t>(stepValue(st.CellVoltages, step));
   st.BatteryValues[kCalibrationValueSlot] = st.CalibrationValue;
-  core.await(Exchange::Calibration, "to take battery calibration step " + std::to_string(step + 1) + " of 4", step,
-             4);
+  core.await(Exchange::Calibration, ZORV_TEXT("Messages", "to take battery calibration step %1 of 4").arg(step + 1),
+             step, 4);
   core.sendSetting(static_cast<char>('0' + step), st.CalibrationValue);
 }
 
@@ -96,15 +110,13 @@ void onCalibrate(Core& core) {
   // The steps are built from the cells' members: each must be what its box shows.
   std::vector<Core::SentFromBox> fromBoxes;
   for (size_t i = 0; i < cells.size(); ++i) fromBoxes.push_back({kCellEdits[i], cells[i], "cell " + std::to_string(i + 1)});
-  if (!core.boxesShow(fromBoxes, "calibrate again")) {
+  if (!core.boxesShow(fromBoxes, ZORV_NOOP("Messages", "calibrate again"))) {
     refuse(core, "a cell value about to be sent was not what its box shows");
     return;
   }
-  if (std::string why = refusal(cells); !why.empty()) {
-    std::string sentence = why + "." + kCellHint;
-    sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
-    core.prompts.message(sentence, kWarningCaption, Prompts::Buttons::Ok, Prompts::Icon::Warning);
-    refuse(core, std::move(why));
+  if (Refusal no = refusal(cells); !no.why.empty()) {
+    core.prompts.tell(no.sentence, Text(kWarningCaption), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    refuse(core, std::move(no.why));
     return;
   }
 
@@ -159,10 +171,12 @@ void onCalibrationSilent(Core& core, const Awaited& due) {
     core.ended(end);
     return;
   }
-  core.prompts.message("The battery calibration did not complete: the controller stopped answering after " +
-                           std::to_string(due.done) + " of " + std::to_string(due.steps) +
-                           " steps. Check its power and cable, pick the port again, then calibrate once more.",
-                       kWarningCaption, Prompts::Buttons::Ok, Prompts::Icon::Warning);
+  core.prompts.tell(ZORV_TEXT("Messages", "The battery calibration did not complete: the controller stopped answering "
+                                          "after %1 of %2 steps. Check its power and cable, pick the port again, then "
+                                          "calibrate once more.")
+                        .arg(due.done)
+                        .arg(due.steps),
+                    Text(kWarningCaption), Prompts::Buttons::Ok, Prompts::Icon::Warning);
   core.ended(end);
 }
 

@@ -1,6 +1,7 @@
 // The live display: the toggle button and the step that shows each streamed record.
 
 #include "monitor/display.h"
+#include "core/text.h"
 
 #include <string_view>
 
@@ -17,14 +18,14 @@ namespace {
 
 constexpr std::string_view kStreamOn = "S~0001\r";
 constexpr std::string_view kStreamOff = "S~0000\r";
-constexpr const char* kStopCaption = "Stop Display";
-constexpr const char* kStartCaption = "Display Data";
+constexpr const char* kStopCaption = ZORV_NOOP("Messages", "Stop Display");
+constexpr const char* kStartCaption = ZORV_NOOP("Messages", "Display Data");
 constexpr const char* kChooseFirmwareHint =
-    "<-Please select the upgrade fireware(*.bin) first,then click the upgrade !";
+    ZORV_NOOP("Messages", "<-Please select the upgrade fireware(*.bin) first,then click the upgrade !");
 constexpr const char* kNoDataHint =
-    "No data from the controller: check its power and cable. The display stays on and shows the values as "
-    "soon as they come.";
-constexpr const char* kDisplayAsked = "for live data (S~0001)";
+    ZORV_NOOP("Messages", "No data from the controller: check its power and cable. The display stays on and shows the values as "
+    "soon as they come.");
+constexpr const char* kDisplayAsked = ZORV_NOOP("Messages", "for live data (S~0001)");
 
 // The hint box goes back to what it said before the data stopped.
 void dataFlowsAgain(Core& core) {

@@ -32,7 +32,8 @@ bool startReverseReadback(Core& core, const std::string& echo) {
   for (const ReverseEcho& r : kReverseEchoes) {
     if (echo == r.echo) {
       core.st.LinkMode = LinkMode::ReverseReadback;
-      core.await(Exchange::ReverseReadBack, "for its reverse flags (query " + std::string(r.query.substr(0, 2)) + ")");
+      core.await(Exchange::ReverseReadBack,
+                 ZORV_TEXT("Messages", "for its reverse flags (query %1)").arg(std::string(r.query.substr(0, 2))));
       core.send(r.query);
       return true;
     }

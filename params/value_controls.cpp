@@ -88,7 +88,7 @@ void onSliderReleased(Core& core, int sliderId) {
   const ControlRow* label = findControl(p->labelButton);
   const std::string name = label ? label->caption : "";
   // The value goes out from the box's member: it must be what the box shows.
-  if (!core.boxesShow({{p->edit, typed, name}}, "move the slider again")) {
+  if (!core.boxesShow({{p->edit, typed, name}}, ZORV_NOOP("Messages", "move the slider again"))) {
     core.ended({ExchangeKind::Setting, Outcome::Refused, "the value about to be sent was not what its box shows"});
     return;
   }
@@ -102,10 +102,13 @@ void onSliderReleased(Core& core, int sliderId) {
   if (writeSetting(core, p->letter, value + p->wireOffset)) core.typedValues.known(core.win, p->index, value);
   core.membersToControls();
   if (typed != value) {
-    core.prompts.message("\"" + name + "\" takes " + std::to_string(r.lo) +
-                             " to " + std::to_string(r.hi) + ". The box held " + std::to_string(typed) + ", so " +
-                             std::to_string(value) + " was sent to the controller.",
-                         "Tarvik Warning:", Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    core.prompts.tell(ZORV_TEXT("Messages", "\"%1\" takes %2 to %3. The box held %4, so %5 was sent to the controller.")
+                          .arg(Text(Marked{"Window", name.c_str()}))
+                          .arg(r.lo)
+                          .arg(r.hi)
+                          .arg(typed)
+                          .arg(value),
+                      ZORV_TEXT("Messages", "Tarvik Warning:"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
   }
 }
 

@@ -5,11 +5,13 @@
 #include <QApplication>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "core/clock.h"
 #include "gui/automation.h"
 #include "files/snapshot_keeper.h"
 #include "gui/command_line.h"
+#include "gui/language.h"
 #include "gui/reconnect.h"
 #include "gui/snapshot_window.h"
 #include "gui/traffic_window.h"
@@ -53,6 +55,11 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral(ZORV_APP_ID));
   // A session ending, Ctrl+C or kill ends every event loop, an open message box's included.
   zorv::SignalQuit signalQuit([](int) { QCoreApplication::exit(0); });
+  // The window's language: the one asked for, else the one chosen last time, else the tool's own
+  // texts. The system's locale plays no part.
+  std::optional<zorv::Language> language = zorv::languageFromKey(command.options.language);
+  if (!language) language = zorv::rememberedLanguage();
+  if (language) zorv::setLanguage(*language);
 
   std::unique_ptr<zorv::SerialPort> port;
   if (command.options.demo) {
@@ -97,7 +104,10 @@ int main(int argc, char** argv) {
                                                      : static_cast<zorv::QtSerialPort&>(*port);
   window.setPortLabelSource([&devices, demo = command.options.demo] {
     std::vector<std::string> labels = devices.relabel();
-    if (demo) labels[zorv::sim::RoutingPort::kSimulatedPort - 1] = "COM3 (simulated controller)";
+    // The demo's own entry, in the window's language (it keeps "COM3 (" that the handlers read).
+    if (demo)
+      labels[zorv::sim::RoutingPort::kSimulatedPort - 1] =
+          zorv::shown("Messages", ZORV_NOOP("Messages", "COM3 (simulated controller)")).toStdString();
     return labels;
   });
   if (command.options.demo) {
@@ -125,6 +135,7 @@ int main(int argc, char** argv) {
   automation.listen();
   window.initialise();
   if (reconnect && !traffic.isOpen()) reconnect->startFailed();
+  window.fitToScreen();
   window.show();
   window.exec();
   // Ended by a signal too: a running display stops before the port closes with the program.

@@ -146,9 +146,9 @@ void onReadbackSilent(Core& core, const Awaited& due) {
 
 void tellValuesBeyondScale(Core& core) {
   if (core.beyondScale.empty()) return;
-  const std::string text = core.beyondScale.message();
+  const Text text = core.beyondScale.words();
   core.beyondScale.clear();  // once per read-back
-  core.prompts.message(text, "Tarvik Warning:", Prompts::Buttons::Ok, Prompts::Icon::Warning);
+  core.prompts.tell(text, ZORV_TEXT("Messages", "Tarvik Warning:"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
 }
 
 void readbackReply(Core& core) {
@@ -213,8 +213,10 @@ ExchangeResult identityCheck(Core& core) {
       end.message = "the controller's answer to its firmware-kind query (?W) was damaged";
       return end;
     }
-    core.win.setToolTip(ids::kPortStatus, "This controller reports firmware kind " + tag +
-                                              "; Zorv changes the settings of TKVR controllers only, so they are locked.");
+    core.win.showToolTip(ids::kPortStatus, ZORV_TEXT("Messages", "This controller reports firmware kind %1; Zorv "
+                                                                 "changes the settings of TKVR controllers only, so "
+                                                                 "they are locked.")
+                                               .arg(tag));
     end.outcome = Outcome::Refused;
     end.message = "the controller reports firmware kind " + tag + ", not TKVR, so its settings stay locked";
     return end;

@@ -1,4 +1,5 @@
 #include "router/router.h"
+#include "core/text.h"
 
 #include <optional>
 
@@ -43,7 +44,7 @@ void Router::initialise() {
   win.setComboIndex(ids::kEscRateList, 0);
   win.setComboIndex(ids::kServoRateList, 0);
   controlsToMembers();
-  st.bound.setText(ids::kFirmwareHint, "<-Please select upgrade fireware(*.bin) first,then click the Upgrade!");
+  st.bound.setText(ids::kFirmwareHint, ZORV_NOOP("Messages", "<-Please select upgrade fireware(*.bin) first,then click the Upgrade!"));
   membersToControls();
   st.ParamLabels = paramLabels();
   st.ParamValues.fill(0);
@@ -144,7 +145,7 @@ void Router::onPortLost(const std::string& reason) {
   st.ReceivedCount = 0;
   st.ReceiveBuffer.clear();
   controlsToMembers();
-  st.bound.setText(ids::kPortStatus, "串口未打开");
+  st.bound.setText(ids::kPortStatus, ZORV_NOOP("Messages", "串口未打开"));
   membersToControls();
   win.setToolTip(ids::kPortStatus, reason);
   win.setProgressVisible(false);
@@ -152,7 +153,8 @@ void Router::onPortLost(const std::string& reason) {
   // gives back whatever else a broken exchange left locked.
   setEnabled({ids::kPortList}, true);
   if (!upgradeStopped.empty())
-    tellUpgradeUnfinished(*this, upgradeStopped, "The port went away during the upgrade: " + reason, reason);
+    tellUpgradeUnfinished(*this, upgradeStopped,
+                          ZORV_TEXT("Messages", "The port went away during the upgrade: %1").arg(reason), Text(reason));
   if (lost) ended(*lost);
   if (displayStarting) ended({ExchangeKind::DisplayStart, Outcome::Lost, reason});
   if (displaying) ended({ExchangeKind::DisplayStop, Outcome::Lost, reason});
@@ -234,7 +236,9 @@ void Router::endExchangesForNewPort() {
   const std::string upgradeStopped =
       onTransferAbandoned(*this, Outcome::Failed, "the port was picked again before it had finished");
   if (!upgradeStopped.empty())
-    tellUpgradeUnfinished(*this, upgradeStopped, "The upgrade was broken off: the port was picked again before it had finished.");
+    tellUpgradeUnfinished(*this, upgradeStopped,
+                          ZORV_TEXT("Messages", "The upgrade was broken off: the port was picked again before it had "
+                                                "finished."));
   // Any other answer awaited is not waited for any more: the read-back that follows replaces it.
   if (const Awaited* a = watchdog.awaited(); a && a->exchange != Exchange::Display) {
     ended({exchangeOf(a->exchange), Outcome::Failed, "the port was picked again before it had finished", a->done,
@@ -258,7 +262,8 @@ void Router::onCancel() {
   const Handling handling(*this);
   // Esc asks even while an automation client holds the window, and Yes closes it: only the
   // close box and Enter hide a held window.
-  if (prompts.message("Are you sure to close the windows？", "Tarvik Warning：", Prompts::Buttons::YesNo,
+  if (prompts.message(ZORV_NOOP("Messages", "Are you sure to close the windows？"),
+                      ZORV_NOOP("Messages", "Tarvik Warning："), Prompts::Buttons::YesNo,
                       Prompts::Icon::Question) != Prompts::Answer::Yes)
     return;
   onWindowEnding();
@@ -274,10 +279,12 @@ void Router::onAccept() {
   }
   // At once, as the Enter key does, unless a typed value would be lost with the window.
   const std::vector<TypedValues::Pending> typed = typedValues.pending();
-  if (!typed.empty() && prompts.message(typedList(typed, false) + (typed.size() == 1 ? " was" : " were") +
-                                            " not sent. Close anyway?",
-                                        "Tarvik Warning：", Prompts::Buttons::YesNo, Prompts::Icon::Question,
-                                        true) != Prompts::Answer::Yes)
+  if (!typed.empty() &&
+      prompts.tell((typed.size() == 1 ? ZORV_TEXT("Messages", "%1 was not sent. Close anyway?")
+                                      : ZORV_TEXT("Messages", "%1 were not sent. Close anyway?"))
+                       .arg(typedWords(typed, false)),
+                   ZORV_TEXT("Messages", "Tarvik Warning："), Prompts::Buttons::YesNo, Prompts::Icon::Question,
+                   true) != Prompts::Answer::Yes)
     return;
   if (!controlsToMembers()) return;
   onWindowEnding();

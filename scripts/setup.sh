@@ -8,6 +8,8 @@ PACKAGES=(
   qt6-charts-dev libqt6opengl6-dev  # the live data graph (Qt Charts needs the OpenGL CMake files)
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-wqy-microhei  # the Chinese texts of lists and messages
+  qt6-tools-dev qt6-l10n-tools python3  # the window's translations: lupdate, lrelease, their check
+  qt6-translations-l10n  # Qt's own words (OK, Cancel, file dialogs) in Russian and Chinese
 )
 if [ "${ZORV_WITH_FUZZ:-0}" = 1 ]; then PACKAGES+=(clang libclang-rt-14-dev); fi
 # scripts/package.sh: manual pages, shlibdeps, and the checks run on the package.

@@ -10,6 +10,7 @@
 #include "core/core.h"
 #include "core/quiet_line.h"
 #include "serial/port_file.h"
+#include "serial/port_list.h"
 
 namespace zorv {
 
@@ -33,18 +34,18 @@ File openPortFile(Core& core, bool* missing = nullptr) {
       return File(nullptr);
     }
     if (!f)
-      core.prompts.message("Cannot open the file " + core.settingsPath + ": " + std::strerror(errno), "Zorv",
-                           Prompts::Buttons::Ok, Prompts::Icon::Warning);
+      core.prompts.tell(ZORV_TEXT("Messages", "Cannot open the file %1: %2").arg(core.settingsPath).arg(std::strerror(errno)),
+                        Text("Zorv"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
     return File(f);
   }
   std::FILE* f = std::fopen(core.settingsPath.c_str(), "r+b");
   if (!f && errno == ENOENT) f = std::fopen(core.settingsPath.c_str(), "w+b");
   if (!f) {
-    core.prompts.message("Cannot open the file " + core.settingsPath + ": " + std::strerror(errno) +
-                             ".\r\rThe port is opened all the same; the port you pick is not remembered for the "
-                             "next start.",
-                         "Zorv",
-                         Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    core.prompts.tell(ZORV_TEXT("Messages", "Cannot open the file %1: %2.\r\rThe port is opened all the same; the port "
+                                            "you pick is not remembered for the next start.")
+                          .arg(core.settingsPath)
+                          .arg(std::strerror(errno)),
+                      Text("Zorv"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
   }
   return File(f);
 }
@@ -84,7 +85,7 @@ bool tryOpen(Core& core) {
     core.win.setToolTip(ids::kPortStatus, "");
     return true;
   }
-  core.win.setToolTip(ids::kPortStatus, core.port.errorText());
+  core.win.showToolTip(ids::kPortStatus, openErrorWords(core.port));
   return false;
 }
 
@@ -98,8 +99,8 @@ void storePort(Core& core, int n) {
   if (!f) return;
   const std::string bytes = encodePortFile(n);
   if (std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size() || std::fflush(f.get()) != 0) {
-    core.prompts.message("Cannot write the file " + core.settingsPath + ": " + std::strerror(errno), "Zorv",
-                         Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    core.prompts.tell(ZORV_TEXT("Messages", "Cannot write the file %1: %2").arg(core.settingsPath).arg(std::strerror(errno)),
+                      Text("Zorv"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
   }
 }
 
@@ -112,7 +113,7 @@ void openAtStart(Core& core) {
   if (!fileOpened) core.port.setPortNumber(core.win.comboIndex(ids::kPortList) + 1);
   if (!tryOpen(core)) st.PortOpenFailed = 1;
   core.controlsToMembers();
-  st.bound.setText(ids::kPortStatus, st.PortOpenFailed == 1 ? "COM Failed" : "COM opened");
+  st.bound.setText(ids::kPortStatus, st.PortOpenFailed == 1 ? ZORV_NOOP("Messages", "COM Failed") : ZORV_NOOP("Messages", "COM opened"));
   core.membersToControls();
   if (fileOpened) storePort(core, core.win.comboIndex(ids::kPortList) + 1);
   applyLineSettings(core);
@@ -127,7 +128,7 @@ void onPortSelected(Core& core) {
   core.port.setPortNumber(index + 1);
   if (!tryOpen(core)) st.PortOpenFailed = 1;
   core.controlsToMembers();
-  st.bound.setText(ids::kPortStatus, st.PortOpenFailed == 1 ? "串口未打开" : "COM Opened");
+  st.bound.setText(ids::kPortStatus, st.PortOpenFailed == 1 ? ZORV_NOOP("Messages", "串口未打开") : ZORV_NOOP("Messages", "COM Opened"));
   core.membersToControls();
   st.ReceivedCount = 0;
   storePort(core, index + 1);
@@ -152,8 +153,8 @@ void onUpgradeButton(Core& core) {
     if (!readPort(core)) core.port.setPortNumber(core.win.comboIndex(ids::kPortList) + 1);
     core.port.setBufferSizes(kBufferSize, kBufferSize);
     if (!core.port.open()) {
-      core.win.setToolTip(ids::kPortStatus, core.port.errorText());
-      core.prompts.message(core.port.errorText(), "Zorv", Prompts::Buttons::Ok,
+      core.win.showToolTip(ids::kPortStatus, openErrorWords(core.port));
+      core.prompts.tell(openErrorWords(core.port), Text("Zorv"), Prompts::Buttons::Ok,
                            Prompts::Icon::Warning);
       st.LinkMode = LinkMode::Rest;  // nothing was asked: leave the window ready for another try
       core.ended({ExchangeKind::Upgrade, Outcome::Lost, "the port could not be opened"});
@@ -166,7 +167,7 @@ void onUpgradeButton(Core& core) {
   core.clock.busyWait(500);
   st.ReceiveBuffer.clear();
   core.controlsToMembers();
-  core.await(Exchange::KindQuery, "for its firmware kind before the upgrade (query ?W)");
+  core.await(Exchange::KindQuery, ZORV_TEXT("Messages", "for its firmware kind before the upgrade (query ?W)"));
   core.send("?W\r");
   core.membersToControls();
 }

@@ -99,30 +99,48 @@ std::vector<PortEntry> layoutPorts(std::vector<SerialDevice> devices, const std:
   return entries;
 }
 
-std::string describeOpenFailure(const OpenFailure& f) {
+Text describeOpenFailureWords(const OpenFailure& f) {
   const std::string port = named(f.number, f.device);
   switch (f.problem) {
     case OpenProblem::NothingBound:
-      return port + ": no serial device is connected for this number. Plug the controller in with a data cable, "
-                    "then open the port list again and pick it.";
+      return ZORV_TEXT("Messages", "%1: no serial device is connected for this number. Plug the controller in with a "
+                                   "data cable, then open the port list again and pick it.")
+          .arg(port);
     case OpenProblem::NotThere:
       if (!f.pinnedLink.empty())
-        return "COM" + std::to_string(f.number) + " is pinned to " + f.pinnedLink +
-               ", but no device is there. Plug the controller in (with a data cable) and pick the port again.";
-      return port + " is not there any more (unplugged?). Plug the controller in, then open the port list "
-                    "again and pick it.";
+        return ZORV_TEXT("Messages", "COM%1 is pinned to %2, but no device is there. Plug the controller in (with a "
+                                     "data cable) and pick the port again.")
+            .arg(f.number)
+            .arg(f.pinnedLink);
+      return ZORV_TEXT("Messages", "%1 is not there any more (unplugged?). Plug the controller in, then open the port "
+                                   "list again and pick it.")
+          .arg(port);
     case OpenProblem::Busy:
-      return port + " is in use by another program. Close it (another Zorv window, a serial terminal; on "
-                    "Linux also ModemManager, which grabs new boards for a few seconds) and pick the port again.";
+      return ZORV_TEXT("Messages", "%1 is in use by another program. Close it (another Zorv window, a serial "
+                                   "terminal; on Linux also ModemManager, which grabs new boards for a few seconds) "
+                                   "and pick the port again.")
+          .arg(port);
     case OpenProblem::NoPermission:
-      return "You are not allowed to use " + port +
-             ". Add yourself to the dialout group with: sudo usermod -aG dialout $USER — then log out, log in "
-             "again and pick the port.";
+      return ZORV_TEXT("Messages", "You are not allowed to use %1. Add yourself to the dialout group with: sudo "
+                                   "usermod -aG dialout $USER — then log out, log in again and pick the port.")
+          .arg(port);
     case OpenProblem::Other:
       break;
   }
-  return port + " could not be opened" + (f.systemText.empty() ? std::string() : ": " + f.systemText) +
-         ". Pick the port again, or try another one.";
+  if (f.systemText.empty())
+    return ZORV_TEXT("Messages", "%1 could not be opened. Pick the port again, or try another one.").arg(port);
+  return ZORV_TEXT("Messages", "%1 could not be opened: %2. Pick the port again, or try another one.")
+      .arg(port)
+      .arg(f.systemText);
+}
+
+std::string describeOpenFailure(const OpenFailure& f) { return describeOpenFailureWords(f).original(); }
+
+Text openErrorWords(const SerialPort& port) {
+  const std::string said = port.errorText();
+  const Text words = describeOpenFailureWords(port.openFailure());
+  // A port that words its failures otherwise is shown as it says.
+  return words.original() == said ? words : Text(said);
 }
 
 }  // namespace zorv

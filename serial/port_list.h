@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/serial_port.h"
+#include "core/text.h"
 
 namespace zorv {
 
@@ -46,5 +47,8 @@ std::vector<PortEntry> layoutPorts(std::vector<SerialDevice> devices, const std:
 // Why an open failed (OpenFailure, core/serial_port.h), in the window's words: one or two
 // sentences for the status box's tooltip and the upgrade's message box.
 std::string describeOpenFailure(const OpenFailure& failure);
+Text describeOpenFailureWords(const OpenFailure& failure);
+// What the port says about its last failed open, as words the window shows in the pilot's language.
+Text openErrorWords(const SerialPort& port);
 
 }  // namespace zorv

@@ -36,7 +36,7 @@ TEST(TrafficWindow, ShowsTheLogLiveFilteredPausedAndSavedAndSendsNothing) {
   ASSERT_TRUE(rig.dlg->backgroundMenu().popup(QPoint(10, 10)));
   QMenu* menu = rig.dlg->backgroundMenu().openMenu();
   ASSERT_NE(menu, nullptr);
-  ASSERT_EQ(menu->actions().size(), 1);
+  ASSERT_EQ(menu->actions().size(), 3);  // then a separator and the window's "Language"
   EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Traffic log…"));
   menu->actions()[0]->trigger();
   menu->close();
