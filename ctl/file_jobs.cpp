@@ -12,8 +12,6 @@ namespace zorv {
 
 namespace {
 
-constexpr int kLoadFileItem = 4;  // "Load from file saved by yourself"
-
 // Settings of the file written since `mark` writes ago: every setting after the announcement, up
 // to the read-back that ends the chain. What Ctrl-C leaves in the controller is told from these.
 int settingsWritten(const TapPort& tap, uint64_t mark) {

@@ -22,7 +22,6 @@ namespace zorv {
 
 namespace {
 
-constexpr int kLoadFileItem = 4;
 constexpr int kChainWaitMs = 50;
 
 constexpr char kWarningCaption[] = ZORV_NOOP("Messages", "Tarvik Warning：");

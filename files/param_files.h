@@ -6,6 +6,9 @@
 #include "core/watchdog.h"
 
 namespace zorv {
+
+// The load list's item that sends a file saved by the pilot (the four before it are default sets).
+inline constexpr int kLoadFileItem = 4;
 class Core;
 
 // How the end of a load opens when the file held values this tool does not know and sending it
